@@ -1,0 +1,3 @@
+#include "analysis/AnalysisState.h"
+
+AnalysisState State;

@@ -1,0 +1,161 @@
+#include "analysis/Decomposition.h"
+
+#include "analysis/AnalysisState.h"
+#include "analysis/LevelMatrices.h"
+#include "analysis/Tables.h"
+#include "linalg/Solvers.h"
+
+#include <cmath>
+
+namespace {
+
+// The shorthands of one Delta, each rounded as a double in this way.
+struct Shorthands {
+    double a, b, q, t;
+    explicit Shorthands(double D)
+        : a(1.0 - 0.5 * D), b(1.0 - a), q(D * (1.0 / 6.0)), t((1.0 / 3.0) * D)
+    {
+    }
+};
+
+// The boundary and interior wavelet vectors as Q_3 holds them.
+struct WaveletVectors {
+    double L1, L2, L3, L4;
+    double I1, I2, I3, I4, I5;
+    double R1, R2, R3, R4;
+};
+
+WaveletVectors ReadWaveletVectors()
+{
+    const Matrix& Q = LevelMatrices.Q(3);
+    return {Q.Get(1, 1), Q.Get(2, 1), Q.Get(3, 1), Q.Get(4, 1),
+            Q.Get(2, 2), Q.Get(3, 2), Q.Get(4, 2), Q.Get(5, 2), Q.Get(6, 2),
+            Q.Get(6, 4), Q.Get(7, 4), Q.Get(8, 4), Q.Get(9, 4)};
+}
+
+void SetSymmetric(Matrix& M, int i, int j, double value)
+{
+    M.Set(i, j, value);
+    M.Set(j, i, value);
+}
+
+}  // namespace
+
+Matrix GramPhi(double D, int j)
+{
+    const Shorthands s(D);
+    const double a = s.a, b = s.b, q = s.q, t = s.t;
+    const int n = LevelSize[j];
+    Matrix G(n + 1, n + 1);
+    G.Set(1, 1, (t + b) * b + 1.0);
+    SetSymmetric(G, 1, 2, b * a + q);
+    const double dPhi = b * b + (a * a + 1.0) + t;
+    const double ePhi = b * a + q;
+    for (int k = 2; k <= n; ++k) {
+        G.Set(k, k, dPhi);
+        SetSymmetric(G, k, k + 1, ePhi);
+    }
+    G.Set(n + 1, n + 1, a * a + a * D * (1.0 / 3.0) + 1.0);
+    return G;
+}
+
+std::vector<double> ProjPhi(double D, int j)
+{
+    const Shorthands s(D);
+    const double a = s.a, q = s.q;
+    const int n = LevelSize[j];
+    const KoeffArray& K = Koeff;
+    std::vector<double> r(static_cast<std::size_t>(n) + 1);
+    r[0] = (1.0 + q) * K[0] + (q + 1.0 - a) * K[1] + (1.0 - a) * q * K[2];
+    for (int i = 0; i <= n - 2; ++i)
+        r[i + 1] = a * q * K[2 * i] + (a + q) * K[2 * i + 1] + (1.0 + q) * K[2 * i + 2]
+                   + (q + 1.0 - a) * K[2 * i + 3] + (1.0 - a) * q * K[2 * i + 4];
+    r[n] = a * q * K[2 * n - 2] + (a + q) * K[2 * n - 1] + (1.0 + q) * K[2 * n];
+    return r;
+}
+
+Matrix GramPsi(double D, int j)
+{
+    const Shorthands s(D);
+    const double q = s.q, t = s.t;
+    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors();
+    const int n = LevelSize[j];
+    Matrix H(n, n);
+    H.Set(1, 1, L1 * L1 + L2 * L2 + L3 * L3 + L4 * L4 + (L1 * L2 + L2 * L3 + L3 * L4) * t);
+    SetSymmetric(H, 1, 2,
+                 (I1 * L2 + I2 * L3 + I3 * L4)
+                     + (I1 * L1 + I1 * L3 + I2 * L2 + I2 * L4 + I3 * L3 + I4 * L4) * q);
+    // The interior terms are the method's own: two products in the first
+    // bracket of ePsi and four in the second.
+    const double dPsi = (I1 * I2 + I2 * I3 + I3 * I4 + I4 * I5) * t + I1 * I1 + I2 * I2 + I3 * I3
+                        + I4 * I4 + I5 * I5;
+    const double ePsi = (I2 * I4 + I3 * I5) + (I1 * I2 + I2 * I3 + I3 * I4 + I4 * I5) * q;
+    for (int k = 2; k <= n - 2; ++k) {
+        H.Set(k, k, dPsi);
+        SetSymmetric(H, k, k + 1, ePsi);
+    }
+    H.Set(n - 1, n - 1, dPsi);
+    H.Set(n, n, R1 * R1 + R2 * R2 + R3 * R3 + R4 * R4 + (R1 * R2 + R2 * R3 + R3 * R4) * t);
+    SetSymmetric(H, n - 1, n,
+                 (I3 * R1 + I4 * R2 + I5 * R3)
+                     + (I2 * R1 + I4 * R1 + I3 * R2 + I5 * R2 + I4 * R3 + I5 * R4) * q);
+    return H;
+}
+
+std::vector<double> ProjPsi(double D, int j)
+{
+    const double q = Shorthands(D).q;
+    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors();
+    const int n = LevelSize[j];
+    const KoeffArray& K = Koeff;
+    std::vector<double> s(static_cast<std::size_t>(n));
+    s[0] = (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
+           + (q * L3 + L4) * K[3] + q * L4 * K[4];
+    for (int i = 0; i <= n - 3; ++i)
+        s[i + 1] = q * I1 * K[2 * i] + (I1 + q * I2) * K[2 * i + 1]
+                   + (q * I1 + I2 + q * I3) * K[2 * i + 2] + (q * I2 + I3 + q * I4) * K[2 * i + 3]
+                   + (q * I3 + I4 + q * I5) * K[2 * i + 4] + (q * I4 + I5) * K[2 * i + 5]
+                   + q * I5 * K[2 * i + 6];
+    s[n - 1] = q * R1 * K[2 * n - 4] + (R1 + q * R2) * K[2 * n - 3]
+               + (q * R1 + R2 + q * R3) * K[2 * n - 2] + (q * R2 + R3 + q * R4) * K[2 * n - 1]
+               + (q * R3 + R4) * K[2 * n];
+    return s;
+}
+
+void DecomposeStep()
+{
+    const double D = State.aktDelta;
+    const int j = State.Level;
+    const int n = LevelSize[j];
+    std::vector<double> c = ProjPhi(D, j);
+    SolveCholesky(GramPhi(D, j), c);
+    std::vector<double> d = ProjPsi(D, j);
+    SolveCholesky(GramPsi(D, j), d);
+    for (int i = 0; i <= n; ++i)
+        Koeff[i] = c[i];
+    for (int i = 0; i <= n - 1; ++i)
+        Koeff[n + 1 + i] = d[i];
+}
+
+void ReconstructStep()
+{
+    const int j = State.Level;
+    const int n = LevelSize[j];
+    const int m = LevelSize[j + 1];
+    Matrix C(n + 1, 1);
+    for (int i = 0; i <= n; ++i)
+        C.Set(i + 1, 1, Koeff[i]);
+    Matrix E(n, 1);
+    for (int i = n + 1; i <= m; ++i)
+        E.Set(i - n, 1, Koeff[i]);
+    const Matrix S = LevelMatrices.P(j + 1) * C;
+    Matrix R = LevelMatrices.Q(j + 1) * E;
+    R = R + S;
+    State.MaxAbsKoeff = 0.0;
+    for (int i = 0; i <= m; ++i) {
+        const double v = R.Get(i + 1, 1);
+        if (std::fabs(v) > State.MaxAbsKoeff)
+            State.MaxAbsKoeff = std::fabs(v);
+        Koeff[i] = v;
+    }
+}

@@ -1,0 +1,161 @@
+#include "analysis/LevelMatrices.h"
+
+#include "analysis/AnalysisState.h"
+#include "analysis/Tables.h"
+#include "linalg/Solvers.h"
+
+#include <cstdio>
+
+LevelMatrixStore LevelMatrices;
+std::array<double, 5> WaveletKoeff{};
+
+LevelMatrixStore::LevelMatrixStore()
+{
+    p.reserve(LastLevel);
+    q.reserve(LastLevel);
+    for (int j = FirstLevel; j <= LastLevel; ++j) {
+        const int fine = (1 << j) + 1;
+        const int coarse = 1 << (j - 1);
+        p.emplace_back(fine, coarse + 1);
+        q.emplace_back(fine, coarse);
+    }
+}
+
+void LevelMatrixStore::Clear()
+{
+    for (int j = FirstLevel; j <= LastLevel; ++j) {
+        P(j) = Matrix(P(j).Rows(), P(j).Cols());
+        Q(j) = Matrix(Q(j).Rows(), Q(j).Cols());
+    }
+}
+
+namespace {
+
+// The shorthands of one Delta, each rounded as a double in this way.
+struct Shorthands {
+    double a, b, q;
+    explicit Shorthands(double D) : a(1.0 - 0.5 * D), b(1.0 - a), q(D * (1.0 / 6.0)) {}
+};
+
+}  // namespace
+
+Matrix BuildP(double D, int j)
+{
+    const int n = LevelSize[j];
+    const int m = LevelSize[j + 1];
+    const double a = 1.0 - 0.5 * D;
+    Matrix P(m + 1, n + 1);
+    P.Set(1, 1, 1.0);
+    P.Set(2, 1, 1.0 - a);
+    for (int c = 2; c <= n; ++c) {
+        P.Set(2 * c - 2, c, a);
+        P.Set(2 * c - 1, c, 1.0);
+        P.Set(2 * c, c, 1.0 - a);
+    }
+    P.Set(m, n + 1, a);
+    P.Set(m + 1, n + 1, 1.0);
+    return P;
+}
+
+Matrix OrthoInner(double D)
+{
+    const Shorthands s(D);
+    const double a = s.a, b = s.b, q = s.q;
+    Matrix M(4, 5);
+    M.Set(1, 1, q + b);
+    M.Set(1, 2, q * b);
+    M.Set(2, 1, a + q);
+    M.Set(2, 2, 1.0 + q);
+    M.Set(2, 3, b + q);
+    M.Set(2, 4, b * q);
+    M.Set(3, 2, a * q);
+    M.Set(3, 3, a + q);
+    M.Set(3, 4, 1.0 + q);
+    M.Set(3, 5, q + b);
+    M.Set(4, 4, a * q);
+    M.Set(4, 5, a + q);
+    return M;
+}
+
+Matrix OrthoLeft(double D)
+{
+    const Shorthands s(D);
+    const double a = s.a, b = s.b, q = s.q;
+    Matrix M(3, 4);
+    M.Set(1, 1, 1.0 + q);
+    M.Set(1, 2, q + b);
+    M.Set(1, 3, q * b);
+    M.Set(2, 1, a * q);
+    M.Set(2, 2, a + q);
+    M.Set(2, 3, 1.0 + q);
+    M.Set(2, 4, q + b);
+    M.Set(3, 3, a * q);
+    M.Set(3, 4, a + q);
+    return M;
+}
+
+Matrix OrthoRight(double D)
+{
+    const Shorthands s(D);
+    const double a = s.a, b = s.b, q = s.q;
+    Matrix M(3, 4);
+    M.Set(1, 1, q + b);
+    M.Set(1, 2, b * q);
+    M.Set(2, 1, a + q);
+    M.Set(2, 2, 1.0 + q);
+    M.Set(2, 3, b + q);
+    M.Set(2, 4, b * q);
+    M.Set(3, 2, a * q);
+    M.Set(3, 3, a + q);
+    M.Set(3, 4, 1.0 + q);
+    return M;
+}
+
+Matrix BuildQ(double D, int j)
+{
+    const int n = LevelSize[j];
+    const int m = LevelSize[j + 1];
+    Matrix Q(m + 1, n);
+
+    Matrix left = OrthoLeft(D);
+    const std::vector<double> vL = CalcKoeff(left, D, 3, KoeffLeft);
+    for (int r = 1; r <= 4; ++r)
+        Q.Set(r, 1, vL[r - 1]);
+
+    Matrix inner = OrthoInner(D);
+    const std::vector<double> vI = CalcKoeff(inner, D, 4, KoeffInner);
+    for (int c = 2; c <= n - 1; ++c)
+        for (int t = 1; t <= 5; ++t)
+            Q.Set(2 * c - 3 + t, c, vI[t - 1]);
+
+    Matrix right = OrthoRight(D);
+    const std::vector<double> vR = CalcKoeff(right, D, 3, KoeffRight);
+    for (int t = 1; t <= 4; ++t)
+        Q.Set(m - 3 + t, n, vR[t - 1]);
+    return Q;
+}
+
+void ComputeWaveletKoeff()
+{
+    Matrix inner = OrthoInner(State.Delta);
+    const std::vector<double> w = CalcKoeff(inner, State.Delta, 4, KoeffInner);
+    for (std::size_t t = 0; t < WaveletKoeff.size(); ++t)
+        WaveletKoeff[t] = w[t];
+}
+
+void FillLevelMatrices(LevelMatrixObserver& observer)
+{
+    const int maxLevel = State.MaxLevel;
+    observer.Begin(2 * maxLevel + 2);
+    for (int j = maxLevel; j >= 2; --j) {
+        char caption[64];
+        std::snprintf(caption, sizeof caption, "Berechne Level %d von %d", j, maxLevel);
+        observer.ShowText(caption, "Matrix P");
+        LevelMatrices.P(j + 1) = BuildP(State.aktDelta, j);
+        observer.Advance();
+        observer.ShowText(caption, "Matrix P...Q...");
+        LevelMatrices.Q(j + 1) = BuildQ(State.aktDelta, j);
+        observer.Advance();
+    }
+    observer.End();
+}

@@ -1,0 +1,175 @@
+#include "StartState.h"
+
+#include "linalg/Solvers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool IsZero(const Matrix& m)
+{
+    for (int i = 1; i <= m.Rows(); ++i)
+        for (int j = 1; j <= m.Cols(); ++j)
+            if (m.Get(i, j) != 0.0)
+                return false;
+    return true;
+}
+
+bool SameValues(const Matrix& a, const Matrix& b)
+{
+    if (a.Rows() != b.Rows() || a.Cols() != b.Cols())
+        return false;
+    for (int i = 1; i <= a.Rows(); ++i)
+        for (int j = 1; j <= a.Cols(); ++j)
+            if (a.Get(i, j) != b.Get(i, j))
+                return false;
+    return true;
+}
+
+TEST(LevelMatrices, StoreHoldsAllShapesFromTheStart)
+{
+    for (int j = 1; j <= 11; ++j) {
+        EXPECT_EQ(LevelMatrices.P(j).Rows(), (1 << j) + 1);
+        EXPECT_EQ(LevelMatrices.P(j).Cols(), (1 << (j - 1)) + 1);
+        EXPECT_EQ(LevelMatrices.Q(j).Rows(), (1 << j) + 1);
+        EXPECT_EQ(LevelMatrices.Q(j).Cols(), 1 << (j - 1));
+    }
+}
+
+TEST(LevelMatrices, BuildPAtLevelTwo)
+{
+    InitPowerTables();
+    const double D = 0.4;
+    const double a = 1.0 - 0.5 * D;
+    const Matrix P = BuildP(D, 2);
+    ASSERT_EQ(P.Rows(), 9);
+    ASSERT_EQ(P.Cols(), 5);
+    EXPECT_EQ(P.Get(1, 1), 1.0);
+    EXPECT_EQ(P.Get(2, 1), 1.0 - a);
+    EXPECT_EQ(P.Get(3, 1), 0.0);
+    EXPECT_EQ(P.Get(8, 5), a);
+    EXPECT_EQ(P.Get(9, 5), 1.0);
+    EXPECT_EQ(P.Get(2, 2), a);
+    EXPECT_EQ(P.Get(3, 2), 1.0);
+    EXPECT_EQ(P.Get(4, 2), 1.0 - a);
+    for (int c = 1; c <= 5; ++c) {
+        double sum = 0.0;
+        for (int r = 1; r <= 9; ++r)
+            sum += P.Get(r, c);
+        const double expected = c == 1 ? 2.0 - a : c == 5 ? 1.0 + a : 2.0;
+        EXPECT_DOUBLE_EQ(sum, expected) << "column " << c;
+    }
+}
+
+TEST(LevelMatrices, OrthoInnerRowTwo)
+{
+    const double D = 0.4;
+    const double q = D * (1.0 / 6.0);
+    const double b = 1.0 - 0.8;
+    const Matrix M = OrthoInner(D);
+    ASSERT_EQ(M.Rows(), 4);
+    ASSERT_EQ(M.Cols(), 5);
+    EXPECT_EQ(M.Get(2, 1), 0.8 + q);
+    EXPECT_EQ(M.Get(2, 2), 1.0 + q);
+    EXPECT_EQ(M.Get(2, 3), b + q);
+    EXPECT_EQ(M.Get(2, 4), b * q);
+    EXPECT_EQ(M.Get(2, 5), 0.0);
+    EXPECT_EQ(OrthoLeft(D).Rows(), 3);
+    EXPECT_EQ(OrthoRight(D).Cols(), 4);
+}
+
+TEST(LevelMatrices, QAtDeltaZeroHoldsTheFixedVectors)
+{
+    InitPowerTables();
+    const Matrix Q = BuildQ(0.0, 2);  // Q_3: 9 x 4
+    ASSERT_EQ(Q.Rows(), 9);
+    ASSERT_EQ(Q.Cols(), 4);
+    const double left[] = {0, 1, -1, 0};
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(Q.Get(r, 1), left[r - 1]);
+    const double inner[] = {0, 0, 1, -1, 0};
+    for (int c = 2; c <= 3; ++c)
+        for (int t = 1; t <= 5; ++t)
+            EXPECT_EQ(Q.Get(2 * c - 3 + t, c), inner[t - 1]);
+    const double right[] = {0, 0, 1, -1};
+    for (int t = 1; t <= 4; ++t)
+        EXPECT_EQ(Q.Get(5 + t, 4), right[t - 1]);
+}
+
+TEST(LevelMatrices, EveryInteriorColumnHoldsTheSameWavelet)
+{
+    InitPowerTables();
+    const Matrix Q = BuildQ(0.4, 4);
+    for (int c = 3; c <= 15; ++c)
+        for (int t = 1; t <= 5; ++t)
+            EXPECT_EQ(Q.Get(2 * c - 3 + t, c), Q.Get(1 + t, 2));
+    // The wavelet is orthogonal to the coarse functions of its system.
+    Matrix M = OrthoInner(0.4);
+    const Matrix v = [&] {
+        Matrix col(5, 1);
+        for (int t = 1; t <= 5; ++t)
+            col.Set(t, 1, Q.Get(1 + t, 2));
+        return col;
+    }();
+    const Matrix r = M * v;
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_NEAR(r.Get(i, 1), 0.0, 1e-14);
+}
+
+TEST(LevelMatrices, ComputationReportsEveryStep)
+{
+    ResetToStartState();
+    RecordingObserver record;
+    FillLevelMatrices(record);
+    EXPECT_EQ(record.maximum, 16);
+    EXPECT_EQ(record.advances, 12);
+    EXPECT_TRUE(record.ended);
+    ASSERT_EQ(record.texts.size(), 12u);
+    EXPECT_EQ(record.texts.front(), "Berechne Level 7 von 7|Matrix P");
+    EXPECT_EQ(record.texts[1], "Berechne Level 7 von 7|Matrix P...Q...");
+    EXPECT_EQ(record.texts.back(), "Berechne Level 2 von 7|Matrix P...Q...");
+}
+
+TEST(LevelMatrices, FillsLevelsThreeToMaxLevelPlusOne)
+{
+    ResetToStartState();
+    for (int j : {1, 2, 9, 10, 11}) {
+        EXPECT_TRUE(IsZero(LevelMatrices.P(j))) << j;
+        EXPECT_TRUE(IsZero(LevelMatrices.Q(j))) << j;
+    }
+    for (int j = 3; j <= 8; ++j) {
+        EXPECT_TRUE(SameValues(LevelMatrices.P(j), BuildP(0.4, j - 1))) << j;
+        EXPECT_TRUE(SameValues(LevelMatrices.Q(j), BuildQ(0.4, j - 1))) << j;
+    }
+}
+
+TEST(LevelMatrices, RefillFollowsANewAktDeltaAndKeepsKoeff)
+{
+    ResetToStartState();
+    const KoeffArray before = Koeff;
+    State.aktDelta = 0.3;
+    RecordingObserver quiet;
+    FillLevelMatrices(quiet);
+    for (int j = 3; j <= 8; ++j) {
+        EXPECT_TRUE(SameValues(LevelMatrices.P(j), BuildP(0.3, j - 1))) << j;
+        EXPECT_TRUE(SameValues(LevelMatrices.Q(j), BuildQ(0.3, j - 1))) << j;
+    }
+    EXPECT_EQ(Koeff, before);
+}
+
+TEST(LevelMatrices, WaveletKoeffFollowsDeltaNotAktDelta)
+{
+    ResetToStartState();
+    State.Delta = 0.7;
+    State.aktDelta = 0.2;
+    ComputeWaveletKoeff();
+    Matrix M = OrthoInner(0.7);
+    const std::vector<double> expected = CalcKoeff(M, 0.7, 4, KoeffInner);
+    for (int t = 0; t < 5; ++t)
+        EXPECT_EQ(WaveletKoeff[t], expected[t]);
+    State.Delta = 0.0;
+    ComputeWaveletKoeff();
+    EXPECT_EQ(WaveletKoeff, (std::array<double, 5>{0, 0, 1, -1, 0}));
+}
+
+}  // namespace
