@@ -1,0 +1,114 @@
+#include "toolkit/Application.h"
+
+#include "toolkit/Form.h"
+
+#include <QMessageBox>
+
+#include <clocale>
+#include <exception>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+void ShowInMessageBox(const std::string& message)
+{
+    const QString text = QString::fromStdString(message);
+    // Queued, so the box opens after the handler that threw has ended.
+    QMetaObject::invokeMethod(
+        qApp, [text] { QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), text); },
+        Qt::QueuedConnection);
+}
+
+std::string MessageOf(std::exception_ptr e)
+{
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception& ex) {
+        return ex.what();
+    } catch (...) {
+        return {};
+    }
+}
+
+// A net under the handlers: nothing escapes through Qt's event dispatch.
+class GuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            TApplication::ShowException(MessageOf(std::current_exception()));
+            return true;
+        }
+    }
+};
+
+}  // namespace
+
+std::function<void(const std::string&)> ExceptionDisplay = ShowInMessageBox;
+
+void Dispatch(const std::function<void()>& handler)
+{
+    std::exception_ptr failure;
+    try {
+        handler();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    if (failure)
+        TApplication::ShowException(MessageOf(failure));
+}
+
+void TApplication::ShowException(const std::string& message)
+{
+    if (ExceptionDisplay)
+        ExceptionDisplay(message);
+}
+
+QFont ProgramFont(int pixelHeight)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+TApplication::TApplication(int& argc, char** argv)
+    : qt(std::make_unique<GuardedApplication>(argc, argv))
+{
+    // Qt takes the process locale from the environment; numbers stay in "C",
+    // so "%g" writes "0.4" under a German desktop too.
+    std::setlocale(LC_NUMERIC, "C");
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(ProgramFont(11));
+    // The program ends only through its main window's close and "Beenden".
+    QApplication::setQuitOnLastWindowClosed(false);
+    Application = this;
+}
+
+TApplication::~TApplication()
+{
+    forms.clear();
+    Application = nullptr;
+}
+
+void TApplication::Release(TForm* form)
+{
+    for (auto it = forms.begin(); it != forms.end(); ++it) {
+        if (it->get() == form) {
+            forms.erase(it);
+            return;
+        }
+    }
+}
+
+int TApplication::Run()
+{
+    if (mainForm)
+        mainForm->Show();
+    return QApplication::exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm;
+
+// Shows the message of an exception that escaped a handler. Tests replace it;
+// the default shows a message box once the handler has ended.
+extern std::function<void(const std::string& message)> ExceptionDisplay;
+
+// Runs a handler of the program: what it throws is caught here, never thrown
+// through Qt, and shown through ExceptionDisplay (a non-standard exception with
+// an empty message).
+void Dispatch(const std::function<void()>& handler);
+
+// The application object: initialises Qt, owns every window, runs the loop.
+class TApplication {
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication();
+
+    // The form becomes the application's; the returned pointer is a reference.
+    template <typename T> T* Own(std::unique_ptr<T> form)
+    {
+        T* raw = form.get();
+        forms.push_back(std::move(form));
+        return raw;
+    }
+
+    // Destroys one owned form at once (never later); nothing if it is not owned.
+    void Release(TForm* form);
+
+    void SetMainForm(TForm* form) { mainForm = form; }
+    TForm* MainForm() const { return mainForm; }
+
+    // Shows the main form and runs the event loop until the program ends.
+    int Run();
+
+    static void ShowException(const std::string& message);
+
+private:
+    std::unique_ptr<QApplication> qt;
+    std::vector<std::unique_ptr<TForm>> forms;
+    TForm* mainForm = nullptr;
+};
+
+extern TApplication* Application;
+
+// "MS Sans Serif" at a height in pixels, rendered with Liberation Sans.
+QFont ProgramFont(int pixelHeight);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+enum class DialogKind { Open, Save };
+
+// The answer of a file dialog: a file name, or nothing when cancelled. Tests
+// replace it with a scripted answer; the default asks through QFileDialog.
+extern std::function<std::optional<std::string>(DialogKind kind, const std::string& filter)>
+    FileDialogAnswer;
+
+class TOpenDialog {
+public:
+    explicit TOpenDialog(std::string filter) : Filter(std::move(filter)) {}
+    // True when a file was chosen; its name is then in FileName (local bytes).
+    bool Execute();
+    std::string Filter;
+    std::string FileName;
+};
+
+// No default suffix, no question before an existing file is replaced.
+class TSaveDialog {
+public:
+    explicit TSaveDialog(std::string filter) : Filter(std::move(filter)) {}
+    bool Execute();
+    std::string Filter;
+    std::string FileName;
+};

@@ -1,0 +1,179 @@
+#include "toolkit/Form.h"
+
+#include "toolkit/Application.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QResizeEvent>
+#include <QWindow>
+
+#include <algorithm>
+
+QColor ToQColor(TColor color)
+{
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+QPainter& TCanvas::Painter()
+{
+    if (!painter) {
+        painter.emplace(&form.picture);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setFont(font);
+    }
+    form.MarkDrawn();
+    return *painter;
+}
+
+void TCanvas::SetPenColor(TColor color) { pen = color; }
+
+void TCanvas::MoveTo(int x, int y)
+{
+    penX = x;
+    penY = y;
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    QPainter& p = Painter();
+    // A flat cap leaves out the end pixel, so consecutive segments join
+    // without overdrawing their shared point.
+    QPen line(ToQColor(pen), 1, Qt::SolidLine, Qt::FlatCap);
+    p.setPen(line);
+    p.drawLine(penX, penY, x, y);
+    penX = x;
+    penY = y;
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    QPainter& p = Painter();
+    p.fillRect(x1, y1, x2 - x1, y2 - y1, ToQColor(brush));
+    p.setPen(QPen(ToQColor(pen), 1));
+    p.setBrush(Qt::NoBrush);
+    // A QRect of width w outlines w + 1 columns: this one covers x1 .. x2 - 1.
+    p.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text)
+{
+    QPainter& p = Painter();
+    const QString s = QString::fromStdString(text);
+    const QFontMetrics metrics(p.font());
+    p.fillRect(x, y, metrics.horizontalAdvance(s), metrics.height(), ToQColor(brush));
+    p.setPen(ToQColor(pen));
+    p.drawText(x, y + metrics.ascent(), s);
+}
+
+TForm::TForm(int left, int top, int width, int height, const std::string& caption, TColor color)
+    : left(left), top(top), outerWidth(width), outerHeight(height), color(color), canvas(*this)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(ProgramFont(11));
+    canvas.SetFont(font());
+    canvas.SetBrushColor(color);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    setPalette(palette);
+    SetCaption(caption);
+    move(left, top);
+    resize(width, height);
+    ResizePicture();
+}
+
+TForm::~TForm() { canvas.EndPainting(); }
+
+void TForm::SetCaption(const std::string& caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+std::string TForm::Caption() const { return windowTitle().toStdString(); }
+
+void TForm::Show()
+{
+    show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 400)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    AdoptFrameMargins();
+}
+
+void TForm::AdoptFrameMargins()
+{
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (margins == frame)
+        return;
+    frame = margins;
+    // The documented size is the outer one: the client gets what the frame
+    // leaves. The outer size stays, and so does the picture: this is no resize
+    // of the program's, and the next paint only copies the picture.
+    adoptingFrame = true;
+    resize(std::max(outerWidth - frame.left() - frame.right(), 1),
+           std::max(outerHeight - frame.top() - frame.bottom(), 1));
+    adoptingFrame = false;
+}
+
+void TForm::ResizePicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage resized(QSize(outerWidth, outerHeight) * ratio, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
+    resized.fill(ToQColor(color));
+    if (!picture.isNull()) {
+        canvas.EndPainting();
+        QPainter p(&resized);
+        p.drawImage(0, 0, picture);
+    }
+    picture = std::move(resized);
+}
+
+void TForm::Present()
+{
+    canvas.EndPainting();
+    // Inside its own paint event the form copies the picture at the end.
+    if (!insidePaint && isVisible())
+        repaint();
+}
+
+void TForm::paintEvent(QPaintEvent*)
+{
+    canvas.EndPainting();
+    if (!picturePending) {
+        insidePaint = true;
+        Dispatch([this] { FormPaint(); });
+        insidePaint = false;
+        canvas.EndPainting();
+    }
+    QPainter screen(this);
+    screen.drawImage(0, 0, picture);
+    picturePending = false;
+}
+
+void TForm::resizeEvent(QResizeEvent* event)
+{
+    outerWidth = event->size().width() + frame.left() + frame.right();
+    outerHeight = event->size().height() + frame.top() + frame.bottom();
+    if (picture.size() != QSize(outerWidth, outerHeight) * devicePixelRatioF())
+        ResizePicture();
+    if (adoptingFrame) {
+        picturePending = true;
+        return;
+    }
+    Dispatch([this] { FormResize(); });
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    bool handled = false;
+    Dispatch([&] { handled = FormClose(); });
+    if (handled)
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}

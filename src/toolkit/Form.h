@@ -1,0 +1,117 @@
+#pragma once
+
+#include "plot/PlotSurface.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+class TForm;
+
+// A form's canvas: every operation paints into the form's picture (a QImage at
+// device pixels). The picture reaches the screen when the form presents it.
+class TCanvas : public Canvas {
+public:
+    explicit TCanvas(TForm& form) : form(form) {}
+
+    void SetPenColor(TColor color) override;
+    void SetBrushColor(TColor color) { brush = color; }
+    void SetFont(const QFont& f) { font = f; }
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void TextOut(int x, int y, const std::string& text) override;
+
+    TColor PenColor() const { return pen; }
+    TColor BrushColor() const { return brush; }
+
+    // Ends the series of operations that share one painter.
+    void EndPainting() { painter.reset(); }
+
+private:
+    QPainter& Painter();
+
+    TForm& form;
+    std::optional<QPainter> painter;
+    TColor pen = clBlack;
+    TColor brush = clWhite;
+    QFont font;
+    int penX = 0;
+    int penY = 0;
+};
+
+QColor ToQColor(TColor color);
+
+// A top-level window with documented outer bounds and a canvas.
+//
+// Drawing model: the program draws outside paint events straight onto the
+// canvas and calls Present(), which puts the picture on screen at once with
+// repaint(). FormPaint runs only for the system's paint requests (exposure,
+// resize) and never over a picture that the screen has not shown yet; inside
+// its own paint event a form's drawing only goes into the picture, which the
+// paint event then copies.
+class TForm : public QWidget, public PlotSurface {
+public:
+    TForm(int left, int top, int width, int height, const std::string& caption, TColor color);
+    ~TForm() override;
+
+    // Outer size, frame and caption included: what the plotter sizes itself by.
+    int Width() const override { return outerWidth; }
+    int Height() const override { return outerHeight; }
+    int Left() const { return left; }
+    int Top() const { return top; }
+    Canvas& GetCanvas() override { return canvas; }
+    TCanvas& FormCanvas() { return canvas; }
+
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    TColor Color() const { return color; }
+    void SetIcon(const QIcon& icon) { setWindowIcon(icon); }
+
+    // Shows the window and returns once it is on screen (bounded wait that
+    // handles window-system events but no user input).
+    void Show();
+    // Closing a window hides it.
+    void Hide() { hide(); }
+
+    // Puts what the canvas holds on screen now.
+    void Present();
+
+    // The picture as drawn, at device pixels.
+    const QImage& Picture() const { return picture; }
+    bool PictureIsPending() const { return picturePending; }
+
+    void MarkDrawn() { picturePending = true; }
+
+protected:
+    virtual void FormPaint() {}
+    virtual void FormResize() {}
+    // Returns true when the program handled the close itself.
+    virtual bool FormClose() { return false; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class TCanvas;
+
+    void AdoptFrameMargins();
+    void ResizePicture();
+
+    int left;
+    int top;
+    int outerWidth;
+    int outerHeight;
+    QMargins frame;
+    TColor color;
+    QImage picture;
+    TCanvas canvas;
+    bool picturePending = false;
+    bool insidePaint = false;
+    bool adoptingFrame = false;
+};

@@ -1,0 +1,112 @@
+#include "toolkit/Form.h"
+
+#include "../plot/RecordingSurface.h"
+#include "plot/Plotter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QRgb White = qRgb(255, 255, 255);
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb Blue = qRgb(0, 0, 255);
+const QRgb Black = qRgb(0, 0, 0);
+
+QRgb At(const TForm& form, int x, int y) { return form.Picture().pixel(x, y); }
+
+TEST(Canvas, RectangleOutlineFillAndExclusiveEdges)
+{
+    TForm form(0, 0, 100, 80, "canvas", clWhite);
+    TCanvas& c = form.FormCanvas();
+    c.SetPenColor(clRed);
+    c.SetBrushColor(0xFF0000);  // blue as 0x00BBGGRR
+    c.Rectangle(10, 20, 30, 40);
+    form.Present();
+    EXPECT_EQ(At(form, 10, 20), Red);  // outline corners
+    EXPECT_EQ(At(form, 29, 39), Red);
+    EXPECT_EQ(At(form, 29, 25), Red);
+    EXPECT_EQ(At(form, 15, 25), Blue);  // inside
+    EXPECT_EQ(At(form, 30, 25), White);  // right edge excluded
+    EXPECT_EQ(At(form, 15, 40), White);  // bottom edge excluded
+    EXPECT_EQ(At(form, 9, 20), White);
+}
+
+TEST(Canvas, LineToLeavesOutTheEndPixelAndJoins)
+{
+    TForm form(0, 0, 100, 80, "canvas", clWhite);
+    TCanvas& c = form.FormCanvas();
+    c.SetPenColor(clRed);
+    c.MoveTo(10, 10);
+    c.LineTo(20, 10);
+    EXPECT_EQ(At(form, 10, 10), Red);
+    EXPECT_EQ(At(form, 19, 10), Red);
+    EXPECT_EQ(At(form, 20, 10), White);
+    // The next segment starts where the last one stopped: no gap.
+    c.LineTo(20, 20);
+    EXPECT_EQ(At(form, 20, 10), Red);
+    EXPECT_EQ(At(form, 20, 19), Red);
+    EXPECT_EQ(At(form, 20, 20), White);
+    // A diagonal covers one pixel per column.
+    c.MoveTo(40, 40);
+    c.LineTo(50, 50);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(At(form, 40 + i, 40 + i), Red) << i;
+    EXPECT_EQ(At(form, 50, 50), White);
+}
+
+TEST(Canvas, TextOutAtItsTopLeftOnTheBrushColour)
+{
+    TForm form(0, 0, 120, 60, "canvas", clWhite);
+    TCanvas& c = form.FormCanvas();
+    c.SetBrushColor(0x00FF00);  // green background
+    c.SetPenColor(clBlack);
+    c.TextOut(10, 20, "0.5");
+    const QImage& img = form.Picture();
+    int top = img.height(), left = img.width(), dark = 0;
+    bool greenAtCorner = img.pixel(10, 20) == qRgb(0, 255, 0);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != White) {
+                top = std::min(top, y);
+                left = std::min(left, x);
+                if (qGray(img.pixel(x, y)) < 100)
+                    ++dark;
+            }
+    EXPECT_TRUE(greenAtCorner);
+    EXPECT_EQ(top, 20);
+    EXPECT_EQ(left, 10);
+    EXPECT_GT(dark, 5);  // some glyph pixels
+}
+
+double Wave(double x) { return std::sin(6.28 * x); }
+
+TEST(Canvas, PlotCurveOnAFormMatchesTheRecordedVertices)
+{
+    TForm form(0, 0, 752, 171, "plot", clWhite);
+    SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
+    SetCurveRange(0.0, 1.0);
+    PlotCurve(form, Wave);
+    form.Present();
+    RecordingSurface recorded(752, 171);
+    PlotCurve(recorded, Wave);
+
+    // The curve's vertices (each segment's start) are red in the picture.
+    const auto& ops = recorded.ops;
+    std::size_t red = 0;
+    for (std::size_t i = 0; i < ops.size(); ++i)
+        if (ops[i].kind == "pen" && ops[i].color == clRed)
+            red = i;
+    int checked = 0;
+    for (std::size_t i = red + 1; i + 1 < ops.size(); ++i) {
+        EXPECT_EQ(At(form, ops[i].x, ops[i].y), Red) << ops[i].x << "," << ops[i].y;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 570);
+    // The x axis in black where the curve is away from it.
+    EXPECT_EQ(At(form, 700, 85), Black);
+    EXPECT_EQ(At(form, 62, 10), Black);  // the y axis
+}
+
+}  // namespace

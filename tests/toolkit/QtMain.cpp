@@ -1,0 +1,14 @@
+// The main of the test programs that need Qt: one application object, offscreen.
+#include "toolkit/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    testing::InitGoogleTest(&argc, argv);
+    TApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
