@@ -3,6 +3,7 @@
 #include "toolkit/Form.h"
 
 #include <QMessageBox>
+#include <QThread>
 
 #include <clocale>
 #include <exception>
@@ -14,10 +15,13 @@ namespace {
 void ShowInMessageBox(const std::string& message)
 {
     const QString text = QString::fromStdString(message);
-    // Queued, so the box opens after the handler that threw has ended.
-    QMetaObject::invokeMethod(
-        qApp, [text] { QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), text); },
-        Qt::QueuedConnection);
+    auto show = [text] { QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), text); };
+    // Inside the event loop the box opens once the handler that threw has
+    // ended; outside it (start-up, the entry) at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QMetaObject::invokeMethod(qApp, show, Qt::QueuedConnection);
+    else
+        show();
 }
 
 std::string MessageOf(std::exception_ptr e)
@@ -98,6 +102,8 @@ TApplication::~TApplication()
 
 void TApplication::Release(TForm* form)
 {
+    if (form == mainForm)
+        mainForm = nullptr;
     for (auto it = forms.begin(); it != forms.end(); ++it) {
         if (it->get() == form) {
             forms.erase(it);

@@ -43,6 +43,8 @@ TScrollBar::TScrollBar(QWidget* parent, Bounds bounds, int min, int max, int pos
     setValue(position);
     setSingleStep(1);
     setPageStep(1);
+    // Qt inverts a scroll bar's keys for the vertical kind; here Right adds.
+    setInvertedControls(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, [this] { Report(OnChange); });
 }

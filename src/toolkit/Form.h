@@ -67,6 +67,10 @@ public:
     Canvas& GetCanvas() override { return canvas; }
     TCanvas& FormCanvas() { return canvas; }
 
+    // The instance name (frmHaupt, frmDetails, ...).
+    std::string Name() const { return objectName().toStdString(); }
+    void SetName(const std::string& name) { setObjectName(QString::fromStdString(name)); }
+
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     TColor Color() const { return color; }

@@ -1,0 +1,39 @@
+#include "app/About.h"
+
+#include "app/ProgramIcon.h"
+#include "toolkit/Application.h"
+
+#include <memory>
+
+TfrmAbout* frmAbout = nullptr;
+
+namespace {
+
+void AutoSize(TLabel& label, int pixelHeight)
+{
+    label.setFont(ProgramFont(pixelHeight));
+    label.SetCaption(label.Caption());
+}
+
+}  // namespace
+
+TfrmAbout::TfrmAbout()
+    : TForm(276, 306, 373, 158, "Info", clSkyBlue),
+      Label1(this, {136, 8, 0, 0}, "Vexlor"),
+      Label2(this, {24, 40, 0, 0}, "Dient der Veranschaulichung einer eindimensionalen "),
+      Label3(this, {24, 56, 0, 0}, "Multiskalenanalyse mit BLaC-Wavelets."),
+      Label4(this, {24, 80, 0, 0}, "Geschrieben vom Vexlor-Team für Lehre und Studium.")
+{
+    SetName("frmAbout");
+    SetIcon(ProgramIcon());
+    AutoSize(Label1, 19);
+    AutoSize(Label2, 13);
+    AutoSize(Label3, 13);
+    AutoSize(Label4, 13);
+}
+
+void ShowAbout()
+{
+    frmAbout = Application->Own(std::make_unique<TfrmAbout>());
+    frmAbout->Show();
+}
