@@ -1,0 +1,187 @@
+#include "ProgramFixture.h"
+
+#include "io/CoefficientFile.h"
+#include "toolkit/Dialogs.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Files : public Program {
+protected:
+    fs::path folder;
+    std::vector<std::optional<std::string>> answers;
+
+    void SetUp() override
+    {
+        Program::SetUp();
+        char name[] = "/tmp/vexlor-files-XXXXXX";
+        folder = mkdtemp(name);
+        FileDialogAnswer = [this](DialogKind, const std::string&) {
+            auto answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
+        };
+    }
+    void TearDown() override
+    {
+        FileDialogAnswer = nullptr;
+        FailFileStep = nullptr;
+        fs::remove_all(folder);
+        Program::TearDown();
+    }
+
+    void Write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+    }
+    void Open(const std::optional<std::string>& name)
+    {
+        answers = {name ? std::optional<std::string>((folder / *name).string()) : std::nullopt};
+        frmHaupt->butOpen.click();
+    }
+    void Save(const std::optional<std::string>& name)
+    {
+        answers = {name ? std::optional<std::string>((folder / *name).string()) : std::nullopt};
+        frmHaupt->butSave.click();
+    }
+};
+
+TEST_F(Files, CancelledDialogsChangeOnlyTheCaption)
+{
+    const Counts before = CountsNow();
+    Open(std::nullopt);
+    EXPECT_EQ(frmHaupt->Caption(), "Keine Datei geladen...");
+    Save(std::nullopt);
+    EXPECT_EQ(frmHaupt->Caption(), "Datei nicht gesichert!");
+    ExpectDraws(before, 0, 0);
+}
+
+TEST_F(Files, AFileThatCannotBeOpenedChangesNoValue)
+{
+    const KoeffArray koeff = Koeff;
+    const Counts before = CountsNow();
+    Open("fehlt.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht öffnen!");
+    ExpectDraws(before, 1, 1);
+    EXPECT_EQ(Koeff, koeff);
+    EXPECT_EQ(State.MaxLevel, 7);
+}
+
+TEST_F(Files, SaveThenLoadGivesBackKoeffToSixDigits)
+{
+    frmHaupt->trbLevel.SetPosition(3);
+    const KoeffArray saved = Koeff;
+    Counts before = CountsNow();
+    Save("daten");
+    EXPECT_EQ(frmHaupt->Caption(), "Datei gespeichert!");
+    ExpectDraws(before, 1, 1);
+    ASSERT_TRUE(fs::exists(folder / "daten.mdt"));
+
+    frmHaupt->trbLevel.SetPosition(7);
+    Koeff.fill(9.0);
+    before = CountsNow();
+    Open("daten.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), " Datei geöffnet!");
+    EXPECT_EQ(State.Level, 3);
+    EXPECT_EQ(State.MaxLevel, 7);
+    EXPECT_EQ(frmHaupt->trbLevel.Position(), 3);
+    EXPECT_EQ(frmHaupt->labLevel.Caption(), "Level: 3");
+    EXPECT_EQ(frmDetails->Caption(), "7");
+    EXPECT_EQ(frmGlaette->Caption(), "3");
+    for (int i = 0; i <= 128; ++i)
+        EXPECT_NEAR(Koeff[i], saved[i], 5e-6 * std::fabs(saved[i]) + 1e-12) << i;
+    EXPECT_EQ(Koeff[129], 9.0);  // beyond the file's values
+    // The load redraws both groups; the track bar's own report adds a basis redraw.
+    const Counts after = CountsNow();
+    EXPECT_EQ(after.function[0] - before.function[0], 1);
+    EXPECT_GE(after.basis[0] - before.basis[0], 1);
+}
+
+TEST_F(Files, ALoadWithASmallerMaxLevelComputesNoMatrices)
+{
+    Write("sechs.mdt", ";hand\r\n6\r\n4\r\n0.5 0.25\r\n");
+    ProgressRecorder recorder;
+    frmCalcInfo->installEventFilter(&recorder);
+    Open("sechs.mdt");
+    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_EQ(frmHaupt->trbLevel.Max(), 6);
+    EXPECT_EQ(frmHaupt->trbLevel.Position(), 4);
+    EXPECT_EQ(Koeff[0], 0.5);
+    EXPECT_EQ(Koeff[1], 0.25);
+    EXPECT_EQ(State.aktDelta, 0.4);
+    EXPECT_EQ(State.MaxAbsKoeff, 1.0);
+}
+
+TEST_F(Files, ALoadWithMaxLevelEightComputesTheMatricesAfterItsRedraws)
+{
+    Write("acht.mdt", "8 8 1 2 3");
+    ProgressRecorder recorder;
+    frmCalcInfo->installEventFilter(&recorder);
+    const std::string stale = frmCalcInfo->Lines[0];
+    const Counts before = CountsNow();
+    Open("acht.mdt");
+    // The window's first exposure shows what its boxes held from start-up.
+    while (!recorder.shown.empty() && recorder.shown.front().line1 == stale)
+        recorder.shown.erase(recorder.shown.begin());
+    ASSERT_FALSE(recorder.shown.empty());
+    EXPECT_EQ(recorder.shown.front().line1, "Berechne Level 8 von 8");
+    EXPECT_EQ(recorder.shown.front().maximum, 18);
+    EXPECT_EQ(frmHaupt->trbLevel.Max(), 8);
+    // Function windows: the load's redraw, then the one after the matrices. Basis
+    // windows: the track bar's report of its new position 8, then the load's.
+    ExpectDraws(before, 2, 2);
+    EXPECT_NE(LevelMatrices.Q(9).Get(1, 1), 0.0);
+}
+
+TEST_F(Files, FiveAndThreeSetTheTrackBar)
+{
+    Write("h.mdt", ";x 5 3 1.0 2.0");
+    Open("h.mdt");
+    EXPECT_EQ(frmHaupt->trbLevel.minimum(), 2);
+    EXPECT_EQ(frmHaupt->trbLevel.Max(), 5);
+    EXPECT_EQ(frmHaupt->trbLevel.Position(), 3);
+    EXPECT_EQ(frmHaupt->labLevel.Caption(), "Level: 3");
+    EXPECT_EQ(Koeff[0], 1.0);
+    EXPECT_EQ(Koeff[1], 2.0);
+}
+
+TEST_F(Files, ARefusedFileChangesNothingButTheCaption)
+{
+    const KoeffArray koeff = Koeff;
+    const AnalysisState state = State;
+    for (const char* bytes : {"; x", "9 3 1", "5 6 1", "5 3 1e400", ";c 7"}) {
+        Write("bad.mdt", bytes);
+        const Counts before = CountsNow();
+        Open("bad.mdt");
+        EXPECT_EQ(frmHaupt->Caption().rfind("Ungültige Datei: ", 0), 0u) << bytes;
+        ExpectDraws(before, 1, 1);
+        EXPECT_EQ(Koeff, koeff);
+        EXPECT_EQ(State.MaxLevel, state.MaxLevel);
+        EXPECT_EQ(State.Level, state.Level);
+        EXPECT_EQ(frmHaupt->trbLevel.Max(), 7);
+        EXPECT_EQ(frmDetails->Caption(), "Die Details der Funktion");
+        EXPECT_EQ(frmGlaette->Caption(), "Die Glätteanteile der Funktion");
+    }
+}
+
+TEST_F(Files, ASaveThatFailsIsReportedAndRedrawsNothing)
+{
+    Write("daten.mdt", "old");
+    FailFileStep = [](FileStep step) { return step == FileStep::Rename; };
+    const Counts before = CountsNow();
+    Save("daten.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    ExpectDraws(before, 0, 0);
+    std::ifstream in(folder / "daten.mdt", std::ios::binary);
+    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(contents, "old");
+}
+
+}  // namespace
