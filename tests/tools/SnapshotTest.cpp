@@ -1,0 +1,197 @@
+// Runs vexlor-snapshot as a process, as a user or a script would.
+#include "../plot/RecordingSurface.h"
+#include "plot/Plotter.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+};
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+Outcome Snapshot(const std::string& arguments)
+{
+    const std::string command = std::string(SNAPSHOT_PROGRAM) + " " + arguments + " 2>/dev/null";
+    Outcome run;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class SnapshotTool : public testing::Test {
+protected:
+    fs::path folder;
+    void SetUp() override
+    {
+        char name[] = "/tmp/vexlor-snapshot-XXXXXX";
+        folder = mkdtemp(name);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string In(const std::string& name) const { return Quote((folder / name).string()); }
+};
+
+TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
+{
+    const Outcome run = Snapshot("");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Delta: 0.4\n"
+              "aktDelta: 0.4\n"
+              "Level: 7\n"
+              "MaxLevel: 7\n"
+              "MaxAbsKoeff: 1\n"
+              "labDelta: Delta: 0.5\n"
+              "labaktDelta: Aktuelles Delta: 0.4\n"
+              "labLevel: Level: 7\n"
+              "frmHaupt: Multiskalenanalyse\n"
+              "frmSkalfunktion: Skalierungsfunktion\n"
+              "frmApprREQ: Approximierte  Sk.-Fkt.\n"
+              "frmWavelet: Wavelet\n"
+              "frmGlaette: Die Glätteanteile der Funktion\n"
+              "frmDetails: Die Details der Funktion\n"
+              "frmFunktion: Die approximierte Funktion\n"
+              "frmError: Fehler zwischen Funktion und Approximation\n"
+              "frmCalcInfo: Fortschritt\n");
+}
+
+TEST_F(SnapshotTool, ActionsAsTheUserWouldDoThem)
+{
+    Outcome run = Snapshot("--scroll 30 --go --level 5");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("aktDelta: 0.3\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Level: 5\n"), std::string::npos);
+    EXPECT_NE(run.out.find("labLevel: Level: 5\n"), std::string::npos);
+
+    // The scroll bar stands at 50 already: no change, Delta stays 0.4.
+    run = Snapshot("--scroll 50");
+    EXPECT_NE(run.out.find("Delta: 0.4\n"), std::string::npos);
+    EXPECT_NE(run.out.find("labDelta: Delta: 0.5\n"), std::string::npos);
+
+    run = Snapshot("--zoom-skal off --zoom-wavelet on");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST_F(SnapshotTool, SaveThenLoadGivesBackTheCoefficients)
+{
+    Outcome run = Snapshot("--level 4 --save " + In("daten") + " --koeff-csv " + In("saved.csv"));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("frmHaupt: Datei gespeichert!\n"), std::string::npos);
+    run = Snapshot("--load " + In("daten.mdt") + " --koeff-csv " + In("loaded.csv"));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("frmHaupt:  Datei geöffnet!\n"), std::string::npos);
+    EXPECT_NE(run.out.find("frmDetails: 7\n"), std::string::npos);
+    EXPECT_NE(run.out.find("frmGlaette: 4\n"), std::string::npos);
+
+    std::istringstream saved(ReadAll(folder / "saved.csv")), loaded(ReadAll(folder / "loaded.csv"));
+    std::string a, b;
+    int lines = 0;
+    while (std::getline(saved, a) && std::getline(loaded, b)) {
+        const double x = std::stod(a.substr(a.find(',') + 1));
+        const double y = std::stod(b.substr(b.find(',') + 1));
+        EXPECT_EQ(a.substr(0, a.find(',')), b.substr(0, b.find(',')));
+        EXPECT_NEAR(x, y, 5e-6 * std::fabs(x) + 1e-300) << a;
+        ++lines;
+    }
+    EXPECT_EQ(lines, 129);
+}
+
+TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)
+{
+    for (const std::string args : {"--bogus", "--scroll", "--scroll abc", "--scroll 101", "--scroll -1",
+                                   "--level 9", "--level 1", "--level 5x", "--zoom-skal yes", "--load",
+                                   "--out", "extra"}) {
+        const Outcome run = Snapshot("--save " + In("before.mdt") + " " + args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_FALSE(fs::exists(folder / "before.mdt")) << args;
+    }
+}
+
+TEST_F(SnapshotTool, ALevelAboveTheMaximumAfterALoadExitsTwoWithoutOutputs)
+{
+    std::ofstream(folder / "fuenf.mdt") << "5 3 1 2 3";
+    const Outcome run = Snapshot("--load " + In("fuenf.mdt") + " --level 6 --out " + In("pictures"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(fs::exists(folder / "pictures"));
+}
+
+TEST_F(SnapshotTool, AnOutputThatCannotBeWrittenExitsOne)
+{
+    std::ofstream(folder / "plain") << "x";
+    Outcome run = Snapshot("--out " + In("plain/pictures"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("Level: 7\n"), std::string::npos);
+    run = Snapshot("--koeff-csv " + In("plain/k.csv"));
+    EXPECT_EQ(run.status, 1);
+}
+
+double Sine(double x) { return std::sin(6.28 * x); }
+
+TEST_F(SnapshotTool, PicturesShowTheCurvesAndAxes)
+{
+    ASSERT_EQ(Snapshot("--out " + In("pictures")).status, 0);
+    const QImage desktop((folder / "pictures" / "desktop.png").c_str());
+    EXPECT_EQ(desktop.size(), QSize(1024, 740));
+
+    for (const char* name : {"frmHaupt", "frmSkalfunktion", "frmApprREQ", "frmWavelet", "frmGlaette",
+                             "frmDetails", "frmFunktion", "frmError"})
+        EXPECT_TRUE(fs::exists(folder / "pictures" / (std::string(name) + ".png"))) << name;
+    EXPECT_FALSE(fs::exists(folder / "pictures" / "frmCalcInfo.png"));  // hidden
+
+    // The smooth part at start is the sampled sine on +-1.7 in a 751 x 203 window.
+    const QImage smooth((folder / "pictures" / "frmGlaette.png").c_str());
+    ASSERT_FALSE(smooth.isNull());
+    RecordingSurface frame(751, 203);
+    SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
+    SetCurveRange(0.0, 1.0);
+    PlotCurve(frame, Sine);
+    const int row0 = WorldToPixelY(0.0);
+    EXPECT_EQ(smooth.pixel(700, row0), qRgb(0, 0, 0)) << "x axis";
+    EXPECT_EQ(smooth.pixel(WorldToPixelX(0.0), 20), qRgb(0, 0, 0)) << "y axis";
+    for (double x : {0.1, 0.25, 0.6, 0.75, 0.9}) {
+        const int px = WorldToPixelX(x);
+        const int py = WorldToPixelY(Sine(x));
+        bool red = false;
+        for (int dy = -2; dy <= 2; ++dy)
+            red = red || smooth.pixel(px, py + dy) == qRgb(255, 0, 0);
+        EXPECT_TRUE(red) << "curve at x = " << x;
+    }
+    // The error is zero at start: red along the axis.
+    const QImage error((folder / "pictures" / "frmError.png").c_str());
+    RecordingSurface errorFrame(752, 170);
+    PlotCurve(errorFrame, Sine);
+    EXPECT_EQ(error.pixel(WorldToPixelX(0.5), WorldToPixelY(0.0)), qRgb(255, 0, 0));
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include "Options.h"
+
+#include <algorithm>
+#include <charconv>
+
+const char* const SnapshotUsage =
+    "usage: vexlor-snapshot [ACTION ...] [OUTPUT ...]\n"
+    "ACTIONS, applied in the order given, each as the user would do it:\n"
+    "  --scroll P             move the Delta scroll bar to position P (0..100)\n"
+    "  --go                   press \"Go!\"\n"
+    "  --level L              move the track bar to L (2..8)\n"
+    "  --zoom-skal on|off     set \"Zoom Skal-funktion\"\n"
+    "  --zoom-wavelet on|off  set \"Zoom Wavelet\"\n"
+    "  --load FILE            press \"Öffnen\" and choose FILE\n"
+    "  --save FILE            press \"Sichern\" and choose FILE\n"
+    "OUTPUTS, written after the last action:\n"
+    "  --out DIR              one PNG per visible window, and desktop.png\n"
+    "  --koeff-csv FILE       \"index,value\" lines of Koeff[0 .. 2^MaxLevel]\n";
+
+namespace {
+
+std::optional<int> WholeNumber(const std::string& text, int min, int max)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::string>& args, std::string& error)
+{
+    SnapshotOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        static const std::vector<std::string> valued = {"--scroll", "--level", "--zoom-skal", "--zoom-wavelet",
+                                                        "--load", "--save", "--out", "--koeff-csv"};
+        const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
+        if (!takesValue && option != "--go") {
+            error = "unknown argument: " + option;
+            return std::nullopt;
+        }
+        if (takesValue && i + 1 >= args.size()) {
+            error = option + " needs a value";
+            return std::nullopt;
+        }
+        const std::string value = takesValue ? args[++i] : std::string();
+        auto number = [&](int min, int max) -> std::optional<int> {
+            const std::optional<int> n = WholeNumber(value, min, max);
+            if (!n)
+                error = option + " takes a whole number from " + std::to_string(min) + " to " + std::to_string(max)
+                        + ", not \"" + value + "\"";
+            return n;
+        };
+        auto onOff = [&]() -> std::optional<bool> {
+            if (value == "on" || value == "off")
+                return value == "on";
+            error = option + " takes on or off, not \"" + value + "\"";
+            return std::nullopt;
+        };
+        auto file = [&]() -> std::optional<std::string> {
+            if (!value.empty())
+                return value;
+            error = option + " needs a file name";
+            return std::nullopt;
+        };
+
+        if (option == "--go") {
+            options.actions.push_back({.kind = SnapshotAction::Go});
+        } else if (option == "--scroll" || option == "--level") {
+            const bool scroll = option == "--scroll";
+            const std::optional<int> n = scroll ? number(0, 100) : number(2, 8);
+            if (!n)
+                return std::nullopt;
+            options.actions.push_back({.kind = scroll ? SnapshotAction::Scroll : SnapshotAction::Level, .number = *n});
+        } else if (option == "--zoom-skal" || option == "--zoom-wavelet") {
+            const std::optional<bool> on = onOff();
+            if (!on)
+                return std::nullopt;
+            options.actions.push_back(
+                {.kind = option == "--zoom-skal" ? SnapshotAction::ZoomSkal : SnapshotAction::ZoomWavelet, .on = *on});
+        } else if (option == "--load" || option == "--save") {
+            const std::optional<std::string> name = file();
+            if (!name)
+                return std::nullopt;
+            options.actions.push_back({.kind = option == "--load" ? SnapshotAction::Load : SnapshotAction::Save, .file = *name});
+        } else {  // --out, --koeff-csv
+            const std::optional<std::string> name = file();
+            if (!name)
+                return std::nullopt;
+            (option == "--out" ? options.outFolder : options.koeffCsv) = *name;
+        }
+    }
+    return options;
+}

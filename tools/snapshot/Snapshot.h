@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Options.h"
+
+#include <QImage>
+
+#include <string>
+
+class TForm;
+
+// What a window shows on screen: its picture inside the client area, with its
+// controls drawn over it.
+QImage ScreenImage(TForm& form);
+
+// All windows composed at their outer bounds on the 1024 x 740 area, each with
+// a simple title bar inside its bounds.
+QImage Desktop();
+
+// Applies one action as the user would; false (with a message) when the track
+// bar cannot reach the level asked for.
+bool Apply(const SnapshotAction& action, std::string& error);
+
+// The state lines of standard output.
+std::string StateReport();
+
+// Writes the PNGs of --out and the CSV of --koeff-csv; false with a message.
+bool WriteOutputs(const SnapshotOptions& options, std::string& error);

@@ -1,0 +1,58 @@
+// vexlor-snapshot: the real program, offscreen, driven by a scripted sequence of
+// user actions; writes what its windows show and the numbers behind them.
+#include "Options.h"
+#include "Snapshot.h"
+
+#include "app/Haupt.h"
+#include "toolkit/Application.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    const std::optional<SnapshotOptions> options =
+        ParseSnapshotOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << "vexlor-snapshot: " << error << "\n" << SnapshotUsage;
+        return 2;
+    }
+
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    TApplication application(argc, argv);
+    // An exception of the program's handlers is reported, as the program would show it.
+    ExceptionDisplay = [](const std::string& message) { std::cerr << "vexlor: " << message << "\n"; };
+    CreateMainForm();
+    frmHaupt->Show();
+    Settle();
+
+    for (const SnapshotAction& action : options->actions) {
+        if (!Apply(action, error)) {
+            std::cerr << "vexlor-snapshot: " << error << "\n";
+            return 2;
+        }
+        Settle();
+    }
+
+    const bool written = WriteOutputs(*options, error);
+    std::cout << StateReport() << std::flush;
+    if (!written) {
+        std::cerr << "vexlor-snapshot: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
