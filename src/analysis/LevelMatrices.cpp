@@ -5,6 +5,7 @@
 #include "linalg/Solvers.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 LevelMatrixStore LevelMatrices;
 std::array<double, 5> WaveletKoeff{};
@@ -37,6 +38,16 @@ struct Shorthands {
     explicit Shorthands(double D) : a(1.0 - 0.5 * D), b(1.0 - a), q(D * (1.0 / 6.0)) {}
 };
 
+Matrix FromRows(int rows, int cols, std::initializer_list<double> values)
+{
+    Matrix M(rows, cols);
+    auto v = values.begin();
+    for (int i = 1; i <= rows; ++i)
+        for (int j = 1; j <= cols; ++j)
+            M.Set(i, j, *v++);
+    return M;
+}
+
 }  // namespace
 
 Matrix BuildP(double D, int j)
@@ -57,58 +68,34 @@ Matrix BuildP(double D, int j)
     return P;
 }
 
+// The three inner-product systems, written as their tables: a row per coarse
+// scaling function, a column per fine scaling function of the wavelet.
 Matrix OrthoInner(double D)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q;
-    Matrix M(4, 5);
-    M.Set(1, 1, q + b);
-    M.Set(1, 2, q * b);
-    M.Set(2, 1, a + q);
-    M.Set(2, 2, 1.0 + q);
-    M.Set(2, 3, b + q);
-    M.Set(2, 4, b * q);
-    M.Set(3, 2, a * q);
-    M.Set(3, 3, a + q);
-    M.Set(3, 4, 1.0 + q);
-    M.Set(3, 5, q + b);
-    M.Set(4, 4, a * q);
-    M.Set(4, 5, a + q);
-    return M;
+    return FromRows(4, 5, {q + b, q * b, 0,     0,       0,
+                           a + q, 1 + q, b + q, b * q,   0,
+                           0,     a * q, a + q, 1 + q,   q + b,
+                           0,     0,     0,     a * q,   a + q});
 }
 
 Matrix OrthoLeft(double D)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q;
-    Matrix M(3, 4);
-    M.Set(1, 1, 1.0 + q);
-    M.Set(1, 2, q + b);
-    M.Set(1, 3, q * b);
-    M.Set(2, 1, a * q);
-    M.Set(2, 2, a + q);
-    M.Set(2, 3, 1.0 + q);
-    M.Set(2, 4, q + b);
-    M.Set(3, 3, a * q);
-    M.Set(3, 4, a + q);
-    return M;
+    return FromRows(3, 4, {1 + q, q + b, q * b, 0,
+                           a * q, a + q, 1 + q, q + b,
+                           0,     0,     a * q, a + q});
 }
 
 Matrix OrthoRight(double D)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q;
-    Matrix M(3, 4);
-    M.Set(1, 1, q + b);
-    M.Set(1, 2, b * q);
-    M.Set(2, 1, a + q);
-    M.Set(2, 2, 1.0 + q);
-    M.Set(2, 3, b + q);
-    M.Set(2, 4, b * q);
-    M.Set(3, 2, a * q);
-    M.Set(3, 3, a + q);
-    M.Set(3, 4, 1.0 + q);
-    return M;
+    return FromRows(3, 4, {q + b, b * q, 0,     0,
+                           a + q, 1 + q, b + q, b * q,
+                           0,     a * q, a + q, 1 + q});
 }
 
 Matrix BuildQ(double D, int j)
