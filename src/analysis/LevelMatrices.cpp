@@ -5,7 +5,6 @@
 #include "linalg/Solvers.h"
 
 #include <cstdio>
-#include <initializer_list>
 
 LevelMatrixStore LevelMatrices;
 std::array<double, 5> WaveletKoeff{};
@@ -38,16 +37,6 @@ struct Shorthands {
     explicit Shorthands(double D) : a(1.0 - 0.5 * D), b(1.0 - a), q(D * (1.0 / 6.0)) {}
 };
 
-Matrix FromRows(int rows, int cols, std::initializer_list<double> values)
-{
-    Matrix M(rows, cols);
-    auto v = values.begin();
-    for (int i = 1; i <= rows; ++i)
-        for (int j = 1; j <= cols; ++j)
-            M.Set(i, j, *v++);
-    return M;
-}
-
 }  // namespace
 
 Matrix BuildP(double D, int j)
@@ -74,28 +63,28 @@ Matrix OrthoInner(double D)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q;
-    return FromRows(4, 5, {q + b, q * b, 0,     0,       0,
-                           a + q, 1 + q, b + q, b * q,   0,
-                           0,     a * q, a + q, 1 + q,   q + b,
-                           0,     0,     0,     a * q,   a + q});
+    return Matrix::FromRows(4, 5, {q + b, q * b, 0,     0,       0,
+                                   a + q, 1 + q, b + q, b * q,   0,
+                                   0,     a * q, a + q, 1 + q,   q + b,
+                                   0,     0,     0,     a * q,   a + q});
 }
 
 Matrix OrthoLeft(double D)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q;
-    return FromRows(3, 4, {1 + q, q + b, q * b, 0,
-                           a * q, a + q, 1 + q, q + b,
-                           0,     0,     a * q, a + q});
+    return Matrix::FromRows(3, 4, {1 + q, q + b, q * b, 0,
+                                   a * q, a + q, 1 + q, q + b,
+                                   0,     0,     a * q, a + q});
 }
 
 Matrix OrthoRight(double D)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q;
-    return FromRows(3, 4, {q + b, b * q, 0,     0,
-                           a + q, 1 + q, b + q, b * q,
-                           0,     a * q, a + q, 1 + q});
+    return Matrix::FromRows(3, 4, {q + b, b * q, 0,     0,
+                                   a + q, 1 + q, b + q, b * q,
+                                   0,     a * q, a + q, 1 + q});
 }
 
 Matrix BuildQ(double D, int j)

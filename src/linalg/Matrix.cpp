@@ -9,6 +9,15 @@ Matrix::Matrix(int rows, int cols)
 {
 }
 
+Matrix Matrix::FromRows(int rows, int cols, std::initializer_list<double> values)
+{
+    Matrix m(rows, cols);
+    auto v = values.begin();
+    for (std::size_t k = 0; k < m.data.size() && v != values.end(); ++k)
+        m.data[k] = *v++;
+    return m;
+}
+
 Matrix& Matrix::operator=(const Matrix& source)
 {
     if (rows != source.rows || cols != source.cols) {

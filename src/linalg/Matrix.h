@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <vector>
 
 // A small dense matrix of doubles, stored row by row and addressed from 1.
@@ -8,6 +9,8 @@
 class Matrix {
 public:
     Matrix(int rows, int cols);
+    // A rows x cols matrix with the values given row by row.
+    static Matrix FromRows(int rows, int cols, std::initializer_list<double> values);
     Matrix(const Matrix&) = default;
     Matrix(Matrix&&) noexcept = default;
 

@@ -13,12 +13,7 @@ const char* const CalcKoeffMessage =
 
 Matrix Rows(int rows, int cols, std::initializer_list<double> values)
 {
-    Matrix m(rows, cols);
-    auto v = values.begin();
-    for (int i = 1; i <= rows; ++i)
-        for (int j = 1; j <= cols; ++j)
-            m.Set(i, j, *v++);
-    return m;
+    return Matrix::FromRows(rows, cols, values);
 }
 
 void ExpectSameMatrix(const Matrix& a, const Matrix& b)
