@@ -2,21 +2,13 @@
 
 #include "analysis/AnalysisState.h"
 #include "analysis/LevelMatrices.h"
+#include "analysis/Shorthands.h"
 #include "analysis/Tables.h"
 #include "linalg/Solvers.h"
 
 #include <cmath>
 
 namespace {
-
-// The shorthands of one Delta, each rounded as a double in this way.
-struct Shorthands {
-    double a, b, q, t;
-    explicit Shorthands(double D)
-        : a(1.0 - 0.5 * D), b(1.0 - a), q(D * (1.0 / 6.0)), t((1.0 / 3.0) * D)
-    {
-    }
-};
 
 // The boundary and interior wavelet vectors as Q_3 holds them.
 struct WaveletVectors {

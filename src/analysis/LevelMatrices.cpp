@@ -1,6 +1,7 @@
 #include "analysis/LevelMatrices.h"
 
 #include "analysis/AnalysisState.h"
+#include "analysis/Shorthands.h"
 #include "analysis/Tables.h"
 #include "linalg/Solvers.h"
 
@@ -29,21 +30,11 @@ void LevelMatrixStore::Clear()
     }
 }
 
-namespace {
-
-// The shorthands of one Delta, each rounded as a double in this way.
-struct Shorthands {
-    double a, b, q;
-    explicit Shorthands(double D) : a(1.0 - 0.5 * D), b(1.0 - a), q(D * (1.0 / 6.0)) {}
-};
-
-}  // namespace
-
 Matrix BuildP(double D, int j)
 {
     const int n = LevelSize[j];
     const int m = LevelSize[j + 1];
-    const double a = 1.0 - 0.5 * D;
+    const double a = Shorthands(D).a;
     Matrix P(m + 1, n + 1);
     P.Set(1, 1, 1.0);
     P.Set(2, 1, 1.0 - a);
