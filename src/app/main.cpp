@@ -9,10 +9,8 @@ int main(int argc, char** argv)
     try {
         CreateMainForm();
         application.Run();
-    } catch (const std::exception& e) {
-        TApplication::ShowException(e.what());
     } catch (...) {
-        TApplication::ShowException("");
+        TApplication::ShowException(ExceptionMessage(std::current_exception()));
     }
     return 0;
 }

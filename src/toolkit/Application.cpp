@@ -24,17 +24,6 @@ void ShowInMessageBox(const std::string& message)
         show();
 }
 
-std::string MessageOf(std::exception_ptr e)
-{
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception& ex) {
-        return ex.what();
-    } catch (...) {
-        return {};
-    }
-}
-
 // A net under the handlers: nothing escapes through Qt's event dispatch.
 class GuardedApplication : public QApplication {
 public:
@@ -45,7 +34,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (...) {
-            TApplication::ShowException(MessageOf(std::current_exception()));
+            TApplication::ShowException(ExceptionMessage(std::current_exception()));
             return true;
         }
     }
@@ -54,6 +43,17 @@ public:
 }  // namespace
 
 std::function<void(const std::string&)> ExceptionDisplay = ShowInMessageBox;
+
+std::string ExceptionMessage(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return {};
+    }
+}
 
 void Dispatch(const std::function<void()>& handler)
 {
@@ -64,7 +64,7 @@ void Dispatch(const std::function<void()>& handler)
         failure = std::current_exception();
     }
     if (failure)
-        TApplication::ShowException(MessageOf(failure));
+        TApplication::ShowException(ExceptionMessage(failure));
 }
 
 void TApplication::ShowException(const std::string& message)

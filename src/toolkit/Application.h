@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,9 @@ extern std::function<void(const std::string& message)> ExceptionDisplay;
 // through Qt, and shown through ExceptionDisplay (a non-standard exception with
 // an empty message).
 void Dispatch(const std::function<void()>& handler);
+
+// The message of a caught exception; empty for one that is no std::exception.
+std::string ExceptionMessage(std::exception_ptr failure);
 
 // The application object: initialises Qt, owns every window, runs the loop.
 class TApplication {

@@ -211,8 +211,10 @@ TEST_F(Program, AllZeroCoefficientsDrawAFlatCurveOnMinusOneToOne)
 
 TEST_F(Program, AboutWindowsAndTheReleaseOrder)
 {
+    const Counts before = CountsNow();
     for (int i = 0; i < 3; ++i)
         frmHaupt->butAbout.click();
+    ExpectDraws(before, 0, 0);
     ASSERT_NE(frmAbout, nullptr);
     EXPECT_EQ(frmAbout->Caption(), "Info");
     EXPECT_EQ(frmAbout->Color(), clSkyBlue);
