@@ -17,13 +17,15 @@ class Files : public Program {
 protected:
     fs::path folder;
     std::vector<std::optional<std::string>> answers;
+    std::vector<std::string> filters;
 
     void SetUp() override
     {
         Program::SetUp();
         char name[] = "/tmp/vexlor-files-XXXXXX";
         folder = mkdtemp(name);
-        FileDialogAnswer = [this](DialogKind, const std::string&) {
+        FileDialogAnswer = [this](DialogKind, const std::string& filter) {
+            filters.push_back(filter);
             auto answer = answers.front();
             answers.erase(answers.begin());
             return answer;
@@ -61,6 +63,8 @@ TEST_F(Files, CancelledDialogsChangeOnlyTheCaption)
     Save(std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Datei nicht gesichert!");
     ExpectDraws(before, 0, 0);
+    EXPECT_EQ(filters, (std::vector<std::string>{"Multiscale Dat (*.mdt);;Alle Dateien (*)",
+                                                 "Multiscale-Dat (*.mdt);;Alle Dateien (*)"}));
 }
 
 TEST_F(Files, AFileThatCannotBeOpenedChangesNoValue)
