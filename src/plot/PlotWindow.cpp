@@ -47,8 +47,7 @@ void TPlotWindow::DrawOwnFrameWhenReady(double height)
 void RedrawFunctionWindows()
 {
     const double s = State.MaxAbsKoeff;
-    for (TPlotWindow* w : {static_cast<TPlotWindow*>(frmGlaette), static_cast<TPlotWindow*>(frmDetails),
-                           static_cast<TPlotWindow*>(frmFunktion), static_cast<TPlotWindow*>(frmError)})
+    for (TPlotWindow* w : std::array<TPlotWindow*, 4>{frmGlaette, frmDetails, frmFunktion, frmError})
         if (w)
             w->Draw(FunctionFrame(s, 1.7));
 }
