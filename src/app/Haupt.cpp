@@ -27,14 +27,8 @@ TfrmHaupt* frmHaupt = nullptr;
 
 namespace {
 
-std::string Format(const char* format, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-std::string Format(const char* format, int value)
+// A label text in C's printf conventions ("%g", "%d").
+template <typename T> std::string Format(const char* format, T value)
 {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
