@@ -1,11 +1,13 @@
-// What one reaction to a control costs, on the real windows, offscreen.
+// What the program's reactions cost, on the real windows, offscreen.
 #include "analysis/AnalysisState.h"
 #include "analysis/Decomposition.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/ScalingFunctions.h"
 #include "analysis/Tables.h"
 #include "app/Haupt.h"
+#include "plot/Error.h"
 #include "plot/PlotWindow.h"
+#include "plot/Plotter.h"
 #include "toolkit/Application.h"
 
 #include <benchmark/benchmark.h>
@@ -14,67 +16,119 @@
 
 namespace {
 
-void StartProgram()
+// Everything a fresh start expects to find, as the program's entry leaves it.
+void ResetProgram()
 {
-    if (!frmHaupt)
-        CreateMainForm();
+    if (frmHaupt)
+        ReleaseAllWindows();
+    State = AnalysisState{};
+    Koeff = {};
+    KoeffOrig = {};
+    LevelMatrices.Clear();
+    PlotSlots = {};
+    Plot = PlotState{};
 }
 
-// Scroll bar: WaveletKoeff and the three basis windows.
-void ScrollBarMove(benchmark::State& state)
+void StartProgram()
+{
+    ResetProgram();
+    CreateMainForm();
+}
+
+// The samples of the finest level the data serves, as a loaded file gives
+// them, with every level matrix up to it.
+void StartProgramWithMaxLevel(int maxLevel)
+{
+    StartProgram();
+    State.MaxLevel = maxLevel;
+    State.Level = maxLevel;
+    SampleFunction(maxLevel);
+    SaveOriginal();
+    UpdateLevelControls();
+    frmHaupt->butGo.click();
+}
+
+void BM_StartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        ResetProgram();
+        state.ResumeTiming();
+        CreateMainForm();
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+// Ten track-bar steps, each with its four function windows, then the basis.
+void BM_LevelSweep(benchmark::State& state)
+{
+    StartProgram();
+    for (auto _ : state) {
+        frmHaupt->trbLevel.SetPosition(2);
+        frmHaupt->trbLevel.SetPosition(7);
+    }
+}
+BENCHMARK(BM_LevelSweep)->Unit(benchmark::kMillisecond);
+
+// "Go!": all level matrices with the progress window, then the redraws.
+void BM_Go(benchmark::State& state)
+{
+    StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        frmHaupt->butGo.click();
+}
+BENCHMARK(BM_Go)->Arg(7)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// Alternating positions, so that every iteration is a real change.
+void BM_ScrollDelta(benchmark::State& state)
 {
     StartProgram();
     int p = 0;
     for (auto _ : state)
         frmHaupt->scrDelta.SetPosition(p++ % 2 == 0 ? 30 : 31);
 }
-BENCHMARK(ScrollBarMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollDelta)->Unit(benchmark::kMillisecond);
 
-// One level down and back up: two steps, each with the four function windows.
-void TrackBarStepDownAndUp(benchmark::State& state)
+// From level j + 1 down to j, always from the same coefficients.
+void BM_DecomposeStep(benchmark::State& state)
 {
-    StartProgram();
+    StartProgramWithMaxLevel(LevelLimit);
+    const int j = static_cast<int>(state.range(0));
+    frmHaupt->trbLevel.SetPosition(j + 1);
+    const KoeffArray coefficients = Koeff;
     for (auto _ : state) {
-        frmHaupt->trbLevel.SetPosition(6);
-        frmHaupt->trbLevel.SetPosition(7);
+        Koeff = coefficients;
+        State.Level = j;
+        DecomposeStep();
     }
 }
-BENCHMARK(TrackBarStepDownAndUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecomposeStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
 
-// "Go!": all level matrices with the progress window, then the function windows.
-void GoButton(benchmark::State& state)
+// From level j up to j + 1, always from the same coefficients.
+void BM_ReconstructStep(benchmark::State& state)
 {
-    StartProgram();
-    for (auto _ : state)
-        frmHaupt->butGo.click();
+    StartProgramWithMaxLevel(LevelLimit);
+    const int j = static_cast<int>(state.range(0));
+    frmHaupt->trbLevel.SetPosition(j);
+    const KoeffArray coefficients = Koeff;
+    for (auto _ : state) {
+        Koeff = coefficients;
+        State.Level = j;
+        ReconstructStep();
+    }
 }
-BENCHMARK(GoButton)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReconstructStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
 
-// The four function windows at level 2, where fnError sums the most details.
-void RedrawFunctionWindowsAtLevelTwo(benchmark::State& state)
+// One curve in the 752-pixel error window, where fnError sums every detail.
+void BM_PlotError(benchmark::State& state)
 {
     StartProgram();
     frmHaupt->trbLevel.SetPosition(2);
+    ApplyFrame(FunctionFrame(State.MaxAbsKoeff, 1.7));
     for (auto _ : state)
-        RedrawFunctionWindows();
-    frmHaupt->trbLevel.SetPosition(7);
+        PlotCurve(*frmError, fnError);
 }
-BENCHMARK(RedrawFunctionWindowsAtLevelTwo)->Unit(benchmark::kMillisecond);
-
-// The mathematics alone: the largest decomposition step (MaxLevel 8 to 7).
-void DecomposeStepFromLevelEight(benchmark::State& state)
-{
-    StartProgram();
-    const AnalysisState saved = State;
-    State.MaxLevel = 8;
-    RedrawFunctionWindows();
-    for (auto _ : state) {
-        State.Level = 7;
-        DecomposeStep();
-    }
-    State = saved;
-}
-BENCHMARK(DecomposeStepFromLevelEight)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlotError)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -85,5 +139,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ResetProgram();
     return 0;
 }
