@@ -7,7 +7,11 @@
 #include <climits>
 #include <cmath>
 
-double Phi(double x, double D)
+namespace {
+
+// Inlined into the sums of the plot functions, which evaluate it some eighty
+// times per pixel column at the coarsest level.
+inline double PhiOf(double x, double D)
 {
     if (x <= 0.0 || x >= 1.0 + D)
         return 0.0;
@@ -18,11 +22,17 @@ double Phi(double x, double D)
     return (1.0 - x) / D + 1.0;
 }
 
-double PhiAkt(double x) { return Phi(x, State.aktDelta); }
-double PhiDelta(double x) { return Phi(x, State.Delta); }
+inline double PhiJK(double x, int k, int j, double D) { return PhiOf((x - k * Pow2Inv[j]) * Pow2[j], D); }
 
-double PhiAktJK(double x, int k, int j) { return PhiAkt((x - k * Pow2Inv[j]) * Pow2[j]); }
-double PhiDeltaJK(double x, int k, int j) { return PhiDelta((x - k * Pow2Inv[j]) * Pow2[j]); }
+}  // namespace
+
+double Phi(double x, double D) { return PhiOf(x, D); }
+
+double PhiAkt(double x) { return PhiOf(x, State.aktDelta); }
+double PhiDelta(double x) { return PhiOf(x, State.Delta); }
+
+double PhiAktJK(double x, int k, int j) { return PhiJK(x, k, j, State.aktDelta); }
+double PhiDeltaJK(double x, int k, int j) { return PhiJK(x, k, j, State.Delta); }
 
 int IntervalIndex(double x, int j)
 {
@@ -60,20 +70,21 @@ double PsiAktJK(double x, int k, int j)
         return 0.0;
     const int n = LevelSize[j];
     const int M = LevelSize[j + 1];
+    const double D = State.aktDelta;
     double sum = 0.0;
     if (0 <= k && k < n - 2) {
         const Matrix& Q = LevelMatrices.Q(j + 2);
         const double shifted = x - (2 * k) * Pow2Inv[j + 1];
         for (int t = 0; t <= 4; ++t)
-            sum = sum + PhiAktJK(shifted, t, j + 1) * Q.Get(2 + t, 2);
+            sum = sum + PhiJK(shifted, t, j + 1, D) * Q.Get(2 + t, 2);
     } else if (k == -1) {
         const Matrix& Q = LevelMatrices.Q(j + 1);
         for (int t = 0; t <= 3; ++t)
-            sum = sum + PhiAktJK(x, t - 1, j + 1) * Q.Get(t + 1, 1);
+            sum = sum + PhiJK(x, t - 1, j + 1, D) * Q.Get(t + 1, 1);
     } else if (k == n - 2) {
         const Matrix& Q = LevelMatrices.Q(j + 1);
         for (int t = 0; t <= 3; ++t)
-            sum = sum + PhiAktJK(x, M - 4 + t, j + 1) * Q.Get(M - 2 + t, n);
+            sum = sum + PhiJK(x, M - 4 + t, j + 1, D) * Q.Get(M - 2 + t, n);
     }
     return sum;
 }

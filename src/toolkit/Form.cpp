@@ -37,20 +37,38 @@ void TCanvas::MoveTo(int x, int y)
 
 void TCanvas::LineTo(int x, int y)
 {
+    if (!lines.empty() && pen != linesPen)
+        FlushLines();
+    linesPen = pen;
+    lines.emplace_back(penX, penY, x, y);
+    form.MarkDrawn();
+    penX = x;
+    penY = y;
+}
+
+void TCanvas::FlushLines()
+{
+    if (lines.empty())
+        return;
     QPainter& p = Painter();
     // A flat cap leaves out the end pixel, so consecutive segments join
     // without overdrawing their shared point.
-    QPen line(ToQColor(pen), 1, Qt::SolidLine, Qt::FlatCap);
-    p.setPen(line);
-    p.drawLine(penX, penY, x, y);
-    penX = x;
-    penY = y;
+    p.setPen(QPen(ToQColor(linesPen), 1, Qt::SolidLine, Qt::FlatCap));
+    p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    lines.clear();
+}
+
+void TCanvas::EndPainting()
+{
+    FlushLines();
+    painter.reset();
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     if (x2 <= x1 || y2 <= y1)
         return;
+    FlushLines();
     QPainter& p = Painter();
     p.fillRect(x1, y1, x2 - x1, y2 - y1, ToQColor(brush));
     p.setPen(QPen(ToQColor(pen), 1));
@@ -61,12 +79,27 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
 
 void TCanvas::TextOut(int x, int y, const std::string& text)
 {
+    FlushLines();
     QPainter& p = Painter();
-    const QString s = QString::fromStdString(text);
-    const QFontMetrics metrics(p.font());
-    p.fillRect(x, y, metrics.horizontalAdvance(s), metrics.height(), ToQColor(brush));
+    const LaidOutText& t = LaidOut(text);
+    p.fillRect(x, y, t.width, metrics.height(), ToQColor(brush));
     p.setPen(ToQColor(pen));
-    p.drawText(x, y + metrics.ascent(), s);
+    p.drawStaticText(x, y, t.text);
+}
+
+const TCanvas::LaidOutText& TCanvas::LaidOut(const std::string& text)
+{
+    // Changing texts (the progress window's) must not grow the cache forever.
+    constexpr std::size_t MaxTexts = 256;
+    if (const auto found = texts.find(text); found != texts.end())
+        return found->second;
+    if (texts.size() >= MaxTexts)
+        texts.clear();
+    const QString s = QString::fromStdString(text);
+    QStaticText laidOut(s);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), font);
+    return texts.emplace(text, LaidOutText{laidOut, metrics.horizontalAdvance(s)}).first->second;
 }
 
 TForm::TForm(int left, int top, int width, int height, const std::string& caption, TColor color)

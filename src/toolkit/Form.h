@@ -2,13 +2,17 @@
 
 #include "plot/PlotSurface.h"
 
+#include <QFontMetrics>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <QWidget>
 
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 class TForm;
 
@@ -20,7 +24,12 @@ public:
 
     void SetPenColor(TColor color) override;
     void SetBrushColor(TColor color) { brush = color; }
-    void SetFont(const QFont& f) { font = f; }
+    void SetFont(const QFont& f)
+    {
+        font = f;
+        metrics = QFontMetrics(f);
+        texts.clear();
+    }
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
@@ -29,8 +38,10 @@ public:
     TColor PenColor() const { return pen; }
     TColor BrushColor() const { return brush; }
 
+    // Puts the lines still collected into the picture.
+    void FlushLines();
     // Ends the series of operations that share one painter.
-    void EndPainting() { painter.reset(); }
+    void EndPainting();
 
 private:
     QPainter& Painter();
@@ -40,6 +51,19 @@ private:
     TColor pen = clBlack;
     TColor brush = clWhite;
     QFont font;
+    QFontMetrics metrics{font};
+    // Consecutive lines of one colour go to the painter in one call: a curve
+    // has a segment per pixel column, and each call has a fixed cost.
+    std::vector<QLine> lines;
+    TColor linesPen = clBlack;
+    // Laid-out texts: the tick labels come back with every redraw, and laying
+    // out a text costs more than drawing it.
+    struct LaidOutText {
+        QStaticText text;
+        int width;
+    };
+    const LaidOutText& LaidOut(const std::string& text);
+    std::unordered_map<std::string, LaidOutText> texts;
     int penX = 0;
     int penY = 0;
 };
@@ -86,7 +110,11 @@ public:
     void Present();
 
     // The picture as drawn, at device pixels.
-    const QImage& Picture() const { return picture; }
+    const QImage& Picture() const
+    {
+        canvas.FlushLines();
+        return picture;
+    }
     bool PictureIsPending() const { return picturePending; }
 
     void MarkDrawn() { picturePending = true; }
@@ -114,7 +142,8 @@ private:
     QMargins frame;
     TColor color;
     QImage picture;
-    TCanvas canvas;
+    // Lines the canvas still collects belong to the picture already.
+    mutable TCanvas canvas;
     bool picturePending = false;
     bool insidePaint = false;
     bool adoptingFrame = false;

@@ -56,6 +56,41 @@ TEST(Canvas, LineToLeavesOutTheEndPixelAndJoins)
     EXPECT_EQ(At(form, 50, 50), White);
 }
 
+// Lines are collected and drawn together: the picture must still show every
+// operation in the order the program made it.
+TEST(Canvas, CollectedLinesKeepTheOrderOfDrawing)
+{
+    TForm form(0, 0, 100, 80, "canvas", clWhite);
+    TCanvas& c = form.FormCanvas();
+    c.SetPenColor(clRed);
+    c.MoveTo(10, 10);
+    c.LineTo(30, 10);
+    c.SetPenColor(clBlack);  // a later colour over the same pixels
+    c.MoveTo(20, 5);
+    c.LineTo(20, 15);
+    EXPECT_EQ(At(form, 20, 10), Black);
+    EXPECT_EQ(At(form, 25, 10), Red);
+
+    c.MoveTo(40, 40);
+    c.LineTo(60, 40);
+    c.SetBrushColor(0xFF0000);
+    c.Rectangle(45, 35, 55, 45);  // covers the middle of the line drawn before it
+    c.SetPenColor(clRed);
+    c.MoveTo(50, 30);
+    c.LineTo(50, 50);  // and is crossed by the one after it
+    EXPECT_EQ(At(form, 42, 40), Black);
+    EXPECT_EQ(At(form, 47, 40), Blue);
+    EXPECT_EQ(At(form, 50, 40), Red);
+
+    // A picture kept past a resize holds the lines too.
+    c.MoveTo(5, 70);
+    c.LineTo(15, 70);
+    form.Show();
+    form.resize(120, 90);
+    ASSERT_GT(form.Picture().width(), 100);
+    EXPECT_EQ(At(form, 10, 70), Red);
+}
+
 TEST(Canvas, TextOutAtItsTopLeftOnTheBrushColour)
 {
     TForm form(0, 0, 120, 60, "canvas", clWhite);
