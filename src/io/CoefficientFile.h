@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Tables.h"
+#include "io/SafeWrite.h"
 
 #include <functional>
 #include <optional>
@@ -46,16 +47,8 @@ enum class ReadResult { Read, CannotOpen, TooLarge };
 // Reads the whole file (at most KoeffFileLimit bytes) in binary.
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes);
 
-// Writes the file so that it is never half written: into a temporary file in
-// the target's folder, renamed over the target (the real file behind a
-// symbolic link, keeping its permissions) once all was written and closed.
-// Where no temporary file can be made but the target is writable, it is
-// written in place. False when any step failed.
+// Writes the file with WriteWholeFile: never half written.
 bool WriteKoeffFile(const std::string& path, const std::string& bytes);
-
-// The steps of writing, which tests can make fail (root ignores permissions).
-enum class FileStep { CreateTemporary, Write, Close, Rename };
-extern std::function<bool(FileStep)> FailFileStep;
 
 // Text conversions between UTF-8 (the program's) and Windows-1252 (the file's).
 std::string ToWindows1252(const std::string& utf8);
