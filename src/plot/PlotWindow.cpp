@@ -3,6 +3,7 @@
 #include "analysis/AnalysisState.h"
 #include "analysis/LevelMatrices.h"
 #include "app/Haupt.h"
+#include "app/PictureFileCommands.h"
 #include "app/ProgramIcon.h"
 #include "plot/Apprreq.h"
 #include "plot/Error.h"
@@ -15,9 +16,12 @@
 std::array<PlotFunction, 9> PlotSlots{};
 
 TPlotWindow::TPlotWindow(int left, int top, int width, int height, const std::string& caption, int slot)
-    : TForm(left, top, width, height, caption, clWhite), slot(slot)
+    : TForm(left, top, width, height, caption, clWhite),
+      mniSavePicture(pmnPlot.AddItem("Bild speichern…", [this] { SavePlotPicture(*this); })),
+      slot(slot)
 {
     SetIcon(ProgramIcon());
+    PopupMenu = &pmnPlot;
 }
 
 void TPlotWindow::Draw(const PlotFrame& frame)

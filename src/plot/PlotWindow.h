@@ -2,6 +2,7 @@
 
 #include "plot/PlotFrames.h"
 #include "plot/Plotter.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
 #include <array>
@@ -21,6 +22,10 @@ public:
     // How many pictures this window has drawn, and the frame of the last one.
     int Draws = 0;
     PlotFrame LastFrame{};
+
+    // "Bild speichern…": the picture of this window into a PNG file.
+    TPopupMenu pmnPlot;
+    QAction* mniSavePicture;
 
 protected:
     // The handlers of the windows draw nothing until start-up sets PlotsReady.

@@ -102,3 +102,10 @@ void TProgressBar::SetPosition(int position)
 }
 
 void TProgressBar::StepIt() { SetPosition(value() + 1); }
+
+QAction* TPopupMenu::AddItem(const std::string& caption, std::function<void()> onClick)
+{
+    QAction* item = addAction(QString::fromStdString(caption));
+    QObject::connect(item, &QAction::triggered, this, [onClick = std::move(onClick)] { Dispatch(onClick); });
+    return item;
+}

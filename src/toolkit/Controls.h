@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -73,4 +74,12 @@ public:
     int Position() const { return value(); }
     int Max() const { return maximum(); }
     void StepIt();
+};
+
+// A window's context menu. Each item's handler goes through Dispatch.
+class TPopupMenu : public QMenu {
+public:
+    TPopupMenu() = default;
+    // The item's action, which tests and keyboard shortcuts can trigger.
+    QAction* AddItem(const std::string& caption, std::function<void()> onClick);
 };

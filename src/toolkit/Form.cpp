@@ -1,8 +1,10 @@
 #include "toolkit/Form.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Controls.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QResizeEvent>
@@ -166,6 +168,13 @@ void TForm::ResizePicture()
     picture = std::move(resized);
 }
 
+QImage TForm::ClientPicture() const
+{
+    const QImage& all = Picture();
+    const QSize client = size() * all.devicePixelRatio();
+    return all.copy(QRect(QPoint(0, 0), client.boundedTo(all.size())));
+}
+
 void TForm::Present()
 {
     canvas.EndPainting();
@@ -209,4 +218,13 @@ void TForm::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         QWidget::closeEvent(event);
+}
+
+void TForm::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!PopupMenu) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    PopupMenu->popup(event->globalPos());
 }

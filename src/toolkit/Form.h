@@ -15,6 +15,7 @@
 #include <vector>
 
 class TForm;
+class TPopupMenu;
 
 // A form's canvas: every operation paints into the form's picture (a QImage at
 // device pixels). The picture reaches the screen when the form presents it.
@@ -116,6 +117,11 @@ public:
         return picture;
     }
     bool PictureIsPending() const { return picturePending; }
+    // What the window shows: the client's part of the picture, at device pixels.
+    QImage ClientPicture() const;
+
+    // Opened by a right click or the keyboard's menu key; none by default.
+    TPopupMenu* PopupMenu = nullptr;
 
     void MarkDrawn() { picturePending = true; }
 
@@ -128,6 +134,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend class TCanvas;

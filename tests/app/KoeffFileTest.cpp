@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "FilesFixture.h"
 
 #include "io/CoefficientFile.h"
 #include "toolkit/Dialogs.h"
@@ -12,48 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Files : public Program {
-protected:
-    fs::path folder;
-    std::vector<std::optional<std::string>> answers;
-    std::vector<std::string> filters;
-
-    void SetUp() override
-    {
-        Program::SetUp();
-        char name[] = "/tmp/vexlor-files-XXXXXX";
-        folder = mkdtemp(name);
-        FileDialogAnswer = [this](DialogKind, const std::string& filter) {
-            filters.push_back(filter);
-            auto answer = answers.front();
-            answers.erase(answers.begin());
-            return answer;
-        };
-    }
-    void TearDown() override
-    {
-        FileDialogAnswer = nullptr;
-        FailFileStep = nullptr;
-        fs::remove_all(folder);
-        Program::TearDown();
-    }
-
-    void Write(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
-    }
-    void Open(const std::optional<std::string>& name)
-    {
-        answers = {name ? std::optional<std::string>((folder / *name).string()) : std::nullopt};
-        frmHaupt->butOpen.click();
-    }
-    void Save(const std::optional<std::string>& name)
-    {
-        answers = {name ? std::optional<std::string>((folder / *name).string()) : std::nullopt};
-        frmHaupt->butSave.click();
-    }
-};
 
 TEST_F(Files, CancelledDialogsChangeOnlyTheCaption)
 {
