@@ -17,6 +17,7 @@ std::array<PlotFunction, 9> PlotSlots{};
 
 TPlotWindow::TPlotWindow(int left, int top, int width, int height, const std::string& caption, int slot)
     : TForm(left, top, width, height, caption, clWhite),
+      pmnPlot(this),
       mniSavePicture(pmnPlot.AddItem("Bild speichern…", [this] { SavePlotPicture(*this); })),
       slot(slot)
 {

@@ -79,7 +79,8 @@ public:
 // A window's context menu. Each item's handler goes through Dispatch.
 class TPopupMenu : public QMenu {
 public:
-    TPopupMenu() = default;
+    // Belongs to its window, which it opens over.
+    explicit TPopupMenu(QWidget* owner) : QMenu(owner) {}
     // The item's action, which tests and keyboard shortcuts can trigger.
     QAction* AddItem(const std::string& caption, std::function<void()> onClick);
 };
