@@ -118,6 +118,7 @@ TEST_F(Program, WindowsAtTheirBoundsWithTheirCaptions)
     EXPECT_TRUE(frmCalcInfo->windowIcon().isNull());
     EXPECT_FALSE(frmDetails->windowIcon().isNull());
     EXPECT_FALSE(frmHaupt->windowIcon().isNull());
+    EXPECT_EQ(frmHaupt->windowIcon().availableSizes().size(), 7);
 }
 
 TEST_F(Program, PlotSlotsHoldTheNineFunctions)

@@ -1,0 +1,51 @@
+# Installs the build into PREFIX and checks that a desktop finds everything.
+cmake_policy(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE installed OUTPUT_QUIET)
+if(NOT installed EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${installed}")
+endif()
+
+foreach(program vexlor vexlor-snapshot)
+  execute_process(COMMAND test -x ${PREFIX}/bin/${program} RESULT_VARIABLE executable)
+  if(NOT executable EQUAL 0)
+    message(FATAL_ERROR "bin/${program} is missing or not executable")
+  endif()
+endforeach()
+
+set(icons ${PREFIX}/share/icons/hicolor)
+foreach(size 16 24 32 48 64 128 256)
+  if(NOT EXISTS ${icons}/${size}x${size}/apps/vexlor.png)
+    message(FATAL_ERROR "no ${size}x${size} icon")
+  endif()
+endforeach()
+if(NOT EXISTS ${icons}/scalable/apps/vexlor.svg)
+  message(FATAL_ERROR "no scalable icon")
+endif()
+
+set(entry ${PREFIX}/share/applications/vexlor.desktop)
+execute_process(COMMAND desktop-file-validate ${entry} RESULT_VARIABLE valid)
+if(NOT valid EQUAL 0)
+  message(FATAL_ERROR "the installed desktop entry does not validate")
+endif()
+file(READ ${entry} content)
+function(expect_line line)
+  string(FIND "${content}" "\n${line}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the desktop entry lacks the line ${line}")
+  endif()
+endfunction()
+expect_line("Name=Vexlor — Multiskalenanalyse")
+expect_line("Exec=vexlor")
+expect_line("Icon=vexlor")
+expect_line("Categories=Education;Science;Math;")
+
+# The installed tool runs from its new place: a level beyond the track bar is
+# refused with status 2 before anything is started.
+execute_process(COMMAND ${PREFIX}/bin/vexlor-snapshot --level 9 RESULT_VARIABLE refused
+                OUTPUT_QUIET ERROR_QUIET)
+if(NOT refused EQUAL 2)
+  message(FATAL_ERROR "the installed vexlor-snapshot answered ${refused} instead of 2")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
