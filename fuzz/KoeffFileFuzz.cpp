@@ -1,0 +1,67 @@
+// The ".mdt" reader on arbitrary bytes: it must answer with a content or a
+// refusal, and whatever it accepts must be something the program can serve
+// and write back unchanged in its levels.
+#include "analysis/AnalysisState.h"
+#include "analysis/Tables.h"
+#include "io/CoefficientFile.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace {
+
+void Expect(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+void CheckAccepted(const KoeffFileContent& content)
+{
+    Expect(content.maxLevel >= MinLevel && content.maxLevel <= LevelLimit);
+    Expect(content.level >= MinLevel && content.level <= content.maxLevel);
+    Expect(content.values.size() <= static_cast<std::size_t>(KoeffCount));
+    KoeffArray koeff{};
+    for (std::size_t i = 0; i < content.values.size(); ++i) {
+        Expect(std::isfinite(content.values[i]));
+        koeff[i] = content.values[i];
+    }
+
+    // What the program would save of it reads back with the same levels.
+    const std::string written = FormatKoeffFile("/tmp/fuzz.mdt", content.maxLevel, content.level, koeff);
+    const auto again = ParseKoeffFile(written);
+    const auto* reread = std::get_if<KoeffFileContent>(&again);
+    Expect(reread != nullptr);
+    Expect(reread->maxLevel == content.maxLevel && reread->level == content.level);
+    Expect(reread->values.size() == (std::size_t{1} << content.maxLevel) + 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const bool tables = (InitPowerTables(), true);
+    (void)tables;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const auto parsed = ParseKoeffFile(bytes);
+    if (const auto* content = std::get_if<KoeffFileContent>(&parsed))
+        CheckAccepted(*content);
+    else
+        Expect(!std::get<KoeffFileRefusal>(parsed).reason.empty());
+
+    // The captions decode any bytes and encode back to them; the five bytes
+    // that Windows-1252 leaves undefined come back as "?".
+    std::string expected = bytes;
+    for (char& b : expected)
+        if (b == '\x81' || b == '\x8D' || b == '\x8F' || b == '\x90' || b == '\x9D')
+            b = '?';
+    Expect(ToWindows1252(FromWindows1252(bytes)) == expected);
+
+    // Any chosen name becomes a path that the writer can put on line 1.
+    const std::string line1 = FormatKoeffFile(KoeffFileName(bytes), 2, 2, KoeffArray{});
+    Expect(line1.size() > 2 && line1[0] == ';');
+    return 0;
+}

@@ -1,0 +1,83 @@
+// The plotter on arbitrary ranges, tick spacings, window sizes and function
+// values: every coordinate it hands the canvas must be an int near the
+// window, and the work must stay in proportion to the window's size.
+#include "plot/Plotter.h"
+#include "plot/RecordingSurface.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void Expect(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+std::vector<double> Values;
+std::size_t Calls = 0;
+
+double FromInput(double)
+{
+    const double v = Values.empty() ? 0.0 : Values[Calls % Values.size()];
+    ++Calls;
+    return v;
+}
+
+// Ticks sit a few pixels off the clamped axes, labels a little further.
+bool NearTheWindow(int v) { return std::abs(static_cast<long long>(v)) <= PixelLimit + 64LL; }
+
+// The input's layout: width and height as little-endian int16, then the eight
+// doubles of the frame (XMin XMax YMin YMax XTick YTick CurveStart CurveEnd)
+// as raw bits, so NaN, infinities, huge and tiny numbers are all reachable,
+// then up to 64 function values the same way. Missing bytes count as 0.
+struct Input {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t at = 0;
+
+    template <typename T> T Next()
+    {
+        unsigned char bytes[sizeof(T)] = {};
+        for (std::size_t i = 0; i < sizeof(T) && at < size; ++i)
+            bytes[i] = data[at++];
+        T value;
+        std::memcpy(&value, bytes, sizeof(T));
+        return value;
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Input in{data, size};
+    // Negative and zero sizes stay possible; the width bound keeps runs short.
+    const int width = in.Next<std::int16_t>() % 3000;
+    const int height = in.Next<std::int16_t>() % 3000;
+    double frame[8];
+    for (double& v : frame)
+        v = in.Next<double>();
+    Values.clear();
+    while (in.at < size && Values.size() < 64)
+        Values.push_back(in.Next<double>());
+    Calls = 0;
+
+    Plot = PlotState{};
+    SetPlotRange(frame[0], frame[1], frame[2], frame[3], frame[4], frame[5]);
+    SetCurveRange(frame[6], frame[7]);
+    RecordingSurface surface(width, height);
+    PlotCurve(surface, FromInput);
+
+    const long long extent = std::abs(static_cast<long long>(width)) + std::abs(static_cast<long long>(height));
+    Expect(static_cast<long long>(surface.ops.size()) <= 12 * extent + 64);
+    // The curve's first point, then the columns -1 .. width at most.
+    Expect(static_cast<long long>(Calls) <= std::abs(static_cast<long long>(width)) + 3);
+    for (const RecordingSurface::Op& op : surface.ops)
+        Expect(NearTheWindow(op.x) && NearTheWindow(op.y) && NearTheWindow(op.x2) && NearTheWindow(op.y2));
+    return 0;
+}
