@@ -5,6 +5,7 @@
 #include "analysis/ScalingFunctions.h"
 #include "analysis/Tables.h"
 #include "app/Haupt.h"
+#include "app/ProgramReset.h"
 #include "plot/Error.h"
 #include "plot/PlotWindow.h"
 #include "plot/Plotter.h"
@@ -25,12 +26,7 @@ void ResetProgram()
 {
     if (frmHaupt)
         ReleaseAllWindows();
-    State = AnalysisState{};
-    Koeff = {};
-    KoeffOrig = {};
-    LevelMatrices.Clear();
-    PlotSlots = {};
-    Plot = PlotState{};
+    ResetProgramState();
 }
 
 void StartProgram()
@@ -93,34 +89,25 @@ void BM_ScrollDelta(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollDelta)->Unit(benchmark::kMillisecond);
 
-// From level j + 1 down to j, always from the same coefficients.
-void BM_DecomposeStep(benchmark::State& state)
+// One step between the levels j + 1 and j, always from the same coefficients:
+// the track bar first brings Koeff to level j + above.
+void LevelStep(benchmark::State& state, int above, void (*step)())
 {
     StartProgramWithMaxLevel(LevelLimit);
     const int j = static_cast<int>(state.range(0));
-    frmHaupt->trbLevel.SetPosition(j + 1);
+    frmHaupt->trbLevel.SetPosition(j + above);
     const KoeffArray coefficients = Koeff;
     for (auto _ : state) {
         Koeff = coefficients;
         State.Level = j;
-        DecomposeStep();
+        step();
     }
 }
+
+void BM_DecomposeStep(benchmark::State& state) { LevelStep(state, 1, DecomposeStep); }
 BENCHMARK(BM_DecomposeStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
 
-// From level j up to j + 1, always from the same coefficients.
-void BM_ReconstructStep(benchmark::State& state)
-{
-    StartProgramWithMaxLevel(LevelLimit);
-    const int j = static_cast<int>(state.range(0));
-    frmHaupt->trbLevel.SetPosition(j);
-    const KoeffArray coefficients = Koeff;
-    for (auto _ : state) {
-        Koeff = coefficients;
-        State.Level = j;
-        ReconstructStep();
-    }
-}
+void BM_ReconstructStep(benchmark::State& state) { LevelStep(state, 0, ReconstructStep); }
 BENCHMARK(BM_ReconstructStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
 
 // One curve in the 752-pixel error window, where fnError sums every detail.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramReset.h"
 #include "analysis/AnalysisState.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/Tables.h"
@@ -52,12 +53,7 @@ class Program : public testing::Test {
 protected:
     void SetUp() override
     {
-        State = AnalysisState{};
-        Koeff = {};
-        KoeffOrig = {};
-        LevelMatrices.Clear();
-        PlotSlots = {};
-        Plot = PlotState{};
+        ResetProgramState();
         CreateMainForm();
         Settle();
     }
