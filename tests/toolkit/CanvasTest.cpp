@@ -115,6 +115,29 @@ TEST(Canvas, TextOutAtItsTopLeftOnTheBrushColour)
     EXPECT_GT(dark, 5);  // some glyph pixels
 }
 
+// The background under a text is as wide as the text advances, also when the
+// text is drawn again from the canvas's store of laid-out texts.
+TEST(Canvas, TextBackgroundSpansTheAdvance)
+{
+    TForm form(0, 0, 200, 40, "canvas", clWhite);
+    TCanvas& c = form.FormCanvas();
+    const QFontMetrics metrics(form.font());
+    for (const char* text : {"0.5", "-1.7", "0.499882", "1e-05", "-0.000123457", "Berechne P_8"}) {
+        for (int again = 0; again < 2; ++again) {
+            c.SetBrushColor(clWhite);
+            c.Rectangle(0, 0, 200, 40);
+            c.SetBrushColor(0x00FF00);
+            c.TextOut(10, 10, text);
+            const QImage& img = form.Picture();
+            int right = 0;
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, 10) == qRgb(0, 255, 0))
+                    right = x;
+            EXPECT_EQ(right, 10 + metrics.horizontalAdvance(QString::fromUtf8(text)) - 1) << text;
+        }
+    }
+}
+
 double Wave(double x) { return std::sin(6.28 * x); }
 
 TEST(Canvas, PlotCurveOnAFormMatchesTheRecordedVertices)
