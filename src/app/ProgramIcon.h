@@ -2,5 +2,6 @@
 
 #include <QIcon>
 
-// The program's 32 x 32 icon, carried by every window but the progress window.
+// The program's icon (32 x 32 as drawn, and larger sizes), carried by every
+// window but the progress window.
 QIcon ProgramIcon();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 #include <exception>
 #include <functional>
@@ -46,6 +47,9 @@ public:
     int Run();
 
     static void ShowException(const std::string& message);
+
+    // The program's icon, loaded once for all its windows.
+    QIcon Icon;
 
 private:
     std::unique_ptr<QApplication> qt;
