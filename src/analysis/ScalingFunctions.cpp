@@ -64,10 +64,7 @@ double ExpandPhi(double x, int j, std::span<const double> c)
     return PhiAktJK(x, k, j) * CoeffAt(c, i + 1) + PhiAktJK(x, k - 1, j) * CoeffAt(c, i);
 }
 
-namespace {
-
-// Inlined into fnDetails, which sums three of them per level and pixel column.
-inline double PsiJK(double x, int k, int j)
+double PsiAktJK(double x, int k, int j)
 {
     if (k * Pow2Inv[j] >= x || (k + 3) * Pow2Inv[j] <= x)
         return 0.0;
@@ -92,10 +89,6 @@ inline double PsiJK(double x, int k, int j)
     return sum;
 }
 
-}  // namespace
-
-double PsiAktJK(double x, int k, int j) { return PsiJK(x, k, j); }
-
 double fnGlaette(double x) { return ExpandPhi(x, State.Level, Koeff); }
 
 double fnDetails(double x)
@@ -108,12 +101,12 @@ double fnDetails(double x)
         if (k < 0)
             return -1.0;
         if (k == 0) {
-            sum += PsiJK(x, -1, j) * Koeff[off] + PsiJK(x, 0, j) * Koeff[off + 1];
+            sum += PsiAktJK(x, -1, j) * Koeff[off] + PsiAktJK(x, 0, j) * Koeff[off + 1];
         } else if (k < n - 1) {
-            sum += PsiJK(x, k - 2, j) * Koeff[off + k - 1] + PsiJK(x, k - 1, j) * Koeff[off + k]
-                   + PsiJK(x, k, j) * Koeff[off + k + 1];
+            sum += PsiAktJK(x, k - 2, j) * Koeff[off + k - 1] + PsiAktJK(x, k - 1, j) * Koeff[off + k]
+                   + PsiAktJK(x, k, j) * Koeff[off + k + 1];
         } else if (k == n - 1) {
-            sum += PsiJK(x, k - 1, j) * Koeff[off + k] + PsiJK(x, k - 2, j) * Koeff[off + k - 1];
+            sum += PsiAktJK(x, k - 1, j) * Koeff[off + k] + PsiAktJK(x, k - 2, j) * Koeff[off + k - 1];
         }
         off += n;
     }
