@@ -7,9 +7,10 @@
 #include "analysis/ScalingFunctions.h"
 #include "analysis/Tables.h"
 
+#include "FuzzInput.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -33,28 +34,12 @@ void PrepareOnce()
     (void)prepared;
 }
 
-struct Input {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::size_t at = 0;
-
-    template <typename T> T Next()
-    {
-        unsigned char bytes[sizeof(T)] = {};
-        for (std::size_t i = 0; i < sizeof(T) && at < size; ++i)
-            bytes[i] = data[at++];
-        T value;
-        std::memcpy(&value, bytes, sizeof(T));
-        return value;
-    }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     PrepareOnce();
-    Input in{data, size};
+    FuzzInput in{data, size};
     // The levels a file can set, the scroll bar's steps of Delta for both
     // Deltas (the matrices stay those of 0.4: other numbers, the same paths),
     // and any coefficients.

@@ -4,10 +4,11 @@
 #include "plot/Plotter.h"
 #include "plot/RecordingSurface.h"
 
+#include "FuzzInput.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -31,31 +32,14 @@ double FromInput(double)
 // Ticks sit a few pixels off the clamped axes, labels a little further.
 bool NearTheWindow(int v) { return std::abs(static_cast<long long>(v)) <= PixelLimit + 64LL; }
 
-// The input's layout: width and height as little-endian int16, then the eight
-// doubles of the frame (XMin XMax YMin YMax XTick YTick CurveStart CurveEnd)
-// as raw bits, so NaN, infinities, huge and tiny numbers are all reachable,
-// then up to 64 function values the same way. Missing bytes count as 0.
-struct Input {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::size_t at = 0;
-
-    template <typename T> T Next()
-    {
-        unsigned char bytes[sizeof(T)] = {};
-        for (std::size_t i = 0; i < sizeof(T) && at < size; ++i)
-            bytes[i] = data[at++];
-        T value;
-        std::memcpy(&value, bytes, sizeof(T));
-        return value;
-    }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Input in{data, size};
+    // The input: width and height as little-endian int16, the eight doubles of
+    // the frame (XMin XMax YMin YMax XTick YTick CurveStart CurveEnd), then up
+    // to 64 function values.
+    FuzzInput in{data, size};
     // Negative and zero sizes stay possible; the width bound keeps runs short.
     const int width = in.Next<std::int16_t>() % 3000;
     const int height = in.Next<std::int16_t>() % 3000;
