@@ -1,6 +1,6 @@
 // The ".mdt" reader on arbitrary bytes: it must answer with a content or a
-// refusal, and whatever it accepts must be something the program can serve
-// and write back unchanged in its levels.
+// refusal, and whatever it accepts must hold only finite values and levels the
+// program can serve, and be written back unchanged in its levels and Delta.
 #include "analysis/AnalysisState.h"
 #include "analysis/Tables.h"
 #include "io/CoefficientFile.h"
@@ -30,13 +30,21 @@ void CheckAccepted(const KoeffFileContent& content)
         koeff[i] = content.values[i];
     }
 
-    // What the program would save of it reads back with the same levels.
-    const std::string written = FormatKoeffFile("/tmp/fuzz.mdt", content.maxLevel, content.level, koeff);
-    const auto again = ParseKoeffFile(written);
+    if (content.delta)
+        Expect(*content.delta >= 0.0 && *content.delta <= 1.0);
+
+    // What the program would save of it is accepted, with the same levels and
+    // exactly the same Delta.
+    const double delta = content.delta.value_or(0.4);
+    const std::optional<std::string> written =
+        FormatKoeffFile("/tmp/fuzz.mdt", content.maxLevel, content.level, koeff, delta);
+    Expect(written.has_value());
+    const auto again = ParseKoeffFile(*written);
     const auto* reread = std::get_if<KoeffFileContent>(&again);
     Expect(reread != nullptr);
     Expect(reread->maxLevel == content.maxLevel && reread->level == content.level);
     Expect(reread->values.size() == (std::size_t{1} << content.maxLevel) + 1);
+    Expect(reread->delta == delta);
 }
 
 }  // namespace
@@ -61,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expect(ToWindows1252(FromWindows1252(bytes)) == expected);
 
     // Any chosen name becomes a path that the writer can put on line 1.
-    const std::string line1 = FormatKoeffFile(KoeffFileName(bytes), 2, 2, KoeffArray{});
-    Expect(line1.size() > 2 && line1[0] == ';');
+    const std::optional<std::string> line1 = FormatKoeffFile(KoeffFileName(bytes), 2, 2, KoeffArray{}, 0.0);
+    Expect(line1 && line1->size() > 2 && (*line1)[0] == ';');
     return 0;
 }

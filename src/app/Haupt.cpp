@@ -18,6 +18,7 @@
 #include "plot/Wavelet.h"
 #include "toolkit/Application.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -158,9 +159,23 @@ void TfrmHaupt::cbxWaveletClick() { RedrawBasisWindows(); }
 void TfrmHaupt::butOpenClick()
 {
     const int before = State.MaxLevel;
-    LoadKoeffFile();
-    if (State.MaxLevel > before)
+    const bool computed = LoadKoeffFile();
+    if (State.MaxLevel > before && !computed)
         ComputeLevelMatrices();
+}
+
+void TfrmHaupt::TakeOverDelta(double delta)
+{
+    State.Delta = delta;
+    State.aktDelta = delta;
+    {
+        const QSignalBlocker quiet(&scrDelta);
+        scrDelta.SetPosition(static_cast<int>(std::lround(delta * 100.0)));
+    }
+    labDelta.SetCaption(Format("Delta: %g", State.Delta));
+    labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
+    ComputeWaveletKoeff();
+    ComputeLevelMatrices();
 }
 
 void TfrmHaupt::butSaveClick() { SaveKoeffFile(); }

@@ -35,6 +35,11 @@ public:
     void butAboutClick();
     void butExitClick();
 
+    // A loaded file's Delta: both Deltas, the scroll bar (without its own
+    // reaction, which would round Delta to the position), both labels, the
+    // wavelet coefficients and the level matrices, as "Go!" computes them.
+    void TakeOverDelta(double delta);
+
 protected:
     bool FormClose() override;
 };

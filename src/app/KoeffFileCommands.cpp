@@ -19,10 +19,22 @@ void RedrawAllWindows()
     RedrawBasisWindows();
 }
 
-// A file that was read and checked: its levels and values become the state's.
-void TakeOver(const KoeffFileContent& content)
+// " Datei geöffnet!", and how many values came when they were not 2^MaxLevel + 1.
+std::string OpenedCaption(const KoeffFileContent& content)
 {
-    frmHaupt->SetCaption(" Datei geöffnet!");
+    const std::size_t expected = static_cast<std::size_t>(LevelSize[content.maxLevel]) + 1;
+    if (content.values.size() == expected)
+        return " Datei geöffnet!";
+    return " Datei geöffnet! (" + std::to_string(content.values.size()) + " von " + std::to_string(expected)
+           + " Werten)";
+}
+
+// A file that was read and checked: its levels and values become the state's,
+// and its Delta, where it records one, with the level matrices of that Delta.
+// True when the level matrices were computed.
+bool TakeOver(const KoeffFileContent& content)
+{
+    frmHaupt->SetCaption(OpenedCaption(content));
     frmDetails->SetCaption(FromWindows1252(content.maxLevelWord));
     State.MaxLevel = content.maxLevel;
     State.Level = content.level;
@@ -31,16 +43,21 @@ void TakeOver(const KoeffFileContent& content)
     // Fewer values leave the rest of Koeff as it was.
     for (std::size_t i = 0; i < content.values.size(); ++i)
         Koeff[i] = content.values[i];
+    if (!content.delta)
+        return false;
+    frmHaupt->TakeOverDelta(*content.delta);
+    return true;
 }
 
 }  // namespace
 
-void LoadKoeffFile()
+bool LoadKoeffFile()
 {
     if (!frmHaupt->odgOpen.Execute()) {
         frmHaupt->SetCaption("Keine Datei geladen...");
-        return;
+        return false;
     }
+    bool computed = false;
     std::string bytes;
     const ReadResult read = ReadKoeffFile(frmHaupt->odgOpen.FileName, bytes);
     if (read == ReadResult::CannotOpen) {
@@ -52,9 +69,10 @@ void LoadKoeffFile()
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
             frmHaupt->SetCaption("Ungültige Datei: " + refusal->reason);
         else
-            TakeOver(std::get<KoeffFileContent>(parsed));
+            computed = TakeOver(std::get<KoeffFileContent>(parsed));
     }
     RedrawAllWindows();
+    return computed;
 }
 
 void SaveKoeffFile()
@@ -64,7 +82,8 @@ void SaveKoeffFile()
         return;
     }
     const std::string name = KoeffFileName(frmHaupt->sdgSave.FileName);
-    if (!WriteKoeffFile(name, FormatKoeffFile(name, State.MaxLevel, State.Level, Koeff))) {
+    const std::optional<std::string> bytes = FormatKoeffFile(name, State.MaxLevel, State.Level, Koeff, State.aktDelta);
+    if (!bytes || !WriteKoeffFile(name, *bytes)) {
         frmHaupt->SetCaption("Konnte Datei nicht sichern!");
         return;
     }

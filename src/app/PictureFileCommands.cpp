@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 
 #include <algorithm>
 #include <cctype>
@@ -20,7 +21,14 @@ bool EndsInPng(const std::string& name)
                          [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-// The picture as PNG bytes; empty if it cannot be encoded.
+void ReportInCaption(const std::string& text)
+{
+    if (frmHaupt)
+        frmHaupt->SetCaption(text);
+}
+
+}  // namespace
+
 std::string EncodePng(const QImage& picture)
 {
     QByteArray png;
@@ -29,14 +37,6 @@ std::string EncodePng(const QImage& picture)
         return {};
     return png.toStdString();
 }
-
-void ReportInCaption(const std::string& text)
-{
-    if (frmHaupt)
-        frmHaupt->SetCaption(text);
-}
-
-}  // namespace
 
 std::string PictureFileName(const std::string& chosen) { return EndsInPng(chosen) ? chosen : chosen + ".png"; }
 

@@ -2,7 +2,11 @@
 
 #include <string>
 
+class QImage;
 class TForm;
+
+// The picture as PNG bytes; empty if it cannot be encoded.
+std::string EncodePng(const QImage& picture);
 
 // The chosen name, with ".png" appended unless it ends in ".png" (any case).
 std::string PictureFileName(const std::string& chosen);

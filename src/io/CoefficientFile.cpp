@@ -1,19 +1,21 @@
 #include "io/CoefficientFile.h"
 
 #include <array>
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
+#include <iomanip>
 #include <locale>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
 const char* const LineEnd = "\r\n";
+const char* const DeltaWord = ";Delta:";
 
 bool IsBlankByte(char c)
 {
@@ -131,8 +133,12 @@ std::string KoeffFileName(const std::string& chosen)
     return chosen + extension;
 }
 
-std::string FormatKoeffFile(const std::string& path, int maxLevel, int level, const KoeffArray& koeff)
+std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel, int level,
+                                           const KoeffArray& koeff, double aktDelta)
 {
+    for (int i = 0; i <= LevelSize[maxLevel]; ++i)
+        if (!std::isfinite(koeff[i]))
+            return std::nullopt;
     // The stream's default conversion (six significant digits) in the
     // classic locale: the same bytes under any desktop language.
     std::ostringstream out;
@@ -150,95 +156,116 @@ std::string FormatKoeffFile(const std::string& path, int maxLevel, int level, co
         for (int i = LevelSize[j] + 1; i <= LevelSize[j + 1]; ++i)
             out << koeff[i] << LineEnd;
     }
+    // All digits ("%.17g"): a load rebuilds the function with exactly this Delta.
+    out << DeltaWord << std::setprecision(17) << aktDelta << LineEnd;
     return out.str();
 }
 
-long ParseLong(const std::string& word)
+std::optional<long> ParseWholeNumber(const std::string& word)
 {
     std::size_t i = 0;
     bool negative = false;
     if (i < word.size() && (word[i] == '+' || word[i] == '-'))
         negative = word[i++] == '-';
+    if (i == word.size())
+        return std::nullopt;
     long value = 0;
-    for (; i < word.size() && IsDigit(word[i]); ++i) {
+    for (; i < word.size(); ++i) {
+        if (!IsDigit(word[i]))
+            return std::nullopt;
         const int digit = word[i] - '0';
-        // Saturates as strtol does.
+        // Saturates as strtol does; any such level is refused anyway.
         if (!negative && value > (LONG_MAX - digit) / 10)
-            return LONG_MAX;
-        if (negative && value < (LONG_MIN + digit) / 10)
-            return LONG_MIN;
-        value = negative ? value * 10 - digit : value * 10 + digit;
+            value = LONG_MAX;
+        else if (negative && value < (LONG_MIN + digit) / 10)
+            value = LONG_MIN;
+        else
+            value = negative ? value * 10 - digit : value * 10 + digit;
     }
     return value;
 }
 
 std::optional<double> ParseDecimal(const std::string& word)
 {
-    // The longest prefix of the form [sign] digits [. digits] [e [sign] digits]
-    // with at least one digit before the exponent.
+    // [sign] digits [(. or ,) digits] [(e or E) [sign] digits], with at least
+    // one digit before the exponent, and nothing after it.
+    std::string number = word;
     std::size_t i = 0;
-    if (i < word.size() && (word[i] == '+' || word[i] == '-'))
+    if (i < number.size() && (number[i] == '+' || number[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    for (; i < word.size() && IsDigit(word[i]); ++i)
+    for (; i < number.size() && IsDigit(number[i]); ++i)
         ++digits;
-    if (i < word.size() && word[i] == '.')
-        for (++i; i < word.size() && IsDigit(word[i]); ++i)
+    if (i < number.size() && (number[i] == '.' || number[i] == ',')) {
+        number[i] = '.';
+        for (++i; i < number.size() && IsDigit(number[i]); ++i)
             ++digits;
-    if (digits == 0)
-        return 0.0;
-    std::size_t end = i;
-    if (i < word.size() && (word[i] == 'e' || word[i] == 'E')) {
-        std::size_t k = i + 1;
-        if (k < word.size() && (word[k] == '+' || word[k] == '-'))
-            ++k;
-        if (k < word.size() && IsDigit(word[k])) {
-            while (k < word.size() && IsDigit(word[k]))
-                ++k;
-            end = k;
-        }
     }
-    const std::string number = word.substr(0, end);
-    errno = 0;
-    const double value = strtod_l(number.c_str(), nullptr, ClassicLocale());
-    if (errno == ERANGE && std::isinf(value))
+    if (digits == 0)
         return std::nullopt;
-    return value;  // a value below the double range is taken as strtod rounds it
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        for (; i < number.size() && IsDigit(number[i]); ++i)
+            ++exponentDigits;
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != number.size())
+        return std::nullopt;
+    // Below the double range strtod rounds toward 0; above it, infinity.
+    return strtod_l(number.c_str(), nullptr, ClassicLocale());
 }
 
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes)
 {
-    const std::vector<std::string> words = Words(bytes);
-    std::size_t w = 0;
-    auto nextValueWord = [&]() -> const std::string* {
-        while (w < words.size() && words[w][0] == ';')
-            ++w;
-        return w < words.size() ? &words[w++] : nullptr;
+    const std::string_view bom = "\xEF\xBB\xBF";
+    const std::vector<std::string> words = Words(bytes.starts_with(bom) ? bytes.substr(bom.size()) : bytes);
+    KoeffFileContent content;
+    std::vector<const std::string*> valueWords;
+    for (const std::string& word : words) {
+        if (word[0] != ';') {
+            valueWords.push_back(&word);
+        } else if (word.starts_with(DeltaWord)) {
+            const std::optional<double> delta = ParseDecimal(word.substr(std::strlen(DeltaWord)));
+            if (delta && *delta >= 0.0 && *delta <= 1.0)
+                content.delta = *delta;
+        }
+    }
+    // Words are counted from 1 among those that are no comments.
+    auto notANumber = [&](std::size_t k) {
+        const std::string shown = FromWindows1252(valueWords[k]->substr(0, 20));
+        return KoeffFileRefusal{"kein Zahlwert \u201E" + shown + "\u201C an Stelle " + std::to_string(k + 1)};
     };
 
-    KoeffFileContent content;
-    const std::string* maxLevelWord = nextValueWord();
-    if (!maxLevelWord)
+    if (valueWords.empty())
         return KoeffFileRefusal{"MaxLevel fehlt"};
-    const std::string* levelWord = nextValueWord();
-    if (!levelWord)
+    if (valueWords.size() < 2)
         return KoeffFileRefusal{"Level fehlt"};
-    const long maxLevel = ParseLong(*maxLevelWord);
-    const long level = ParseLong(*levelWord);
-    if (maxLevel < 2 || maxLevel > 8)
+    const std::optional<long> maxLevel = ParseWholeNumber(*valueWords[0]);
+    if (!maxLevel)
+        return notANumber(0);
+    const std::optional<long> level = ParseWholeNumber(*valueWords[1]);
+    if (!level)
+        return notANumber(1);
+    if (*maxLevel < 2 || *maxLevel > 8)
         return KoeffFileRefusal{"MaxLevel nicht zwischen 2 und 8"};
-    if (level < 2 || level > maxLevel)
+    if (*level < 2 || *level > *maxLevel)
         return KoeffFileRefusal{"Level nicht zwischen 2 und MaxLevel"};
-    content.maxLevelWord = *maxLevelWord;
-    content.levelWord = *levelWord;
-    content.maxLevel = static_cast<int>(maxLevel);
-    content.level = static_cast<int>(level);
+    content.maxLevelWord = *valueWords[0];
+    content.levelWord = *valueWords[1];
+    content.maxLevel = static_cast<int>(*maxLevel);
+    content.level = static_cast<int>(*level);
 
-    while (const std::string* word = nextValueWord()) {
+    for (std::size_t k = 2; k < valueWords.size(); ++k) {
         if (content.values.size() == KoeffCount)
             return KoeffFileRefusal{"mehr als 513 Werte"};
-        const std::optional<double> value = ParseDecimal(*word);
+        const std::optional<double> value = ParseDecimal(*valueWords[k]);
         if (!value)
+            return notANumber(k);
+        if (!std::isfinite(*value))
             return KoeffFileRefusal{"Wert zu groß für eine Zahl"};
         content.values.push_back(*value);
     }
@@ -247,20 +274,7 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
 
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return ReadResult::CannotOpen;
-    std::string data(KoeffFileLimit + 1, '\0');
-    const std::size_t count = std::fread(data.data(), 1, data.size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
-        return ReadResult::CannotOpen;
-    if (count > KoeffFileLimit)
-        return ReadResult::TooLarge;
-    data.resize(count);
-    bytes = std::move(data);
-    return ReadResult::Read;
+    return ReadWholeFile(path, KoeffFileLimit, bytes);
 }
 
 bool WriteKoeffFile(const std::string& path, const std::string& bytes) { return WriteWholeFile(path, bytes); }

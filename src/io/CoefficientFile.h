@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Tables.h"
+#include "io/SafeRead.h"
 #include "io/SafeWrite.h"
 
 #include <functional>
@@ -19,8 +20,12 @@ std::string KoeffFileName(const std::string& chosen);
 
 // The file's bytes for the state given. Line 1 holds the path as one comment
 // word: each white-space character becomes "_", and each character that
-// Windows-1252 cannot hold (or that is no valid UTF-8) becomes "?".
-std::string FormatKoeffFile(const std::string& path, int maxLevel, int level, const KoeffArray& koeff);
+// Windows-1252 cannot hold (or that is no valid UTF-8) becomes "?". The last
+// line records aktDelta as the comment word ";Delta:" and its value, which
+// readers that do not know it skip. Nothing when a value to be written is not
+// a finite number: such a file could not be read back.
+std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel, int level,
+                                           const KoeffArray& koeff, double aktDelta);
 
 // What a readable file holds.
 struct KoeffFileContent {
@@ -29,6 +34,8 @@ struct KoeffFileContent {
     int maxLevel = 0;
     int level = 0;
     std::vector<double> values;
+    // The Delta of the ";Delta:" word, when the file has one in [0, 1].
+    std::optional<double> delta;
 };
 
 // Why a file is refused: a short German reason.
@@ -37,14 +44,14 @@ struct KoeffFileRefusal {
 };
 
 // Checks the whole file before anything is taken from it: both level words
-// present, MaxLevel in 2..8, Level in 2..MaxLevel, at most 513 values, none
-// too large for a double. Words that are no decimal number give 0.
+// whole numbers, MaxLevel in 2..8, Level in 2..MaxLevel, every value word a
+// decimal number (a decimal comma counts as the point) within the double
+// range, at most 513 values. A UTF-8 byte-order mark at the start is skipped.
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes);
 
 inline constexpr std::size_t KoeffFileLimit = 1 << 20;
 
-enum class ReadResult { Read, CannotOpen, TooLarge };
-// Reads the whole file (at most KoeffFileLimit bytes) in binary.
+// Reads the whole file (at most KoeffFileLimit bytes), never blocking.
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes);
 
 // Writes the file with WriteWholeFile: never half written.
@@ -54,8 +61,11 @@ bool WriteKoeffFile(const std::string& path, const std::string& bytes);
 std::string ToWindows1252(const std::string& utf8);
 std::string FromWindows1252(const std::string& bytes);
 
-// The conversions of the reader, without the locale: a C long of the leading
-// decimal digits (saturating), and a leading decimal number (hexadecimal, inf
-// and nan are no numbers); nullopt when the number is too large for a double.
-long ParseLong(const std::string& word);
+// The conversions of the reader, without the locale; each takes the whole
+// word or nothing. A whole number: optional sign and decimal digits (a long,
+// saturating). A decimal number as C reads one: optional sign, digits with an
+// optional fraction (".5" and "5." included) after a point or a comma, and an
+// optional exponent; beyond the double range it is infinite. Hexadecimal, inf
+// and nan are no numbers.
+std::optional<long> ParseWholeNumber(const std::string& word);
 std::optional<double> ParseDecimal(const std::string& word);

@@ -1,7 +1,8 @@
 #include "io/SafeWrite.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,12 +26,20 @@ std::filesystem::path RealTarget(std::filesystem::path path)
     return path;
 }
 
-bool WriteAndClose(std::FILE* file, const std::string& bytes)
+bool WriteAll(int descriptor, const std::string& bytes)
 {
-    const bool written = !Fails(FileStep::Write) && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()
-                         && std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0 && !Fails(FileStep::Close);
-    return written && closed;
+    if (Fails(FileStep::Write))
+        return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 mode_t NewFileMode()
@@ -40,10 +49,28 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
-bool WriteInPlace(const std::string& target, const std::string& bytes)
+// The replaced file's owner and group where we may set them (each on its own:
+// a user may give a file to a group of theirs but not to another owner), and
+// its mode without the set-ID bits, which a copy must not carry over.
+void TakeOverOwnership(int descriptor, const struct stat* existing)
 {
-    std::FILE* file = std::fopen(target.c_str(), "wb");
-    return file && WriteAndClose(file, bytes);
+    if (!existing) {
+        fchmod(descriptor, NewFileMode());
+        return;
+    }
+    if (fchown(descriptor, existing->st_uid, existing->st_gid) != 0)
+        (void)!fchown(descriptor, static_cast<uid_t>(-1), existing->st_gid);
+    fchmod(descriptor, existing->st_mode & 07777 & ~static_cast<mode_t>(S_ISUID | S_ISGID));
+}
+
+// After the rename the folder's entry must reach the disk too.
+void SyncFolder(const std::filesystem::path& folder)
+{
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    fsync(descriptor);
+    close(descriptor);
 }
 
 }  // namespace
@@ -51,30 +78,30 @@ bool WriteInPlace(const std::string& target, const std::string& bytes)
 bool WriteWholeFile(const std::string& path, const std::string& bytes)
 {
     const std::filesystem::path target = RealTarget(path);
+    struct stat existing {};
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
+        return false;  // a FIFO or device would be replaced by a plain file
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
 
-    const int descriptor = Fails(FileStep::CreateTemporary) ? -1 : mkstemp(temporary.data());
-    if (descriptor < 0) {
-        // No temporary file in the folder: the file itself, if it can be written.
-        return access(target.c_str(), W_OK) == 0 && WriteInPlace(target.string(), bytes);
-    }
+    // A fixed short name: a target name near the system's limit still saves.
+    std::string temporary = (folder / TemporaryFilePattern).string();
+    const int suffix = 4;  // ".tmp"
+    const int descriptor = Fails(FileStep::CreateTemporary) ? -1 : mkstemps(temporary.data(), suffix);
+    if (descriptor < 0)
+        return false;
 
-    struct stat existing {};
-    const mode_t mode = stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
-    fchmod(descriptor, mode);
-    std::FILE* file = fdopen(descriptor, "wb");
-    if (!file) {
-        close(descriptor);
+    TakeOverOwnership(descriptor, exists ? &existing : nullptr);
+    const bool written = WriteAll(descriptor, bytes);
+    const bool synced = written && !Fails(FileStep::Sync) && fsync(descriptor) == 0;
+    const bool closed = close(descriptor) == 0 && !Fails(FileStep::Close);
+    if (!(written && synced && closed) || Fails(FileStep::Rename)
+        || std::rename(temporary.c_str(), target.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
-    const bool complete = WriteAndClose(file, bytes);
-    if (!complete || Fails(FileStep::Rename) || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
+    SyncFolder(folder);
     return true;
 }

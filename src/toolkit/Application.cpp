@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <clocale>
+#include <csignal>
 #include <exception>
 
 TApplication* Application = nullptr;
@@ -86,6 +87,9 @@ TApplication::TApplication(int& argc, char** argv)
     // Qt takes the process locale from the environment; numbers stay in "C",
     // so "%g" writes "0.4" under a German desktop too.
     std::setlocale(LC_NUMERIC, "C");
+    // A write beyond the user's file-size limit must fail (and be reported),
+    // not end the program with everything unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(ProgramFont(11));

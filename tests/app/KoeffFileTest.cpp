@@ -8,10 +8,17 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 TEST_F(Files, CancelledDialogsChangeOnlyTheCaption)
 {
@@ -60,10 +67,79 @@ TEST_F(Files, SaveThenLoadGivesBackKoeffToSixDigits)
     for (int i = 0; i <= 128; ++i)
         EXPECT_NEAR(Koeff[i], saved[i], 5e-6 * std::fabs(saved[i]) + 1e-12) << i;
     EXPECT_EQ(Koeff[129], 9.0);  // beyond the file's values
-    // The load redraws both groups; the track bar's own report adds a basis redraw.
+    // The file's Delta brings the level matrices (their redraw), then the load
+    // redraws both groups; the track bar's own report adds a basis redraw.
     const Counts after = CountsNow();
-    EXPECT_EQ(after.function[0] - before.function[0], 1);
+    EXPECT_EQ(after.function[0] - before.function[0], 2);
     EXPECT_GE(after.basis[0] - before.basis[0], 1);
+}
+
+TEST_F(Files, AFileBringsBackTheDeltaItWasSavedWith)
+{
+    frmHaupt->scrDelta.SetPosition(30);
+    frmHaupt->butGo.click();
+    frmHaupt->trbLevel.SetPosition(4);
+    const QImage wavelet = frmWavelet->ClientPicture();
+    Save("delta");
+    EXPECT_TRUE(ReadAll(folder / "delta.mdt").ends_with("\r\n;Delta:0.29999999999999999\r\n"));
+
+    frmHaupt->scrDelta.SetPosition(80);
+    frmHaupt->butGo.click();
+    frmHaupt->trbLevel.SetPosition(7);
+    frmCalcInfo->Lines = {};
+    Open("delta.mdt");
+    EXPECT_EQ(State.Delta, 0.3);
+    EXPECT_EQ(State.aktDelta, 0.3);
+    EXPECT_EQ(frmHaupt->scrDelta.Position(), 30);
+    EXPECT_EQ(frmHaupt->labDelta.Caption(), "Delta: 0.3");
+    EXPECT_EQ(frmHaupt->labaktDelta.Caption(), "Aktuelles Delta: 0.3");
+    // The level matrices come with the progress window, as after "Go!".
+    EXPECT_EQ(frmCalcInfo->Lines[0], "Berechne Level 2 von 7");
+    EXPECT_EQ(LevelMatrices.Q(8).Get(1, 1), BuildQ(0.3, 7).Get(1, 1));
+    EXPECT_EQ(frmWavelet->ClientPicture(), wavelet);
+
+    // A file without the word leaves both Deltas as they are.
+    Write("ohne.mdt", "7 7 1");
+    Open("ohne.mdt");
+    EXPECT_EQ(State.aktDelta, 0.3);
+}
+
+TEST_F(Files, HandWrittenGermanNumbersAndAByteOrderMark)
+{
+    Write("komma.mdt", "\xEF\xBB\xBF;von_Hand\r\n3 2\r\n0,5 0,25 1,75");
+    Open("komma.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), " Datei geöffnet! (3 von 9 Werten)");
+    EXPECT_EQ(Koeff[0], 0.5);
+    EXPECT_EQ(Koeff[1], 0.25);
+    EXPECT_EQ(Koeff[2], 1.75);
+}
+
+TEST_F(Files, SpecialFilesAreNeitherReadNorReplaced)
+{
+    const fs::path fifo = folder / "fifo.mdt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const KoeffArray koeff = Koeff;
+    Open("fifo.mdt");  // answers at once: no writer is waited for
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht öffnen!");
+    EXPECT_EQ(Koeff, koeff);
+    Save("fifo.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(Files, AValueThatIsNoNumberIsNeitherSavedNorLoaded)
+{
+    Koeff[5] = std::nan("");
+    Save("nan");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_FALSE(fs::exists(folder / "nan.mdt"));
+
+    Koeff[5] = 0.0;
+    const KoeffArray koeff = Koeff;
+    Write("punkt.mdt", "7 7 0.5 1.2.3");
+    Open("punkt.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Ungültige Datei: kein Zahlwert \u201E1.2.3\u201C an Stelle 4");
+    EXPECT_EQ(Koeff, koeff);
 }
 
 TEST_F(Files, ALoadWithASmallerMaxLevelComputesNoMatrices)
@@ -118,7 +194,7 @@ TEST_F(Files, ARefusedFileChangesNothingButTheCaption)
 {
     const KoeffArray koeff = Koeff;
     const AnalysisState state = State;
-    for (const char* bytes : {"; x", "9 3 1", "5 6 1", "5 3 1e400", ";c 7"}) {
+    for (const char* bytes : {"; x", "9 3 1", "5 6 1", "5 3 1e400", ";c 7", "5 3 inf", "7abc 3"}) {
         Write("bad.mdt", bytes);
         const Counts before = CountsNow();
         Open("bad.mdt");

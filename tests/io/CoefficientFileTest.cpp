@@ -9,7 +9,13 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -44,6 +50,14 @@ std::string ReadAll(const fs::path& path)
 
 void WriteAll(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
+// The bytes the writer makes with aktDelta 0.4, whose last line records it.
+std::string Formatted(const std::string& path, int maxLevel, int level, const KoeffArray& koeff)
+{
+    const std::optional<std::string> bytes = FormatKoeffFile(path, maxLevel, level, koeff, 0.4);
+    EXPECT_TRUE(bytes.has_value());
+    return bytes.value_or("");
+}
+
 class TempFolder : public testing::Test {
 protected:
     fs::path folder;
@@ -63,7 +77,7 @@ protected:
 TEST(KoeffFileWriter, SevenAndThreeLayout)
 {
     InitPowerTables();
-    const std::vector<std::string> lines = Lines(FormatKoeffFile("/home/u/daten.mdt", 7, 3, Counting()));
+    const std::vector<std::string> lines = Lines(Formatted("/home/u/daten.mdt", 7, 3, Counting()));
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[0], ";/home/u/daten.mdt");
     EXPECT_EQ(lines[1], ";MaxLevel:");
@@ -87,17 +101,18 @@ TEST(KoeffFileWriter, SevenAndThreeLayout)
             EXPECT_EQ(lines[l++], std::to_string(index++));
     }
     EXPECT_EQ(index, 129);
+    EXPECT_EQ(lines[l++], ";Delta:0.40000000000000002");
     EXPECT_EQ(l, lines.size());
 }
 
 TEST(KoeffFileWriter, LevelAtMaxLevelWritesHeadersOnly)
 {
     InitPowerTables();
-    const std::vector<std::string> lines = Lines(FormatKoeffFile("/x.mdt", 5, 5, Counting()));
-    ASSERT_EQ(lines.size(), 8u + 33u + 2u);
+    const std::vector<std::string> lines = Lines(Formatted("/x.mdt", 5, 5, Counting()));
+    ASSERT_EQ(lines.size(), 8u + 33u + 3u);
     EXPECT_EQ(lines[8 + 32], "32");
     EXPECT_EQ(lines[8 + 33], ";");
-    EXPECT_EQ(lines.back(), ";Waveletkoeffizienten:");
+    EXPECT_EQ(lines[8 + 34], ";Waveletkoeffizienten:");
 }
 
 TEST(KoeffFileWriter, NumbersInSixSignificantDigits)
@@ -109,7 +124,7 @@ TEST(KoeffFileWriter, NumbersInSixSignificantDigits)
     k[2] = 0.0;
     k[3] = 1234567;
     k[4] = 0.00001234;
-    const std::vector<std::string> lines = Lines(FormatKoeffFile("/x.mdt", 2, 2, k));
+    const std::vector<std::string> lines = Lines(Formatted("/x.mdt", 2, 2, k));
     EXPECT_EQ(lines[8], "0.123457");
     EXPECT_EQ(lines[9], "-2.5");
     EXPECT_EQ(lines[10], "0");
@@ -129,10 +144,10 @@ TEST(KoeffFileWriter, PathStaysOneWordInWindows1252)
 {
     InitPowerTables();
     const std::string path = "/home/u/Meine Daten/\xC3\xA4nderung\t1 \xE2\x82\xAC \xE2\x86\x92.mdt";
-    const std::vector<std::string> lines = Lines(FormatKoeffFile(path, 2, 2, Counting()));
+    const std::vector<std::string> lines = Lines(Formatted(path, 2, 2, Counting()));
     EXPECT_EQ(lines[0], ";/home/u/Meine_Daten/\xE4nderung_1_\x80_?.mdt");
     // And the reader takes 2 and 2 as the levels, not words of the path.
-    const auto parsed = ParseKoeffFile(FormatKoeffFile(path, 2, 2, Counting()));
+    const auto parsed = ParseKoeffFile(Formatted(path, 2, 2, Counting()));
     ASSERT_TRUE(std::holds_alternative<KoeffFileContent>(parsed));
     EXPECT_EQ(std::get<KoeffFileContent>(parsed).maxLevel, 2);
     EXPECT_EQ(std::get<KoeffFileContent>(parsed).values.size(), 5u);
@@ -144,12 +159,12 @@ TEST(KoeffFileWriter, GermanLocaleChangesNeitherBytesNorReading)
     KoeffArray k{};
     k[0] = 0.5;
     k[1] = -1.25e-7;
-    const std::string before = FormatKoeffFile("/x.mdt", 2, 2, k);
+    const std::string before = Formatted("/x.mdt", 2, 2, k);
     const std::string old = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not generated";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     std::locale::global(std::locale("de_DE.UTF-8"));
-    const std::string german = FormatKoeffFile("/x.mdt", 2, 2, k);
+    const std::string german = Formatted("/x.mdt", 2, 2, k);
     const auto parsed = ParseKoeffFile(german);
     std::locale::global(std::locale::classic());
     std::setlocale(LC_ALL, old.c_str());
@@ -187,15 +202,55 @@ TEST(KoeffFileReader, HandWrittenFiles)
     EXPECT_EQ(two.values, (std::vector<double>{0.5, 7, -3, 100}));
 }
 
-TEST(KoeffFileReader, WordsThatAreNoNumbersGiveZero)
+TEST(KoeffFileReader, NumbersAreWholeWordsWithPointOrComma)
 {
-    const KoeffFileContent c = Content(ParseKoeffFile("3 2 abc 0x1A inf nan -nan 1.5x .5 5. 1e 2e+ -"));
-    EXPECT_EQ(c.values, (std::vector<double>{0, 0, 0, 0, 0, 1.5, 0.5, 5, 1, 2, 0}));
-    EXPECT_EQ(ParseLong("7abc"), 7);
-    EXPECT_EQ(ParseLong("-x"), 0);
-    EXPECT_EQ(ParseLong("+4"), 4);
-    EXPECT_EQ(ParseLong("99999999999999999999999"), LONG_MAX);
+    const KoeffFileContent c = Content(ParseKoeffFile("3 2 .5 5. -1,5 +2e3 1,5E-1 0,5 0,25 1,75"));
+    EXPECT_EQ(c.values, (std::vector<double>{0.5, 5, -1.5, 2000, 0.15, 0.5, 0.25, 1.75}));
     EXPECT_EQ(ParseDecimal("1e-400"), 0.0);
+    for (const char* word : {"1,5x", "1.2.3", "1,2,3", "abc", "0x1A", "inf", "nan", "-nan", "1e", "2e+", "-", ".",
+                             "e5", "1 "})
+        EXPECT_FALSE(ParseDecimal(word)) << word;
+    EXPECT_EQ(ParseWholeNumber("+4"), 4);
+    EXPECT_EQ(ParseWholeNumber("99999999999999999999999"), LONG_MAX);
+    for (const char* word : {"7abc", "7.9", "-x", "", "+"})
+        EXPECT_FALSE(ParseWholeNumber(word)) << word;
+}
+
+TEST(KoeffFileReader, AWordThatIsNoNumberRefusesTheFile)
+{
+    EXPECT_EQ(Reason(ParseKoeffFile("3 2 0.5 1.2.3")), "kein Zahlwert \u201E1.2.3\u201C an Stelle 4");
+    EXPECT_EQ(Reason(ParseKoeffFile(";x 7abc 3")), "kein Zahlwert \u201E7abc\u201C an Stelle 1");
+    EXPECT_EQ(Reason(ParseKoeffFile("7 7.9")), "kein Zahlwert \u201E7.9\u201C an Stelle 2");
+    // Cut to 20 characters, decoded from the file's code page.
+    EXPECT_EQ(Reason(ParseKoeffFile("3 2 \xE4" "bcdefghijklmnopqrstuvwxyz")),
+              "kein Zahlwert \u201E\u00E4bcdefghijklmnopqrst\u201C an Stelle 3");
+}
+
+TEST(KoeffFileReader, ByteOrderMarkAndDeltaWord)
+{
+    EXPECT_EQ(Content(ParseKoeffFile("\xEF\xBB\xBF" "5 3 1")).maxLevel, 5);
+    EXPECT_FALSE(Content(ParseKoeffFile("5 3 1")).delta);
+    EXPECT_EQ(Content(ParseKoeffFile("5 3 1 ;Delta:0.25")).delta, 0.25);
+    EXPECT_EQ(Content(ParseKoeffFile("5 3 ;Delta:1 1")).delta, 1.0);
+    for (const char* bytes : {"5 3 ;Delta:1.5", "5 3 ;Delta:-0.1", "5 3 ;Delta:x", "5 3 ;Delta: 0.3"})
+        EXPECT_FALSE(Content(ParseKoeffFile(bytes)).delta) << bytes;
+}
+
+TEST(KoeffFileWriter, WritesOnlyFiniteValuesAndDeltaInFull)
+{
+    InitPowerTables();
+    KoeffArray k{};
+    const std::optional<std::string> bytes = FormatKoeffFile("/x.mdt", 2, 2, k, 0.57);
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(bytes->ends_with("\r\n;Delta:0.56999999999999995\r\n"));
+    EXPECT_EQ(Content(ParseKoeffFile(*bytes)).delta, 0.57);
+    k[4] = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(FormatKoeffFile("/x.mdt", 2, 2, k, 0.4));
+    k[4] = std::nan("");
+    EXPECT_FALSE(FormatKoeffFile("/x.mdt", 2, 2, k, 0.4));
+    k[5] = k[4];  // beyond the values in use: not written, no matter
+    k[4] = 0.0;
+    EXPECT_TRUE(FormatKoeffFile("/x.mdt", 2, 2, k, 0.4));
 }
 
 TEST(KoeffFileReader, RefusesWhatTheProgramCannotServe)
@@ -204,7 +259,6 @@ TEST(KoeffFileReader, RefusesWhatTheProgramCannotServe)
     EXPECT_EQ(Reason(ParseKoeffFile(";a 7 ;b")), "Level fehlt");
     EXPECT_EQ(Reason(ParseKoeffFile("9 3 1")), "MaxLevel nicht zwischen 2 und 8");
     EXPECT_EQ(Reason(ParseKoeffFile("1 1 1")), "MaxLevel nicht zwischen 2 und 8");
-    EXPECT_EQ(Reason(ParseKoeffFile("x 5 3 1")), "MaxLevel nicht zwischen 2 und 8");  // x gives 0
     EXPECT_EQ(Reason(ParseKoeffFile("5 6 1")), "Level nicht zwischen 2 und MaxLevel");
     EXPECT_EQ(Reason(ParseKoeffFile("5 1 1")), "Level nicht zwischen 2 und MaxLevel");
     EXPECT_EQ(Reason(ParseKoeffFile("5 3 1e999")), "Wert zu groß für eine Zahl");
@@ -221,7 +275,7 @@ TEST(KoeffFileReader, ReadsBackWhatTheWriterWrote)
     KoeffArray k{};
     for (int i = 0; i <= 256; ++i)
         k[i] = std::sin(i * 0.37) * 1.000001;
-    const KoeffFileContent c = Content(ParseKoeffFile(FormatKoeffFile("/p/f.mdt", 8, 4, k)));
+    const KoeffFileContent c = Content(ParseKoeffFile(Formatted("/p/f.mdt", 8, 4, k)));
     ASSERT_EQ(c.values.size(), 257u);
     for (int i = 0; i <= 256; ++i)
         EXPECT_NEAR(c.values[i], k[i], 5e-6 * std::fabs(k[i]) + 1e-300) << i;
@@ -261,7 +315,7 @@ TEST_F(TempFolder, AFailedStepReportsAndLeavesTheOldFile)
 {
     const fs::path file = folder / "daten.mdt";
     WriteAll(file, "old contents");
-    for (FileStep failing : {FileStep::Write, FileStep::Close, FileStep::Rename}) {
+    for (FileStep failing : {FileStep::Write, FileStep::Sync, FileStep::Close, FileStep::Rename}) {
         FailFileStep = [failing](FileStep step) { return step == failing; };
         EXPECT_FALSE(WriteKoeffFile(file.string(), "new contents"));
         EXPECT_EQ(ReadAll(file), "old contents");
@@ -270,19 +324,108 @@ TEST_F(TempFolder, AFailedStepReportsAndLeavesTheOldFile)
     }
 }
 
-TEST_F(TempFolder, WithoutATemporaryFileItWritesInPlace)
+TEST_F(TempFolder, NothingIsEverWrittenInPlace)
+{
+    // A name near the system's limit: the temporary name does not grow with it.
+    const fs::path file = folder / (std::string(246, 'n') + ".mdt");
+    const std::string old(2000, 'o');
+    WriteAll(file, old);
+    ASSERT_TRUE(WriteKoeffFile(file.string(), "new"));
+    EXPECT_EQ(ReadAll(file), "new");
+
+    // Beyond the file-size limit the write fails; the old file stays whole.
+    WriteAll(file, old);
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = WriteKoeffFile(file.string(), std::string(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, ignored);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadAll(file), old);
+
+    // Without a temporary file the save fails.
+    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary; };
+    EXPECT_FALSE(WriteKoeffFile(file.string(), "newer"));
+    EXPECT_EQ(ReadAll(file), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(TempFolder, SpecialFilesAreRefusedAndLeftAsTheyAre)
+{
+    const fs::path fifo = folder / "fifo.mdt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const fs::path link = folder / "link.mdt";
+    fs::create_symlink(fifo, link);
+    EXPECT_FALSE(WriteKoeffFile(fifo.string(), "x"));
+    EXPECT_FALSE(WriteKoeffFile(link.string(), "x"));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    // Reading one answers at once instead of waiting for a writer.
+    std::string bytes;
+    EXPECT_EQ(ReadKoeffFile(fifo.string(), bytes), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadKoeffFile(link.string(), bytes), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadKoeffFile(folder.string(), bytes), ReadResult::CannotOpen);
+    if (geteuid() == 0) {  // a device of our own, like /dev/null
+        const fs::path device = folder / "null.mdt";
+        ASSERT_EQ(mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        const fs::path deviceLink = folder / "null-link.mdt";
+        fs::create_symlink(device, deviceLink);
+        EXPECT_FALSE(WriteKoeffFile(deviceLink.string(), "x"));
+        EXPECT_TRUE(fs::is_character_file(device));
+    }
+}
+
+TEST_F(TempFolder, TheReplacedFileKeepsOwnerAndModeWithoutSetIds)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file away";
+    const fs::path file = folder / "daten.mdt";
+    WriteAll(file, "old");
+    ASSERT_EQ(chown(file.c_str(), 1234, 5678), 0);
+    ASSERT_EQ(chmod(file.c_str(), 06750), 0);
+    ASSERT_TRUE(WriteKoeffFile(file.string(), "new"));
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 5678u);
+    EXPECT_EQ(info.st_mode & 07777, 0750u);
+}
+
+TEST_F(TempFolder, ASaveKilledHalfWayLeavesTheOldFile)
 {
     const fs::path file = folder / "daten.mdt";
     WriteAll(file, "old");
-    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary; };
-    EXPECT_TRUE(WriteKoeffFile(file.string(), "new"));
-    EXPECT_EQ(ReadAll(file), "new");
-    // A failure in place is still reported.
-    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary || step == FileStep::Close; };
-    EXPECT_FALSE(WriteKoeffFile(file.string(), "newer"));
-    // And a file that does not exist cannot be written in place.
-    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary; };
-    EXPECT_FALSE(WriteKoeffFile((folder / "none.mdt").string(), "x"));
+    const pid_t child = fork();
+    if (child == 0) {
+        FailFileStep = [](FileStep step) {
+            if (step == FileStep::Sync)
+                _exit(9);  // killed after the write, before the rename
+            return false;
+        };
+        WriteKoeffFile(file.string(), "new");
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 9);
+    EXPECT_EQ(ReadAll(file), "old");
+    std::vector<std::string> leftovers;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path() != file)
+            leftovers.push_back(entry.path().filename().string());
+    ASSERT_EQ(leftovers.size(), 1u);
+    EXPECT_TRUE(leftovers[0].starts_with(".vexlor-save-") && leftovers[0].ends_with(".tmp")) << leftovers[0];
+}
+
+TEST_F(TempFolder, TheSizeLimitIsCheckedOnTheOpenFile)
+{
+    std::string bytes;
+    WriteAll(folder / "big.mdt", std::string(KoeffFileLimit + 1, ' '));
+    fs::create_symlink(folder / "big.mdt", folder / "big-link");
+    EXPECT_EQ(ReadKoeffFile((folder / "big-link").string(), bytes), ReadResult::TooLarge);
 }
 
 TEST_F(TempFolder, ASymbolicLinkStaysALink)

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -22,13 +23,17 @@ namespace {
 struct Outcome {
     int status = -1;
     std::string out;
+    std::string err;
 };
 
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
+std::string ReadAll(const fs::path& path);
+
 Outcome Snapshot(const std::string& arguments)
 {
-    const std::string command = std::string(SNAPSHOT_PROGRAM) + " " + arguments + " 2>/dev/null";
+    const fs::path err = fs::temp_directory_path() / ("vexlor-snapshot-err-" + std::to_string(getpid()));
+    const std::string command = std::string(SNAPSHOT_PROGRAM) + " " + arguments + " 2>" + Quote(err.string());
     Outcome run;
     std::FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
@@ -37,6 +42,8 @@ Outcome Snapshot(const std::string& arguments)
         run.out.append(buffer.data(), n);
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadAll(err);
+    fs::remove(err);
     return run;
 }
 
@@ -154,6 +161,43 @@ TEST_F(SnapshotTool, AnOutputThatCannotBeWrittenExitsOne)
     EXPECT_NE(run.out.find("Level: 7\n"), std::string::npos);
     run = Snapshot("--koeff-csv " + In("plain/k.csv"));
     EXPECT_EQ(run.status, 1);
+
+    // One picture that cannot replace what stands under its name: the others
+    // are written, and the tool names the one that failed.
+    fs::create_directories(folder / "pictures" / "frmError.png");
+    run = Snapshot("--out " + In("pictures"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write " + (folder / "pictures" / "frmError.png").string()), std::string::npos)
+        << run.err;
+    EXPECT_TRUE(fs::is_regular_file(folder / "pictures" / "frmDetails.png"));
+}
+
+TEST_F(SnapshotTool, FailedLoadsAndSavesExitOneAfterTheStateLines)
+{
+    std::ofstream(folder / "bad.mdt") << "9 3 1";
+    Outcome run = Snapshot("--load " + In("bad.mdt"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\nMaxLevel: 7\n"), std::string::npos);
+    EXPECT_NE(run.err.find("Ungültige Datei: MaxLevel nicht zwischen 2 und 8"), std::string::npos) << run.err;
+    run = Snapshot("--load " + In("missing.mdt"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Konnte Datei nicht öffnen!"), std::string::npos) << run.err;
+    std::ofstream(folder / "plain") << "x";
+    run = Snapshot("--save " + In("plain/daten.mdt"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Konnte Datei nicht sichern!"), std::string::npos) << run.err;
+
+    run = Snapshot("--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("usage: vexlor-snapshot")) << run.out;
+}
+
+TEST_F(SnapshotTool, AFolderNameIsUsedByteForByte)
+{
+    const std::string name = "Bilder-\xE4\xFF";  // Latin-1 bytes, no UTF-8
+    ASSERT_EQ(Snapshot("--out " + In(name)).status, 0);
+    EXPECT_TRUE(fs::is_regular_file(folder / name / "desktop.png"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 double Sine(double x) { return std::sin(6.28 * x); }

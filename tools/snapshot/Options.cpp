@@ -5,6 +5,7 @@
 
 const char* const SnapshotUsage =
     "usage: vexlor-snapshot [ACTION ...] [OUTPUT ...]\n"
+    "       vexlor-snapshot --help\n"
     "ACTIONS, applied in the order given, each as the user would do it:\n"
     "  --scroll P             move the Delta scroll bar to position P (0..100)\n"
     "  --go                   press \"Go!\"\n"
@@ -15,7 +16,9 @@ const char* const SnapshotUsage =
     "  --save FILE            press \"Sichern\" and choose FILE\n"
     "OUTPUTS, written after the last action:\n"
     "  --out DIR              one PNG per visible window, and desktop.png\n"
-    "  --koeff-csv FILE       \"index,value\" lines of Koeff[0 .. 2^MaxLevel]\n";
+    "  --koeff-csv FILE       \"index,value\" lines of Koeff[0 .. 2^MaxLevel]\n"
+    "Exit status: 0 done; 1 a file could not be loaded, saved or written;\n"
+    "2 a usage error or an unreachable level (nothing is run or written).\n";
 
 namespace {
 

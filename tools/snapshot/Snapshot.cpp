@@ -4,6 +4,8 @@
 #include "analysis/Tables.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
+#include "app/PictureFileCommands.h"
+#include "io/SafeWrite.h"
 #include "plot/Apprreq.h"
 #include "plot/Error.h"
 #include "plot/Fktdetail.h"
@@ -13,11 +15,10 @@
 #include "plot/Wavelet.h"
 #include "toolkit/Dialogs.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 
 namespace {
 
@@ -126,6 +127,17 @@ bool Apply(const SnapshotAction& action, std::string& error)
     return true;
 }
 
+std::optional<std::string> FileFailure(const SnapshotAction& action)
+{
+    const std::string caption = frmHaupt->Caption();
+    const bool failed = action.kind == SnapshotAction::Load
+                            ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
+                            : action.kind == SnapshotAction::Save && caption == "Konnte Datei nicht sichern!";
+    if (!failed)
+        return std::nullopt;
+    return caption;
+}
+
 std::string StateReport()
 {
     std::string report;
@@ -142,37 +154,30 @@ std::string StateReport()
     return report;
 }
 
-bool WriteOutputs(const SnapshotOptions& options, std::string& error)
+std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
 {
+    std::vector<std::string> failures;
+    auto write = [&](const std::filesystem::path& file, const std::string& bytes) {
+        if (bytes.empty() || !WriteWholeFile(file.string(), bytes))
+            failures.push_back("cannot write " + file.string());
+    };
     if (options.outFolder) {
-        const QString folder = QString::fromLocal8Bit(options.outFolder->c_str());
-        if (!QDir().mkpath(folder)) {
-            error = "cannot create the folder " + *options.outFolder;
-            return false;
-        }
-        for (TForm* form : Windows()) {
-            if (!form->isVisible())
-                continue;
-            const QString file = folder + "/" + QString::fromStdString(form->Name()) + ".png";
-            if (!ScreenImage(*form).save(file, "PNG")) {
-                error = "cannot write " + file.toStdString();
-                return false;
-            }
-        }
-        if (!Desktop().save(folder + "/desktop.png", "PNG")) {
-            error = "cannot write " + (folder + "/desktop.png").toStdString();
-            return false;
-        }
+        // The name's bytes as given: a folder name need not be UTF-8.
+        const std::filesystem::path folder(*options.outFolder);
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (!std::filesystem::is_directory(folder, error))
+            return {"cannot create the folder " + *options.outFolder};
+        for (TForm* form : Windows())
+            if (form->isVisible())
+                write(folder / (form->Name() + ".png"), EncodePng(ScreenImage(*form)));
+        write(folder / "desktop.png", EncodePng(Desktop()));
     }
     if (options.koeffCsv) {
-        std::ofstream csv(*options.koeffCsv, std::ios::binary);
-        for (int i = 0; csv && i <= LevelSize[State.MaxLevel]; ++i)
-            csv << i << ',' << Printf("%.17g", Koeff[i]) << '\n';
-        csv.close();
-        if (!csv) {
-            error = "cannot write " + *options.koeffCsv;
-            return false;
-        }
+        std::string csv;
+        for (int i = 0; i <= LevelSize[State.MaxLevel]; ++i)
+            csv += std::to_string(i) + ',' + Printf("%.17g", Koeff[i]) + '\n';
+        write(*options.koeffCsv, csv);
     }
-    return true;
+    return failures;
 }

@@ -4,7 +4,9 @@
 
 #include <QImage>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class TForm;
 
@@ -20,8 +22,13 @@ QImage Desktop();
 // bar cannot reach the level asked for.
 bool Apply(const SnapshotAction& action, std::string& error);
 
+// The caption of a load or save that failed (refused, not opened, not
+// written); nothing for any other action or outcome.
+std::optional<std::string> FileFailure(const SnapshotAction& action);
+
 // The state lines of standard output.
 std::string StateReport();
 
-// Writes the PNGs of --out and the CSV of --koeff-csv; false with a message.
-bool WriteOutputs(const SnapshotOptions& options, std::string& error);
+// Writes the PNGs of --out and the CSV of --koeff-csv, each through the safe
+// writer; a message for each file that could not be written.
+std::vector<std::string> WriteOutputs(const SnapshotOptions& options);

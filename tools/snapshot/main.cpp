@@ -25,6 +25,10 @@ void Settle()
 int main(int argc, char** argv)
 {
     std::string error;
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << SnapshotUsage;
+        return 0;
+    }
     const std::optional<SnapshotOptions> options =
         ParseSnapshotOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
@@ -40,19 +44,21 @@ int main(int argc, char** argv)
     frmHaupt->Show();
     Settle();
 
+    std::vector<std::string> failures;
     for (const SnapshotAction& action : options->actions) {
         if (!Apply(action, error)) {
             std::cerr << "vexlor-snapshot: " << error << "\n";
             return 2;
         }
         Settle();
+        if (const std::optional<std::string> failure = FileFailure(action))
+            failures.push_back(action.file + ": " + *failure);
     }
 
-    const bool written = WriteOutputs(*options, error);
+    for (const std::string& failure : WriteOutputs(*options))
+        failures.push_back(failure);
     std::cout << StateReport() << std::flush;
-    if (!written) {
-        std::cerr << "vexlor-snapshot: " << error << "\n";
-        return 1;
-    }
-    return 0;
+    for (const std::string& failure : failures)
+        std::cerr << "vexlor-snapshot: " << failure << "\n";
+    return failures.empty() ? 0 : 1;
 }
