@@ -220,5 +220,7 @@ void CreateMainForm()
 {
     frmHaupt = Application->Own(std::make_unique<TfrmHaupt>());
     Application->SetMainForm(frmHaupt);
+    // The start-up is a handler: the windows' own handlers wait for its end.
+    const HandlerScope startUp;
     frmHaupt->FormCreate();
 }

@@ -135,9 +135,12 @@ void DrawCurve(Canvas& canvas, PlotFunction f)
     const double y = f(Plot.CurveStart);
     canvas.SetPenColor(clRed);
     canvas.MoveTo(pxStart, WorldToPixelY(y));
-    // Columns beyond the window are not sampled: a curve interval far outside
-    // the x range costs no more than the window is wide. Normal frames keep
-    // their curve inside the window and are sampled in full.
+    // f is called once at CurveStart and then once per column from pxStart to
+    // pxEnd - 1, except that columns beyond the window (left of -1, right of
+    // its width) are skipped. A skipped column draws no pixel, so nothing
+    // changes on screen, and a curve interval far outside the x range costs
+    // no more than the window is wide. Every frame of the plot windows keeps
+    // its curve inside the window and is sampled in full.
     const int first = std::max(pxStart, -1);
     const int end = std::min(pxEnd, Plot.CanvasWidth + 1);
     for (int px = first; px < end; ++px)

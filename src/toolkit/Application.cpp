@@ -2,6 +2,7 @@
 
 #include "toolkit/Form.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QThread>
 
@@ -56,8 +57,38 @@ std::string ExceptionMessage(std::exception_ptr failure)
     }
 }
 
+HandlerScope::HandlerScope()
+{
+    if (Application)
+        ++Application->handlerDepth;
+}
+
+HandlerScope::~HandlerScope()
+{
+    if (!Application || --Application->handlerDepth > 0)
+        return;
+    // What waited for the handler runs now, each as a handler of its own;
+    // what those defer in turn runs after them.
+    while (!Application->afterHandlers.empty()) {
+        const std::function<void()> next = std::move(Application->afterHandlers.front());
+        Application->afterHandlers.erase(Application->afterHandlers.begin());
+        Dispatch(next);
+    }
+}
+
+bool InsideHandler() { return Application && Application->handlerDepth > 0; }
+
+void WhenHandlersEnd(std::function<void()> after)
+{
+    if (InsideHandler())
+        Application->afterHandlers.push_back(std::move(after));
+    else
+        Dispatch(after);
+}
+
 void Dispatch(const std::function<void()>& handler)
 {
+    const HandlerScope scope;
     std::exception_ptr failure;
     try {
         handler();
@@ -95,6 +126,10 @@ TApplication::TApplication(int& argc, char** argv)
     QApplication::setFont(ProgramFont(11));
     // The program ends only through its main window's close and "Beenden".
     QApplication::setQuitOnLastWindowClosed(false);
+    // The program speaks German, so do Qt's own dialogs, whatever the desktop's language.
+    translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator.get());
     Application = this;
 }
 

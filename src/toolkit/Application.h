@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
 
 #include <exception>
 #include <functional>
@@ -22,6 +23,22 @@ void Dispatch(const std::function<void()>& handler);
 
 // The message of a caught exception; empty for one that is no std::exception.
 std::string ExceptionMessage(std::exception_ptr failure);
+
+// A stretch of the program's own work (a handler, or the start-up): while one
+// runs, no other handler of the program may start inside it, even when
+// showing a window lets window-system events through.
+class HandlerScope {
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
+
+// True while a handler of the program runs.
+bool InsideHandler();
+// Runs `after` once the outermost handler has ended (at once when none runs).
+void WhenHandlersEnd(std::function<void()> after);
 
 // The application object: initialises Qt, owns every window, runs the loop.
 class TApplication {
@@ -51,7 +68,17 @@ public:
     // The program's icon, loaded once for all its windows.
     QIcon Icon;
 
+    // The folder of the last file opened or saved: where the next dialog starts.
+    std::string LastFolder;
+
 private:
+    friend class HandlerScope;
+    friend bool InsideHandler();
+    friend void WhenHandlersEnd(std::function<void()> after);
+    int handlerDepth = 0;
+    std::vector<std::function<void()>> afterHandlers;
+    std::unique_ptr<QTranslator> translator;
+
     std::unique_ptr<QApplication> qt;
     std::vector<std::unique_ptr<TForm>> forms;
     TForm* mainForm = nullptr;

@@ -3,19 +3,18 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include "toolkit/Application.h"
+
+#include <filesystem>
+
 namespace {
 
 std::optional<std::string> AskQt(DialogKind kind, const std::string& filter)
 {
-    const QString qtFilter = QString::fromStdString(filter);
-    const QString name =
-        kind == DialogKind::Open
-            ? QFileDialog::getOpenFileName(nullptr, QString(), QString(), qtFilter)
-            : QFileDialog::getSaveFileName(nullptr, QString(), QString(), qtFilter, nullptr,
-                                           QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(kind, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return QFile::encodeName(name).toStdString();
+    return QFile::encodeName(dialog->selectedFiles().front()).toStdString();
 }
 
 bool Ask(DialogKind kind, const std::string& filter, std::string& fileName)
@@ -24,10 +23,29 @@ bool Ask(DialogKind kind, const std::string& filter, std::string& fileName)
     if (!answer)
         return false;
     fileName = *answer;
+    if (Application)
+        Application->LastFolder = std::filesystem::path(fileName).parent_path().string();
     return true;
 }
 
 }  // namespace
+
+std::unique_ptr<QFileDialog> MakeFileDialog(DialogKind kind, const std::string& filter)
+{
+    const QString folder = Application ? QFile::decodeName(Application->LastFolder.c_str()) : QString();
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), folder, QString::fromStdString(filter));
+    // Qt's own dialog speaks the program's German whatever the desktop's
+    // language; the filters show by their names, their patterns applied.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    if (kind == DialogKind::Save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return dialog;
+}
 
 std::function<std::optional<std::string>(DialogKind, const std::string&)> FileDialogAnswer = AskQt;
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+
+class QFileDialog;
 
 enum class DialogKind { Open, Save };
 
@@ -10,6 +13,10 @@ enum class DialogKind { Open, Save };
 // replace it with a scripted answer; the default asks through QFileDialog.
 extern std::function<std::optional<std::string>(DialogKind kind, const std::string& filter)>
     FileDialogAnswer;
+
+// The dialog that the default answer runs: Qt's own, in German, starting in
+// the folder of the last file opened or saved.
+std::unique_ptr<QFileDialog> MakeFileDialog(DialogKind kind, const std::string& filter);
 
 class TOpenDialog {
 public:

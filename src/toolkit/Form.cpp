@@ -6,11 +6,13 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QElapsedTimer>
 #include <QResizeEvent>
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
 
 QColor ToQColor(TColor color)
 {
@@ -48,15 +50,64 @@ void TCanvas::LineTo(int x, int y)
     penY = y;
 }
 
+void DrawToolkitLine(QImage& image, QLine line, QRgb color)
+{
+    const int dx = line.x2() - line.x1();
+    const int dy = line.y2() - line.y1();
+    const bool steep = std::abs(dy) > std::abs(dx);
+    // One pixel per step along the major axis: the start pixel, never the end.
+    const long long n = steep ? std::abs(dy) : std::abs(dx);
+    const long long dMinor = steep ? std::abs(dx) : std::abs(dy);
+    const int majorStart = steep ? line.y1() : line.x1();
+    const int minorStart = steep ? line.x1() : line.y1();
+    const int majorStep = (steep ? dy : dx) < 0 ? -1 : 1;
+    const int minorStep = (steep ? dx : dy) < 0 ? -1 : 1;
+    const int majorSize = steep ? image.height() : image.width();
+    const int minorSize = steep ? image.width() : image.height();
+    // Only the steps whose major coordinate lies in the picture: a segment
+    // that leaves the window by a million rows costs no more than its height.
+    long long first = 0, last = n - 1;
+    if (majorStep > 0) {
+        first = std::max(first, -static_cast<long long>(majorStart));
+        last = std::min(last, static_cast<long long>(majorSize) - 1 - majorStart);
+    } else {
+        first = std::max(first, static_cast<long long>(majorStart) - (majorSize - 1));
+        last = std::min(last, static_cast<long long>(majorStart));
+    }
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (long long i = first; i <= last; ++i) {
+        // The minor offset is i * dMinor / n rounded to the nearer pixel; a tie
+        // (exactly half-way) rounds toward the start point.
+        const long long offset = (2 * i * dMinor + n - 1) / (2 * n);
+        const long long minor = minorStart + minorStep * offset;
+        if (minor < 0 || minor >= minorSize)
+            continue;
+        const long long major = majorStart + majorStep * i;
+        const long long x = steep ? minor : major;
+        const long long y = steep ? major : minor;
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] = color;
+    }
+}
+
 void TCanvas::FlushLines()
 {
     if (lines.empty())
         return;
-    QPainter& p = Painter();
-    // A flat cap leaves out the end pixel, so consecutive segments join
-    // without overdrawing their shared point.
-    p.setPen(QPen(ToQColor(linesPen), 1, Qt::SolidLine, Qt::FlatCap));
-    p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    if (form.picture.devicePixelRatio() == 1.0) {
+        // Qt's rasteriser leaves out the start pixel of steep segments and
+        // floors them toward one column; the old toolkit's lines are drawn here.
+        form.MarkDrawn();
+        const QRgb color = ToQColor(linesPen).rgb();
+        for (const QLine& line : lines)
+            DrawToolkitLine(form.picture, line, color);
+    } else {
+        // At higher densities Qt scales the line crisply; a flat cap leaves
+        // out the end pixel, so consecutive segments join without overdrawing.
+        QPainter& p = Painter();
+        p.setPen(QPen(ToQColor(linesPen), 1, Qt::SolidLine, Qt::FlatCap));
+        p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    }
     lines.clear();
 }
 
@@ -124,6 +175,7 @@ TForm::TForm(int left, int top, int width, int height, const std::string& captio
     SetCaption(caption);
     move(left, top);
     resize(width, height);
+    handledSize = size();
     ResizePicture();
 }
 
@@ -193,7 +245,10 @@ void TForm::Present()
 void TForm::paintEvent(QPaintEvent*)
 {
     canvas.EndPainting();
-    if (!picturePending) {
+    // While another handler of the program computes (showing the progress
+    // window lets window-system events through), a paint only shows the
+    // stored picture: no handler runs inside another.
+    if (!picturePending && !InsideHandler()) {
         insidePaint = true;
         Dispatch([this] { FormPaint(); });
         insidePaint = false;
@@ -212,9 +267,33 @@ void TForm::resizeEvent(QResizeEvent* event)
         ResizePicture();
     if (adoptingFrame) {
         picturePending = true;
+        handledSize = size();
         return;
     }
+    if (InsideHandler()) {
+        DeferResize();
+        return;
+    }
+    handledSize = size();
     Dispatch([this] { FormResize(); });
+}
+
+void TForm::DeferResize()
+{
+    if (resizeDeferred)
+        return;
+    resizeDeferred = true;
+    WhenHandlersEnd([self = QPointer<TForm>(this)] {
+        if (!self)
+            return;
+        self->resizeDeferred = false;
+        // A resize that only announced the size the window already had (its
+        // first showing, during start-up) leaves nothing to draw.
+        if (self->size() == self->handledSize)
+            return;
+        self->handledSize = self->size();
+        self->FormResize();
+    });
 }
 
 void TForm::closeEvent(QCloseEvent* event)

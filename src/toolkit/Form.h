@@ -71,6 +71,11 @@ private:
 
 QColor ToQColor(TColor color);
 
+// The old toolkit's one-pixel line into an image at device pixel ratio 1: its
+// start pixel, never its end pixel, and between them a Bresenham line with one
+// pixel per step along the major axis. Pixels outside the image are skipped.
+void DrawToolkitLine(QImage& image, QLine line, QRgb color);
+
 // A top-level window with documented outer bounds and a canvas.
 //
 // Drawing model: the program draws outside paint events straight onto the
@@ -141,6 +146,8 @@ private:
 
     void AdoptFrameMargins();
     void ResizePicture();
+    // A resize during another handler: its handler runs once that one ended.
+    void DeferResize();
 
     int left;
     int top;
@@ -154,4 +161,6 @@ private:
     bool picturePending = false;
     bool insidePaint = false;
     bool adoptingFrame = false;
+    bool resizeDeferred = false;
+    QSize handledSize;  // the client size the resize handler last saw
 };

@@ -1,5 +1,7 @@
 #include "ProgramFixture.h"
 
+#include "toolkit/Application.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -189,6 +191,28 @@ TEST_F(Program, APaintOfTheScalingFunctionRedrawsAllThreeBasisWindows)
     frmGlaette->repaint();
     EXPECT_EQ(frmGlaette->Draws - before.function[0], 1);
     EXPECT_EQ(frmDetails->Draws - before.function[1], 0);
+}
+
+TEST_F(Program, NoWindowHandlerRunsInsideAnother)
+{
+    // A paint the system asks for just before "Go!": during it the window only
+    // shows its picture; Go's own redraw is its one drawing.
+    frmGlaette->update();
+    const Counts before = CountsNow();
+    frmHaupt->butGo.click();
+    ExpectDraws(before, 1, 0);
+    EXPECT_EQ(frmGlaette->LastFrame.YMax, 1.7);
+
+    // A resize inside a handler waits for the handler's end, then draws once.
+    int drawsInside = -1;
+    const int drawsBefore = frmDetails->Draws;
+    Dispatch([&] {
+        frmDetails->resize(600, 150);
+        drawsInside = frmDetails->Draws;
+    });
+    EXPECT_EQ(drawsInside, drawsBefore);
+    EXPECT_EQ(frmDetails->Draws, drawsBefore + 1);
+    EXPECT_EQ(frmDetails->LastFrame.YMax, 1.5);
 }
 
 TEST_F(Program, AllZeroCoefficientsDrawAFlatCurveOnMinusOneToOne)

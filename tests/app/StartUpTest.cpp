@@ -1,5 +1,6 @@
 #include "ProgramFixture.h"
 
+#include "../plot/RecordingSurface.h"
 #include "analysis/ScalingFunctions.h"
 
 namespace {
@@ -119,6 +120,50 @@ TEST_F(Program, WindowsAtTheirBoundsWithTheirCaptions)
     EXPECT_FALSE(frmDetails->windowIcon().isNull());
     EXPECT_FALSE(frmHaupt->windowIcon().isNull());
     EXPECT_EQ(frmHaupt->windowIcon().availableSizes().size(), 7);
+}
+
+// The curve replayed on a recording surface: the pixel of every vertex but the
+// last (which the old toolkit's line leaves out) must be red in the window.
+void ExpectEveryVertexRed(TPlotWindow* window, PlotFunction f)
+{
+    RecordingSurface surface(window->Width(), window->Height());
+    ApplyFrame(window->LastFrame);
+    PlotCurve(surface, f);
+    std::vector<RecordingSurface::Op> curve;
+    for (auto op = surface.ops.rbegin(); op != surface.ops.rend() && op->kind != "pen"; ++op)
+        curve.insert(curve.begin(), *op);
+    ASSERT_GT(curve.size(), 2u);
+    const QImage& picture = window->Picture();
+    int missing = 0;
+    for (std::size_t i = 0; i + 1 < curve.size(); ++i) {
+        const QPoint p(curve[i].x, curve[i].y);
+        if (picture.rect().contains(p) && picture.pixel(p) != qRgb(255, 0, 0))
+            ++missing;
+    }
+    EXPECT_EQ(missing, 0) << window->Name();
+}
+
+TEST_F(Program, EveryVertexOfEveryCurveIsRed)
+{
+    const std::pair<TPlotWindow*, PlotFunction> curves[] = {
+        {frmSkalfunktion, fnSkalfunktion}, {frmApprREQ, fnApprREQ}, {frmWavelet, fnWavelet},
+        {frmGlaette, fnGlaette}, {frmDetails, fnDetails}, {frmFunktion, fnFunktion}, {frmError, fnError}};
+    for (const auto& [window, f] : curves)
+        ExpectEveryVertexRed(window, f);
+    frmHaupt->scrDelta.SetPosition(30);
+    frmHaupt->butGo.click();
+    frmHaupt->trbLevel.SetPosition(4);
+    for (const auto& [window, f] : curves)
+        ExpectEveryVertexRed(window, f);
+}
+
+TEST_F(Program, CheckBoxTextsShowWholeBesideEachOther)
+{
+    for (const TCheckBox* box : {&frmHaupt->cbxSkal, &frmHaupt->cbxWavelet})
+        EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+    EXPECT_EQ(frmHaupt->cbxSkal.x(), 27);
+    EXPECT_EQ(frmHaupt->cbxWavelet.x(), 139);
+    EXPECT_LE(frmHaupt->cbxSkal.geometry().right() + 1, frmHaupt->cbxWavelet.x());
 }
 
 TEST_F(Program, PlotSlotsHoldTheNineFunctions)

@@ -1,6 +1,11 @@
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
 #include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +42,28 @@ TEST(Dialogs, ScriptedNameAndCancel)
     ASSERT_EQ(script.asked.size(), 2u);
     EXPECT_EQ(script.asked[0].first, DialogKind::Save);
     EXPECT_EQ(script.asked[1].second, "Multiscale Dat (*.mdt);;Alle Dateien (*)");
+}
+
+TEST(Dialogs, GermanWithTheFiltersByNameInTheLastFolder)
+{
+    ScriptedDialogs script;
+    script.answers = {std::string("/usr/share/doc/daten.mdt")};
+    TSaveDialog("x (*.x)").Execute();
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(DialogKind::Open, "Multiscale Dat (*.mdt);;Alle Dateien (*)");
+    QStringList buttons;
+    for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+        buttons << button->text().remove('&');
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Abbrechen", "Öffnen"}));
+    const auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->itemText(0), "Multiscale Dat");
+    EXPECT_EQ(combo->itemText(1), "Alle Dateien");
+    EXPECT_EQ(dialog->nameFilters().front(), "Multiscale Dat (*.mdt)");
+    EXPECT_EQ(dialog->directory().absolutePath(), "/usr/share/doc");
+    const std::unique_ptr<QFileDialog> save = MakeFileDialog(DialogKind::Save, "Multiscale-Dat (*.mdt)");
+    EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
 }
 
 struct ShownExceptions {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -54,6 +56,61 @@ TEST(Canvas, LineToLeavesOutTheEndPixelAndJoins)
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(At(form, 40 + i, 40 + i), Red) << i;
     EXPECT_EQ(At(form, 50, 50), White);
+}
+
+// The old toolkit's line, written out by hand for the first octant and the
+// steep one beside it: a half-way minor offset stays on the start's side.
+struct Segment {
+    int dx, dy;
+    std::vector<std::pair<int, int>> pixels;
+};
+const Segment Slopes[] = {
+    {3, 0, {{0, 0}, {1, 0}, {2, 0}}},                                  // slope 0
+    {4, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},                          // 1/2
+    {3, 3, {{0, 0}, {1, 1}, {2, 2}}},                                  // 1
+    {2, 4, {{0, 0}, {0, 1}, {1, 2}, {1, 3}}},                          // 2
+    {1, 3, {{0, 0}, {0, 1}, {1, 2}}},                                  // 3
+    {1, 10, {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}}},  // 10
+};
+
+TEST(Canvas, LinesAreTheOldToolkitsInEveryOctant)
+{
+    // Mirroring keeps the start, so each octant's pixels are the mirrored list.
+    for (const Segment& segment : Slopes) {
+        for (const int sx : {1, -1}) {
+            for (const int sy : {1, -1}) {
+                TForm form(0, 0, 40, 40, "canvas", clWhite);
+                TCanvas& c = form.FormCanvas();
+                c.SetPenColor(clRed);
+                c.MoveTo(20, 20);
+                c.LineTo(20 + sx * segment.dx, 20 + sy * segment.dy);
+                std::set<std::pair<int, int>> expected, drawn;
+                for (const auto& [x, y] : segment.pixels)
+                    expected.insert({20 + sx * x, 20 + sy * y});
+                const QImage& picture = form.Picture();
+                for (int y = 0; y < 40; ++y)
+                    for (int x = 0; x < 40; ++x)
+                        if (picture.pixel(x, y) == Red)
+                            drawn.insert({x, y});
+                EXPECT_EQ(drawn, expected) << segment.dx * sx << ", " << segment.dy * sy;
+            }
+        }
+    }
+}
+
+TEST(Canvas, LinesFarOutsideThePictureAreCut)
+{
+    TForm form(0, 0, 40, 30, "canvas", clWhite);
+    TCanvas& c = form.FormCanvas();
+    c.SetPenColor(clRed);
+    c.MoveTo(10, -PixelLimit);
+    c.LineTo(11, PixelLimit);  // a million rows, one column: only the picture's rows are visited
+    c.MoveTo(-5, 5);
+    c.LineTo(45, 5);
+    EXPECT_EQ(At(form, 10, 0), Red);
+    EXPECT_EQ(At(form, 11, 29), Red);
+    EXPECT_EQ(At(form, 0, 5), Red);
+    EXPECT_EQ(At(form, 39, 5), Red);
 }
 
 // Lines are collected and drawn together: the picture must still show every
