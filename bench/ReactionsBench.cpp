@@ -1,13 +1,8 @@
 // What the program's reactions cost, on the real windows, offscreen.
-#include "analysis/AnalysisState.h"
+#include "TestProgram.h"
 #include "analysis/Decomposition.h"
-#include "analysis/LevelMatrices.h"
+#include "analysis/Samples.h"
 #include "analysis/ScalingFunctions.h"
-#include "analysis/Tables.h"
-#include "app/Haupt.h"
-#include "app/ProgramReset.h"
-#include "plot/Error.h"
-#include "plot/PlotWindow.h"
 #include "plot/Plotter.h"
 #include "toolkit/Application.h"
 
@@ -21,38 +16,28 @@
 
 namespace {
 
-// Everything a fresh start expects to find, as the program's entry leaves it.
-void ResetProgram()
-{
-    if (frmHaupt)
-        ReleaseAllWindows();
-    ResetProgramState();
-}
-
-void StartProgram()
-{
-    ResetProgram();
-    CreateMainForm();
-}
+TfrmHaupt* StartProgram() { return RestartProgram(); }
 
 // The samples of the finest level the data serves, as a loaded file gives
 // them, with every level matrix up to it.
-void StartProgramWithMaxLevel(int maxLevel)
+TfrmHaupt* StartProgramWithMaxLevel(int maxLevel)
 {
-    StartProgram();
-    State.MaxLevel = maxLevel;
-    State.Level = maxLevel;
-    SampleFunction(maxLevel);
-    SaveOriginal();
-    UpdateLevelControls();
+    TfrmHaupt* frmHaupt = StartProgram();
+    Analysis& A = frmHaupt->State;
+    A.MaxLevel = maxLevel;
+    A.Level = maxLevel;
+    SampleFunction(A, maxLevel);
+    SaveOriginal(A);
+    frmHaupt->UpdateLevelControls();
     frmHaupt->butGo.click();
+    return frmHaupt;
 }
 
 void BM_StartUp(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        ResetProgram();
+        FreeAllWindows();
         state.ResumeTiming();
         CreateMainForm();
     }
@@ -62,7 +47,7 @@ BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 // Ten track-bar steps, each with its four function windows, then the basis.
 void BM_LevelSweep(benchmark::State& state)
 {
-    StartProgram();
+    TfrmHaupt* frmHaupt = StartProgram();
     for (auto _ : state) {
         frmHaupt->trbLevel.SetPosition(2);
         frmHaupt->trbLevel.SetPosition(7);
@@ -73,7 +58,7 @@ BENCHMARK(BM_LevelSweep)->Unit(benchmark::kMillisecond);
 // "Go!": all level matrices with the progress window, then the redraws.
 void BM_Go(benchmark::State& state)
 {
-    StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
     for (auto _ : state)
         frmHaupt->butGo.click();
 }
@@ -82,7 +67,7 @@ BENCHMARK(BM_Go)->Arg(7)->Arg(8)->Unit(benchmark::kMillisecond);
 // Alternating positions, so that every iteration is a real change.
 void BM_ScrollDelta(benchmark::State& state)
 {
-    StartProgram();
+    TfrmHaupt* frmHaupt = StartProgram();
     int p = 0;
     for (auto _ : state)
         frmHaupt->scrDelta.SetPosition(p++ % 2 == 0 ? 30 : 31);
@@ -91,16 +76,17 @@ BENCHMARK(BM_ScrollDelta)->Unit(benchmark::kMillisecond);
 
 // One step between the levels j + 1 and j, always from the same coefficients:
 // the track bar first brings Koeff to level j + above.
-void LevelStep(benchmark::State& state, int above, void (*step)())
+void LevelStep(benchmark::State& state, int above, void (*step)(Analysis&))
 {
-    StartProgramWithMaxLevel(LevelLimit);
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(LevelLimit);
+    Analysis& A = frmHaupt->State;
     const int j = static_cast<int>(state.range(0));
     frmHaupt->trbLevel.SetPosition(j + above);
-    const KoeffArray coefficients = Koeff;
+    const KoeffArray coefficients = A.Koeff;
     for (auto _ : state) {
-        Koeff = coefficients;
-        State.Level = j;
-        step();
+        A.Koeff = coefficients;
+        A.Level = j;
+        step(A);
     }
 }
 
@@ -113,11 +99,13 @@ BENCHMARK(BM_ReconstructStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
 // One curve in the 752-pixel error window, where fnError sums every detail.
 void BM_PlotError(benchmark::State& state)
 {
-    StartProgram();
+    TfrmHaupt* frmHaupt = StartProgram();
     frmHaupt->trbLevel.SetPosition(2);
-    ApplyFrame(FunctionFrame(State.MaxAbsKoeff, 1.7));
+    const Analysis& A = frmHaupt->State;
+    FormPlotSurface surface(frmHaupt->Plot(Error));
+    const PlotFrame frame = FunctionFrame(A.MaxAbsKoeff, 1.7);
     for (auto _ : state)
-        PlotCurve(*frmError, fnError);
+        PlotCurve(surface, frame, [&A](double x) { return fnError(A, x); });
 }
 BENCHMARK(BM_PlotError)->Unit(benchmark::kMicrosecond);
 
@@ -138,6 +126,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&count, args.data());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    ResetProgram();
+    FreeAllWindows();
     return 0;
 }

@@ -1,8 +1,6 @@
 // The ".mdt" reader on arbitrary bytes: it must answer with a content or a
 // refusal, and whatever it accepts must hold only finite values and levels the
 // program can serve, and be written back unchanged in its levels and Delta.
-#include "analysis/AnalysisState.h"
-#include "analysis/Tables.h"
 #include "io/CoefficientFile.h"
 
 #include <cmath>
@@ -24,20 +22,19 @@ void CheckAccepted(const KoeffFileContent& content)
     Expect(content.maxLevel >= MinLevel && content.maxLevel <= LevelLimit);
     Expect(content.level >= MinLevel && content.level <= content.maxLevel);
     Expect(content.values.size() <= static_cast<std::size_t>(KoeffCount));
-    KoeffArray koeff{};
-    for (std::size_t i = 0; i < content.values.size(); ++i) {
-        Expect(std::isfinite(content.values[i]));
-        koeff[i] = content.values[i];
-    }
+    for (const double value : content.values)
+        Expect(std::isfinite(value));
 
     if (content.delta)
         Expect(*content.delta >= 0.0 && *content.delta <= 1.0);
 
     // What the program would save of it is accepted, with the same levels and
     // exactly the same Delta.
-    const double delta = content.delta.value_or(0.4);
-    const std::optional<std::string> written =
-        FormatKoeffFile("/tmp/fuzz.mdt", content.maxLevel, content.level, koeff, delta);
+    static Analysis A;  // values beyond the file's stay from earlier inputs: all finite
+    A.aktDelta = 0.4;
+    StoreKoeffFile(content, A);
+    const double delta = A.aktDelta;
+    const std::optional<std::string> written = FormatKoeffFile("/tmp/fuzz.mdt", A);
     Expect(written.has_value());
     const auto again = ParseKoeffFile(*written);
     const auto* reread = std::get_if<KoeffFileContent>(&again);
@@ -51,8 +48,6 @@ void CheckAccepted(const KoeffFileContent& content)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool tables = (InitPowerTables(), true);
-    (void)tables;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const auto parsed = ParseKoeffFile(bytes);
     if (const auto* content = std::get_if<KoeffFileContent>(&parsed))
@@ -69,7 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expect(ToWindows1252(FromWindows1252(bytes)) == expected);
 
     // Any chosen name becomes a path that the writer can put on line 1.
-    const std::optional<std::string> line1 = FormatKoeffFile(KoeffFileName(bytes), 2, 2, KoeffArray{}, 0.0);
+    static const Analysis small = [] {
+        Analysis a;
+        a.MaxLevel = a.Level = 2;
+        return a;
+    }();
+    const std::optional<std::string> line1 = FormatKoeffFile(KoeffFileName(bytes), small);
     Expect(line1 && line1->size() > 2 && (*line1)[0] == ';');
     return 0;
 }

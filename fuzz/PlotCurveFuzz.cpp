@@ -2,7 +2,7 @@
 // values: every coordinate it hands the canvas must be an int near the
 // window, and the work must stay in proportion to the window's size.
 #include "plot/Plotter.h"
-#include "plot/RecordingSurface.h"
+#include "RecordingSurface.h"
 
 #include "FuzzInput.h"
 
@@ -43,19 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Negative and zero sizes stay possible; the width bound keeps runs short.
     const int width = in.Next<std::int16_t>() % 3000;
     const int height = in.Next<std::int16_t>() % 3000;
-    double frame[8];
-    for (double& v : frame)
-        v = in.Next<double>();
+    PlotFrame frame{};
+    for (double* v : {&frame.XMin, &frame.XMax, &frame.YMin, &frame.YMax, &frame.XTick, &frame.YTick,
+                      &frame.CurveStart, &frame.CurveEnd})
+        *v = in.Next<double>();
     Values.clear();
     while (in.at < size && Values.size() < 64)
         Values.push_back(in.Next<double>());
     Calls = 0;
 
-    Plot = PlotState{};
-    SetPlotRange(frame[0], frame[1], frame[2], frame[3], frame[4], frame[5]);
-    SetCurveRange(frame[6], frame[7]);
     RecordingSurface surface(width, height);
-    PlotCurve(surface, FromInput);
+    PlotCurve(surface, frame, FromInput);
 
     const long long extent = std::abs(static_cast<long long>(width)) + std::abs(static_cast<long long>(height));
     Expect(static_cast<long long>(surface.ops.size()) <= 12 * extent + 64);

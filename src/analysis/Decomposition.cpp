@@ -1,9 +1,6 @@
 #include "analysis/Decomposition.h"
 
-#include "analysis/AnalysisState.h"
-#include "analysis/LevelMatrices.h"
 #include "analysis/Shorthands.h"
-#include "analysis/Tables.h"
 #include "linalg/Solvers.h"
 
 #include <cmath>
@@ -17,9 +14,9 @@ struct WaveletVectors {
     double R1, R2, R3, R4;
 };
 
-WaveletVectors ReadWaveletVectors()
+WaveletVectors ReadWaveletVectors(const Analysis& A)
 {
-    const Matrix& Q = LevelMatrices.Q(3);
+    const Matrix& Q = A.LevelMatrices.Q(3);
     return {Q.Get(1, 1), Q.Get(2, 1), Q.Get(3, 1), Q.Get(4, 1),
             Q.Get(2, 2), Q.Get(3, 2), Q.Get(4, 2), Q.Get(5, 2), Q.Get(6, 2),
             Q.Get(6, 4), Q.Get(7, 4), Q.Get(8, 4), Q.Get(9, 4)};
@@ -51,12 +48,12 @@ Matrix GramPhi(double D, int j)
     return G;
 }
 
-std::vector<double> ProjPhi(double D, int j)
+std::vector<double> ProjPhi(const Analysis& A, double D, int j)
 {
     const Shorthands s(D);
     const double a = s.a, q = s.q;
     const int n = LevelSize[j];
-    const KoeffArray& K = Koeff;
+    const KoeffArray& K = A.Koeff;
     std::vector<double> r(static_cast<std::size_t>(n) + 1);
     r[0] = (1.0 + q) * K[0] + (q + 1.0 - a) * K[1] + (1.0 - a) * q * K[2];
     for (int i = 0; i <= n - 2; ++i)
@@ -66,11 +63,11 @@ std::vector<double> ProjPhi(double D, int j)
     return r;
 }
 
-Matrix GramPsi(double D, int j)
+Matrix GramPsi(const Analysis& A, double D, int j)
 {
     const Shorthands s(D);
     const double q = s.q, t = s.t;
-    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors();
+    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors(A);
     const int n = LevelSize[j];
     Matrix H(n, n);
     H.Set(1, 1, L1 * L1 + L2 * L2 + L3 * L3 + L4 * L4 + (L1 * L2 + L2 * L3 + L3 * L4) * t);
@@ -94,12 +91,12 @@ Matrix GramPsi(double D, int j)
     return H;
 }
 
-std::vector<double> ProjPsi(double D, int j)
+std::vector<double> ProjPsi(const Analysis& A, double D, int j)
 {
     const double q = Shorthands(D).q;
-    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors();
+    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors(A);
     const int n = LevelSize[j];
-    const KoeffArray& K = Koeff;
+    const KoeffArray& K = A.Koeff;
     std::vector<double> s(static_cast<std::size_t>(n));
     s[0] = (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
            + (q * L3 + L4) * K[3] + q * L4 * K[4];
@@ -114,40 +111,40 @@ std::vector<double> ProjPsi(double D, int j)
     return s;
 }
 
-void DecomposeStep()
+void DecomposeStep(Analysis& A)
 {
-    const double D = State.aktDelta;
-    const int j = State.Level;
+    const double D = A.aktDelta;
+    const int j = A.Level;
     const int n = LevelSize[j];
-    std::vector<double> c = ProjPhi(D, j);
+    std::vector<double> c = ProjPhi(A, D, j);
     SolveCholesky(GramPhi(D, j), c);
-    std::vector<double> d = ProjPsi(D, j);
-    SolveCholesky(GramPsi(D, j), d);
+    std::vector<double> d = ProjPsi(A, D, j);
+    SolveCholesky(GramPsi(A, D, j), d);
     for (int i = 0; i <= n; ++i)
-        Koeff[i] = c[i];
+        A.Koeff[i] = c[i];
     for (int i = 0; i <= n - 1; ++i)
-        Koeff[n + 1 + i] = d[i];
+        A.Koeff[n + 1 + i] = d[i];
 }
 
-void ReconstructStep()
+void ReconstructStep(Analysis& A)
 {
-    const int j = State.Level;
+    const int j = A.Level;
     const int n = LevelSize[j];
     const int m = LevelSize[j + 1];
     Matrix C(n + 1, 1);
     for (int i = 0; i <= n; ++i)
-        C.Set(i + 1, 1, Koeff[i]);
+        C.Set(i + 1, 1, A.Koeff[i]);
     Matrix E(n, 1);
     for (int i = n + 1; i <= m; ++i)
-        E.Set(i - n, 1, Koeff[i]);
-    const Matrix S = LevelMatrices.P(j + 1) * C;
-    Matrix R = LevelMatrices.Q(j + 1) * E;
+        E.Set(i - n, 1, A.Koeff[i]);
+    const Matrix S = A.LevelMatrices.P(j + 1) * C;
+    Matrix R = A.LevelMatrices.Q(j + 1) * E;
     R = R + S;
-    State.MaxAbsKoeff = 0.0;
+    A.MaxAbsKoeff = 0.0;
     for (int i = 0; i <= m; ++i) {
         const double v = R.Get(i + 1, 1);
-        if (std::fabs(v) > State.MaxAbsKoeff)
-            State.MaxAbsKoeff = std::fabs(v);
-        Koeff[i] = v;
+        if (std::fabs(v) > A.MaxAbsKoeff)
+            A.MaxAbsKoeff = std::fabs(v);
+        A.Koeff[i] = v;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Analysis.h"
 #include "linalg/Matrix.h"
 
 #include <vector>
@@ -9,16 +10,15 @@
 // Gram matrix of the 2^j + 1 coarse scaling functions of level j.
 Matrix GramPhi(double D, int j);
 // Their inner products with the fine function whose coefficients are Koeff[0 .. 2^(j+1)].
-std::vector<double> ProjPhi(double D, int j);
+std::vector<double> ProjPhi(const Analysis& A, double D, int j);
 // Gram matrix of the 2^j wavelets of level j, from the wavelet columns of Q_3.
-Matrix GramPsi(double D, int j);
+Matrix GramPsi(const Analysis& A, double D, int j);
 // Their inner products with the fine function in Koeff[0 .. 2^(j+1)].
-std::vector<double> ProjPsi(double D, int j);
+std::vector<double> ProjPsi(const Analysis& A, double D, int j);
 
-// The smooth and detail coefficients of level State.Level (already lowered by
-// the caller) replace the smooth coefficients of the level above.
-void DecomposeStep();
-// The smooth coefficients of level State.Level + 1 (Level not yet raised)
-// replace those of Level and its details; MaxAbsKoeff becomes their largest
-// absolute value.
-void ReconstructStep();
+// The smooth and detail coefficients of Level (already lowered by the caller)
+// replace the smooth coefficients of the level above.
+void DecomposeStep(Analysis& A);
+// The smooth coefficients of Level + 1 (Level not yet raised) replace those of
+// Level and its details; MaxAbsKoeff becomes their largest absolute value.
+void ReconstructStep(Analysis& A);

@@ -1,33 +1,22 @@
 #include "analysis/LevelMatrices.h"
 
-#include "analysis/AnalysisState.h"
 #include "analysis/Shorthands.h"
-#include "analysis/Tables.h"
 #include "linalg/Solvers.h"
 
-#include <cstdio>
+LevelMatrixStore::LevelMatrixStore() : p(LastLevel - FirstLevel + 1), q(LastLevel - FirstLevel + 1) {}
 
-LevelMatrixStore LevelMatrices;
-std::array<double, 5> WaveletKoeff{};
-
-LevelMatrixStore::LevelMatrixStore()
+const Matrix& LevelMatrixStore::Read(const std::optional<Matrix>& stored)
 {
-    p.reserve(LastLevel);
-    q.reserve(LastLevel);
-    for (int j = FirstLevel; j <= LastLevel; ++j) {
-        const int fine = (1 << j) + 1;
-        const int coarse = 1 << (j - 1);
-        p.emplace_back(fine, coarse + 1);
-        q.emplace_back(fine, coarse);
-    }
+    static const Matrix empty(0, 0);
+    return stored ? *stored : empty;
 }
 
-void LevelMatrixStore::Clear()
+void LevelMatrixStore::Store(std::optional<Matrix>& stored, Matrix&& computed)
 {
-    for (int j = FirstLevel; j <= LastLevel; ++j) {
-        P(j) = Matrix(P(j).Rows(), P(j).Cols());
-        Q(j) = Matrix(Q(j).Rows(), Q(j).Cols());
-    }
+    if (stored)
+        *stored = computed;
+    else
+        stored.emplace(std::move(computed));
 }
 
 Matrix BuildP(double D, int j)
@@ -102,26 +91,24 @@ Matrix BuildQ(double D, int j)
     return Q;
 }
 
-void ComputeWaveletKoeff()
+void ComputeWaveletKoeff(Analysis& A)
 {
-    Matrix inner = OrthoInner(State.Delta);
-    const std::vector<double> w = CalcKoeff(inner, State.Delta, 4, KoeffInner);
-    for (std::size_t t = 0; t < WaveletKoeff.size(); ++t)
-        WaveletKoeff[t] = w[t];
+    Matrix inner = OrthoInner(A.Delta);
+    const std::vector<double> w = CalcKoeff(inner, A.Delta, 4, KoeffInner);
+    for (std::size_t t = 0; t < A.WaveletKoeff.size(); ++t)
+        A.WaveletKoeff[t] = w[t];
 }
 
-void FillLevelMatrices(LevelMatrixObserver& observer)
+void FillLevelMatrices(Analysis& A, LevelMatrixObserver& observer)
 {
-    const int maxLevel = State.MaxLevel;
+    const int maxLevel = A.MaxLevel;
     observer.Begin(2 * maxLevel + 2);
     for (int j = maxLevel; j >= 2; --j) {
-        char caption[64];
-        std::snprintf(caption, sizeof caption, "Berechne Level %d von %d", j, maxLevel);
-        observer.ShowText(caption, "Matrix P");
-        LevelMatrices.P(j + 1) = BuildP(State.aktDelta, j);
+        observer.Computing(j, maxLevel, LevelMatrixKind::P);
+        A.LevelMatrices.SetP(j + 1, BuildP(A.aktDelta, j));
         observer.Advance();
-        observer.ShowText(caption, "Matrix P...Q...");
-        LevelMatrices.Q(j + 1) = BuildQ(State.aktDelta, j);
+        observer.Computing(j, maxLevel, LevelMatrixKind::Q);
+        A.LevelMatrices.SetQ(j + 1, BuildQ(A.aktDelta, j));
         observer.Advance();
     }
     observer.End();

@@ -1,8 +1,5 @@
 #include "analysis/ScalingFunctions.h"
 
-#include "analysis/AnalysisState.h"
-#include "analysis/LevelMatrices.h"
-#include "analysis/Tables.h"
 
 #include <climits>
 #include <cmath>
@@ -28,11 +25,11 @@ inline double PhiJK(double x, int k, int j, double D) { return PhiOf((x - k * Po
 
 double Phi(double x, double D) { return PhiOf(x, D); }
 
-double PhiAkt(double x) { return PhiOf(x, State.aktDelta); }
-double PhiDelta(double x) { return PhiOf(x, State.Delta); }
+double PhiAkt(const Analysis& A, double x) { return PhiOf(x, A.aktDelta); }
+double PhiDelta(const Analysis& A, double x) { return PhiOf(x, A.Delta); }
 
-double PhiAktJK(double x, int k, int j) { return PhiJK(x, k, j, State.aktDelta); }
-double PhiDeltaJK(double x, int k, int j) { return PhiJK(x, k, j, State.Delta); }
+double PhiAktJK(const Analysis& A, double x, int k, int j) { return PhiJK(x, k, j, A.aktDelta); }
+double PhiDeltaJK(const Analysis& A, double x, int k, int j) { return PhiJK(x, k, j, A.Delta); }
 
 int IntervalIndex(double x, int j)
 {
@@ -55,96 +52,99 @@ double CoeffAt(std::span<const double> c, long long i)
 
 }  // namespace
 
-double ExpandPhi(double x, int j, std::span<const double> c)
+double ExpandPhi(const Analysis& A, double x, int j, std::span<const double> c)
 {
     const int k = IntervalIndex(x, j);
     if (k < 0)
         return -1.0;
     const long long i = k;
-    return PhiAktJK(x, k, j) * CoeffAt(c, i + 1) + PhiAktJK(x, k - 1, j) * CoeffAt(c, i);
+    return PhiAktJK(A, x, k, j) * CoeffAt(c, i + 1) + PhiAktJK(A, x, k - 1, j) * CoeffAt(c, i);
 }
 
-double PsiAktJK(double x, int k, int j)
+double PsiAktJK(const Analysis& A, double x, int k, int j)
 {
     if (k * Pow2Inv[j] >= x || (k + 3) * Pow2Inv[j] <= x)
         return 0.0;
     const int n = LevelSize[j];
     const int M = LevelSize[j + 1];
-    const double D = State.aktDelta;
+    const double D = A.aktDelta;
     double sum = 0.0;
     if (0 <= k && k < n - 2) {
-        const Matrix& Q = LevelMatrices.Q(j + 2);
+        const Matrix& Q = A.LevelMatrices.Q(j + 2);
+        if (Q.Rows() == 0)  // a level not computed yet: after a load that raised MaxLevel
+            return 0.0;
         const double shifted = x - (2 * k) * Pow2Inv[j + 1];
         for (int t = 0; t <= 4; ++t)
             sum = sum + PhiJK(shifted, t, j + 1, D) * Q.Get(2 + t, 2);
     } else if (k == -1) {
-        const Matrix& Q = LevelMatrices.Q(j + 1);
+        const Matrix& Q = A.LevelMatrices.Q(j + 1);
+        if (Q.Rows() == 0)
+            return 0.0;
         for (int t = 0; t <= 3; ++t)
             sum = sum + PhiJK(x, t - 1, j + 1, D) * Q.Get(t + 1, 1);
     } else if (k == n - 2) {
-        const Matrix& Q = LevelMatrices.Q(j + 1);
+        const Matrix& Q = A.LevelMatrices.Q(j + 1);
+        if (Q.Rows() == 0)
+            return 0.0;
         for (int t = 0; t <= 3; ++t)
             sum = sum + PhiJK(x, M - 4 + t, j + 1, D) * Q.Get(M - 2 + t, n);
     }
     return sum;
 }
 
-double fnGlaette(double x) { return ExpandPhi(x, State.Level, Koeff); }
+double fnGlaette(const Analysis& A, double x) { return ExpandPhi(A, x, A.Level, A.Koeff); }
 
-double fnDetails(double x)
+double fnDetails(const Analysis& A, double x)
 {
+    const KoeffArray& K = A.Koeff;
     double sum = 0.0;
-    int off = LevelSize[State.Level] + 1;
-    for (int j = State.Level; j <= State.MaxLevel - 1; ++j) {
+    int off = LevelSize[A.Level] + 1;
+    for (int j = A.Level; j <= A.MaxLevel - 1; ++j) {
         const int n = LevelSize[j];
         const int k = IntervalIndex(x, j);
         if (k < 0)
             return -1.0;
         if (k == 0) {
-            sum += PsiAktJK(x, -1, j) * Koeff[off] + PsiAktJK(x, 0, j) * Koeff[off + 1];
+            sum += PsiAktJK(A, x, -1, j) * K[off] + PsiAktJK(A, x, 0, j) * K[off + 1];
         } else if (k < n - 1) {
-            sum += PsiAktJK(x, k - 2, j) * Koeff[off + k - 1] + PsiAktJK(x, k - 1, j) * Koeff[off + k]
-                   + PsiAktJK(x, k, j) * Koeff[off + k + 1];
+            sum += PsiAktJK(A, x, k - 2, j) * K[off + k - 1] + PsiAktJK(A, x, k - 1, j) * K[off + k]
+                   + PsiAktJK(A, x, k, j) * K[off + k + 1];
         } else if (k == n - 1) {
-            sum += PsiAktJK(x, k - 1, j) * Koeff[off + k] + PsiAktJK(x, k - 2, j) * Koeff[off + k - 1];
+            sum += PsiAktJK(A, x, k - 1, j) * K[off + k] + PsiAktJK(A, x, k - 2, j) * K[off + k - 1];
         }
         off += n;
     }
     return sum;
 }
 
-double fnFunktion(double x) { return fnGlaette(x) + fnDetails(x); }
+double fnFunktion(const Analysis& A, double x) { return fnGlaette(A, x) + fnDetails(A, x); }
 
-double fnOriginal(double x) { return ExpandPhi(x, State.MaxLevel, KoeffOrig); }
+double fnOriginal(const Analysis& A, double x) { return ExpandPhi(A, x, A.MaxLevel, A.KoeffOrig); }
 
-double fnError(double x) { return (fnGlaette(x) + fnDetails(x)) - fnOriginal(x); }
+double fnError(const Analysis& A, double x) { return (fnGlaette(A, x) + fnDetails(A, x)) - fnOriginal(A, x); }
 
-double fnSkalfunktion(double x) { return PhiDelta(Pow2[State.Level] * x); }
+double fnSkalfunktion(const Analysis& A, double x) { return PhiDelta(A, Pow2[A.Level] * x); }
 
-double fnApprREQ(double x)
+double fnApprREQ(const Analysis& A, double x)
 {
-    const int J = State.Level + 1;
-    const double a = 1.0 - 0.5 * State.Delta;
+    const int J = A.Level + 1;
+    const double a = 1.0 - 0.5 * A.Delta;
     if (x <= 0.0 || x >= 4.0 * Pow2Inv[J])
         return 0.0;
-    return a * PhiDeltaJK(x, 0, J) + PhiDeltaJK(x, 1, J) + (1.0 - a) * PhiDeltaJK(x, 2, J);
+    return a * PhiDeltaJK(A, x, 0, J) + PhiDeltaJK(A, x, 1, J) + (1.0 - a) * PhiDeltaJK(A, x, 2, J);
 }
 
-double fnWavelet(double x)
+double fnWavelet(const Analysis& A, double x)
 {
-    const int L = State.Level;
+    const int L = A.Level;
     const int J = L + 1;
-    const std::array<double, 5>& W = WaveletKoeff;
+    const std::array<double, 5>& W = A.WaveletKoeff;
     if (x <= 0.0 || x >= 3.0 * Pow2Inv[L])
         return 0.0;
     const int k = IntervalIndex(x, J);
     if (1 <= k && k <= 4)
-        return PhiDeltaJK(x, k - 1, J) * W[k - 1] + PhiDeltaJK(x, k, J) * W[k];
+        return PhiDeltaJK(A, x, k - 1, J) * W[k - 1] + PhiDeltaJK(A, x, k, J) * W[k];
     if (k == 5)
-        return PhiDeltaJK(x, 4, J) * W[4];
-    return PhiDeltaJK(x, 0, J) * W[0];
+        return PhiDeltaJK(A, x, 4, J) * W[4];
+    return PhiDeltaJK(A, x, 0, J) * W[0];
 }
-
-double fnPhiAktLevel(double x) { return PhiAkt(Pow2[State.Level] * x); }
-
-double fnPsiAktLeft(double x) { return PsiAktJK(x, -1, State.Level); }

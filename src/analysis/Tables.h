@@ -2,26 +2,36 @@
 
 #include <array>
 
-// Per-level tables for the levels 0..9 and the two coefficient arrays.
+// Per-level tables for the levels 0..9. Powers of two are exact doubles, so
+// these constants equal what pow(2.0, i) and pow(2.0, -i) give.
 inline constexpr int TableLevels = 10;
 inline constexpr int KoeffCount = 513;  // 2^9 + 1
 
 using KoeffArray = std::array<double, KoeffCount>;
 
-extern std::array<double, TableLevels> Pow2;     // 2^i
-extern std::array<double, TableLevels> Pow2Inv;  // 2^-i
-extern std::array<int, TableLevels> LevelSize;   // 2^i, the intervals of level i
+namespace tables {
 
-// Smooth coefficients of State.Level, then the details of the levels above it.
-extern KoeffArray Koeff;
-// The start-up samples, the reference of the error window.
-extern KoeffArray KoeffOrig;
+constexpr std::array<double, TableLevels> Powers(double factor)
+{
+    std::array<double, TableLevels> table{};
+    double value = 1.0;
+    for (double& entry : table) {
+        entry = value;
+        value *= factor;
+    }
+    return table;
+}
 
-void InitPowerTables();
+constexpr std::array<int, TableLevels> Sizes()
+{
+    std::array<int, TableLevels> table{};
+    for (int i = 0; i < TableLevels; ++i)
+        table[i] = 1 << i;
+    return table;
+}
 
-// The 2^j + 1 samples of sin(6.28 x) at the centres of the scaling functions of
-// level j for aktDelta, written to Koeff[0 .. 2^j].
-void SampleFunction(int j);
+}  // namespace tables
 
-// KoeffOrig[0 .. 2^MaxLevel] := Koeff[0 .. 2^MaxLevel].
-void SaveOriginal();
+inline constexpr std::array<double, TableLevels> Pow2 = tables::Powers(2.0);     // 2^i
+inline constexpr std::array<double, TableLevels> Pow2Inv = tables::Powers(0.5);  // 2^-i
+inline constexpr std::array<int, TableLevels> LevelSize = tables::Sizes();       // 2^i intervals

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-TfrmAbout* frmAbout = nullptr;
-
 namespace {
 
 void AutoSize(TLabel& label, int pixelHeight)
@@ -32,8 +30,9 @@ TfrmAbout::TfrmAbout()
     AutoSize(Label4, 13);
 }
 
-void ShowAbout()
+TfrmAbout* ShowAbout()
 {
-    frmAbout = Application->Own(std::make_unique<TfrmAbout>());
-    frmAbout->Show();
+    TfrmAbout* about = Application->Own(std::make_unique<TfrmAbout>());
+    about->Show();
+    return about;
 }

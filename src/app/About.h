@@ -12,8 +12,5 @@ public:
     TLabel Label4;
 };
 
-// The newest About window; earlier ones stay open.
-extern TfrmAbout* frmAbout;
-
-// Creates and shows another About window, not modal.
-void ShowAbout();
+// Creates and shows another About window, not modal; returns it.
+TfrmAbout* ShowAbout();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/LevelMatrices.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
@@ -13,14 +14,21 @@ public:
     TProgressBar proMatrix;
     // The two lines that the boxes show now.
     std::array<std::string, 2> Lines;
+
+    // Two boxed text lines on the canvas, each box blanking the line's previous text.
+    void ShowProgressText(const char* line1, const char* line2);
 };
 
-extern TfrmCalcInfo* frmCalcInfo;
+// Shows the computation's progress on the window as it happens:
+// "Berechne Level %d von %d", then "Matrix P" and "Matrix P...Q...".
+class ProgressDisplay : public LevelMatrixObserver {
+public:
+    explicit ProgressDisplay(TfrmCalcInfo& window) : window(window) {}
+    void Begin(int maximum) override;
+    void Computing(int j, int maxLevel, LevelMatrixKind kind) override;
+    void Advance() override;
+    void End() override;
 
-// Two boxed text lines on the progress window's canvas, each box blanking the
-// line's previous text.
-void ShowProgressText(const char* line1, const char* line2);
-
-// All level matrices from aktDelta while the progress window shows each step;
-// then the function windows are redrawn. No caller redraws them after it.
-void ComputeLevelMatrices();
+private:
+    TfrmCalcInfo& window;
+};

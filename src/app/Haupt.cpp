@@ -1,30 +1,19 @@
 #include "app/Haupt.h"
 
-#include "analysis/AnalysisState.h"
 #include "analysis/Decomposition.h"
 #include "analysis/LevelMatrices.h"
-#include "analysis/ScalingFunctions.h"
-#include "analysis/Tables.h"
+#include "analysis/Samples.h"
 #include "app/About.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/KoeffFileCommands.h"
+#include "app/PictureFileCommands.h"
 #include "app/ProgramIcon.h"
-#include "plot/Apprreq.h"
-#include "plot/Error.h"
-#include "plot/Fktdetail.h"
-#include "plot/Fktglatt.h"
-#include "plot/Funktion.h"
-#include "plot/Skalierungsfunktion.h"
-#include "plot/Wavelet.h"
 #include "toolkit/Application.h"
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
-
-TfrmHaupt* frmHaupt = nullptr;
 
 namespace {
 
@@ -36,12 +25,15 @@ template <typename T> std::string Format(const char* format, T value)
     return text;
 }
 
-// Created owned by the application object and shown at once.
-template <typename T> T* CreateAndShow()
+// A plot window, created owned by the application object and shown at once,
+// with the program's icon and its "Bild speichern…".
+TPlotWindow* CreatePlotWindow(TfrmHaupt& haupt, const PlotWindowRow& row)
 {
-    T* form = Application->Own(std::make_unique<T>());
-    form->Show();
-    return form;
+    TPlotWindow* w = Application->Own(std::make_unique<TPlotWindow>(row, haupt.Plots));
+    w->SetIcon(ProgramIcon());
+    w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&haupt, w] { SavePlotPicture(*w, haupt); });
+    w->Show();
+    return w;
 }
 
 template <typename T> void Release(T*& form)
@@ -81,6 +73,10 @@ TfrmHaupt::TfrmHaupt()
     QWidget::setTabOrder(&butOpen, &butSave);
     QWidget::setTabOrder(&butSave, &butExit);
 
+    Plots.analysis = &State;
+    Plots.ZoomSkal = [this] { return cbxSkal.Checked(); };
+    Plots.ZoomWavelet = [this] { return cbxWavelet.Checked(); };
+
     // Connected only now: the laid-out values report nothing.
     scrDelta.OnChange = [this] { scrDeltaChange(); };
     butGo.OnClick = [this] { butGoClick(); };
@@ -95,26 +91,20 @@ TfrmHaupt::TfrmHaupt()
 
 void TfrmHaupt::FormCreate()
 {
-    frmSkalfunktion = CreateAndShow<TfrmSkalfunktion>();
-    frmWavelet = CreateAndShow<TfrmWavelet>();
-    frmApprREQ = CreateAndShow<TfrmApprREQ>();
-    frmGlaette = CreateAndShow<TfrmGlaette>();
-    frmDetails = CreateAndShow<TfrmDetails>();
-    frmFunktion = CreateAndShow<TfrmFunktion>();
-    frmError = CreateAndShow<TfrmError>();
+    // In the order of creation, which differs from the table's in one place.
+    for (int created = 0; created < PlotWindowCount; ++created)
+        for (const PlotWindowRow& row : PlotWindowTable)
+            if (row.created == created)
+                Plots.windows[&row - PlotWindowTable.data()] = CreatePlotWindow(*this, row);
     frmCalcInfo = Application->Own(std::make_unique<TfrmCalcInfo>());
 
-    InitPowerTables();
-    SampleFunction(State.MaxLevel);
-    // The level-matrix store holds its matrices from program initialisation on.
-    PlotSlots = {fnGlaette, fnDetails, fnSkalfunktion, fnWavelet, fnApprREQ,
-                 fnPhiAktLevel, fnPsiAktLeft, fnError, fnFunktion};
-    State.PlotsReady = true;
-    SaveOriginal();
+    SampleFunction(State, State.MaxLevel);
+    Plots.PlotsReady = true;
+    SaveOriginal(State);
     labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
     UpdateLevelControls();
     ComputeLevelMatrices();
-    ComputeWaveletKoeff();
+    ComputeWaveletKoeff(State);
     RedrawBasisWindows();
 }
 
@@ -122,7 +112,7 @@ void TfrmHaupt::scrDeltaChange()
 {
     State.Delta = scrDelta.Position() / 100.0;
     labDelta.SetCaption(Format("Delta: %g", State.Delta));
-    ComputeWaveletKoeff();
+    ComputeWaveletKoeff(State);
     RedrawBasisWindows();
 }
 
@@ -138,17 +128,17 @@ void TfrmHaupt::trbLevelChange()
     // One level at a time: the function windows show every level crossed.
     while (trbLevel.Position() < State.Level) {
         State.Level = State.Level - 1;
-        DecomposeStep();
+        DecomposeStep(State);
         RedrawFunctionWindows();
     }
     while (trbLevel.Position() > State.Level) {
-        ReconstructStep();
+        ReconstructStep(State);
         State.Level = State.Level + 1;
         RedrawFunctionWindows();
     }
     State.Level = trbLevel.Position();
     labLevel.SetCaption(Format("Level: %d", State.Level));
-    ComputeWaveletKoeff();
+    ComputeWaveletKoeff(State);
     RedrawBasisWindows();
 }
 
@@ -159,68 +149,69 @@ void TfrmHaupt::cbxWaveletClick() { RedrawBasisWindows(); }
 void TfrmHaupt::butOpenClick()
 {
     const int before = State.MaxLevel;
-    const bool computed = LoadKoeffFile();
+    const bool computed = LoadKoeffFile(*this);
     if (State.MaxLevel > before && !computed)
         ComputeLevelMatrices();
 }
 
-void TfrmHaupt::TakeOverDelta(double delta)
-{
-    State.Delta = delta;
-    State.aktDelta = delta;
-    {
-        const QSignalBlocker quiet(&scrDelta);
-        scrDelta.SetPosition(static_cast<int>(std::lround(delta * 100.0)));
-    }
-    labDelta.SetCaption(Format("Delta: %g", State.Delta));
-    labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
-    ComputeWaveletKoeff();
-    ComputeLevelMatrices();
-}
+void TfrmHaupt::butSaveClick() { SaveKoeffFile(*this); }
 
-void TfrmHaupt::butSaveClick() { SaveKoeffFile(); }
+void TfrmHaupt::butAboutClick() { frmAbout = ShowAbout(); }
 
-void TfrmHaupt::butAboutClick() { ShowAbout(); }
-
-void TfrmHaupt::butExitClick() { FreeAllWindows(); }
+// The event loop ends; the program's entry then releases the windows.
+void TfrmHaupt::butExitClick() { Application->Terminate(); }
 
 bool TfrmHaupt::FormClose()
 {
-    FreeAllWindows();
+    Application->Terminate();
     return true;
 }
 
-void UpdateLevelControls()
+void TfrmHaupt::UpdateLevelControls()
 {
-    frmHaupt->trbLevel.SetMaxAndPosition(State.MaxLevel, State.Level);
-    frmHaupt->labLevel.SetCaption(Format("Level: %d", State.Level));
+    trbLevel.SetMaxAndPosition(State.MaxLevel, State.Level);
+    labLevel.SetCaption(Format("Level: %d", State.Level));
 }
 
-void ReleaseAllWindows()
+void TfrmHaupt::ComputeLevelMatrices()
 {
-    Release(frmCalcInfo);
-    Release(frmAbout);
-    Release(frmSkalfunktion);
-    Release(frmApprREQ);
-    Release(frmWavelet);
-    Release(frmGlaette);
-    Release(frmDetails);
-    Release(frmFunktion);
-    Release(frmError);
-    Release(frmHaupt);
+    ProgressDisplay display(*frmCalcInfo);
+    FillLevelMatrices(State, display);
+    RedrawFunctionWindows();
+}
+
+void TfrmHaupt::TakeOverDelta()
+{
+    {
+        const QSignalBlocker quiet(&scrDelta);
+        scrDelta.SetPosition(static_cast<int>(std::lround(State.Delta * 100.0)));
+    }
+    labDelta.SetCaption(Format("Delta: %g", State.Delta));
+    labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
+    ComputeWaveletKoeff(State);
+    ComputeLevelMatrices();
+}
+
+TfrmHaupt* MainWindow() { return Application ? static_cast<TfrmHaupt*>(Application->MainForm()) : nullptr; }
+
+TfrmHaupt* CreateMainForm()
+{
+    TfrmHaupt* haupt = Application->Own(std::make_unique<TfrmHaupt>());
+    Application->SetMainForm(haupt);
+    // The start-up is a handler: the windows' own handlers wait for its end.
+    const HandlerScope startUp;
+    haupt->FormCreate();
+    return haupt;
 }
 
 void FreeAllWindows()
 {
-    ReleaseAllWindows();
-    std::exit(0);
-}
-
-void CreateMainForm()
-{
-    frmHaupt = Application->Own(std::make_unique<TfrmHaupt>());
-    Application->SetMainForm(frmHaupt);
-    // The start-up is a handler: the windows' own handlers wait for its end.
-    const HandlerScope startUp;
-    frmHaupt->FormCreate();
+    TfrmHaupt* haupt = MainWindow();
+    if (!haupt)
+        return;
+    Release(haupt->frmCalcInfo);
+    Release(haupt->frmAbout);
+    for (TPlotWindow*& w : haupt->Plots.windows)
+        Release(w);
+    Application->Release(haupt);
 }

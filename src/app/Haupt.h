@@ -1,10 +1,16 @@
 #pragma once
 
+#include "analysis/Analysis.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
+#include "windows/PlotWindow.h"
+
+class TfrmAbout;
+class TfrmCalcInfo;
 
 // The main window: every control of the program; closing it ends the program.
+// It owns the program's analysis and knows the program's other windows.
 class TfrmHaupt : public TForm {
 public:
     TfrmHaupt();
@@ -24,6 +30,15 @@ public:
     TButton butSave;
     TButton butExit;
 
+    // The program's analysis, and what its plot windows draw from.
+    Analysis State;
+    PlotContext Plots;
+    TfrmCalcInfo* frmCalcInfo = nullptr;
+    // The newest About window; earlier ones stay open.
+    TfrmAbout* frmAbout = nullptr;
+
+    TPlotWindow& Plot(PlotWindowId id) const { return *Plots.windows[id]; }
+
     void FormCreate();
     void scrDeltaChange();
     void butGoClick();
@@ -35,24 +50,27 @@ public:
     void butAboutClick();
     void butExitClick();
 
-    // A loaded file's Delta: both Deltas, the scroll bar (without its own
-    // reaction, which would round Delta to the position), both labels, the
-    // wavelet coefficients and the level matrices, as "Go!" computes them.
-    void TakeOverDelta(double delta);
+    // Track bar maximum MaxLevel, then position Level, then "Level: %d".
+    void UpdateLevelControls();
+    // All level matrices from aktDelta, with the progress window; then the
+    // function windows are redrawn.
+    void ComputeLevelMatrices();
+    void RedrawFunctionWindows() { ::RedrawFunctionWindows(Plots); }
+    void RedrawBasisWindows() { ::RedrawBasisWindows(Plots); }
+    // A loaded file's Delta: the scroll bar (without its own reaction, which
+    // would round Delta to the position), both labels, the wavelet coefficients
+    // and the level matrices, as "Go!" computes them.
+    void TakeOverDelta();
 
 protected:
     bool FormClose() override;
 };
 
-extern TfrmHaupt* frmHaupt;
-
-// Track bar maximum MaxLevel, then position Level, then "Level: %d".
-void UpdateLevelControls();
-
-// Releases every window in its documented order and ends the program with 0.
-void FreeAllWindows();
-// The release alone, without the exit.
-void ReleaseAllWindows();
+// The program's main window, once created.
+TfrmHaupt* MainWindow();
 
 // Creates the main form as the application's main form and runs FormCreate.
-void CreateMainForm();
+TfrmHaupt* CreateMainForm();
+
+// Releases every window in its documented order, the main window last.
+void FreeAllWindows();

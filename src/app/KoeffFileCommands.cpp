@@ -1,22 +1,17 @@
 #include "app/KoeffFileCommands.h"
 
-#include "analysis/AnalysisState.h"
-#include "analysis/Tables.h"
 #include "app/Haupt.h"
 #include "io/CoefficientFile.h"
-#include "plot/Fktdetail.h"
-#include "plot/Fktglatt.h"
-#include "plot/PlotWindow.h"
 
 #include <string>
 #include <variant>
 
 namespace {
 
-void RedrawAllWindows()
+void RedrawAllWindows(TfrmHaupt& haupt)
 {
-    RedrawFunctionWindows();
-    RedrawBasisWindows();
+    haupt.RedrawFunctionWindows();
+    haupt.RedrawBasisWindows();
 }
 
 // " Datei geöffnet!", and how many values came when they were not 2^MaxLevel + 1.
@@ -32,61 +27,57 @@ std::string OpenedCaption(const KoeffFileContent& content)
 // A file that was read and checked: its levels and values become the state's,
 // and its Delta, where it records one, with the level matrices of that Delta.
 // True when the level matrices were computed.
-bool TakeOver(const KoeffFileContent& content)
+bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
 {
-    frmHaupt->SetCaption(OpenedCaption(content));
-    frmDetails->SetCaption(FromWindows1252(content.maxLevelWord));
-    State.MaxLevel = content.maxLevel;
-    State.Level = content.level;
-    frmGlaette->SetCaption(FromWindows1252(content.levelWord));
-    UpdateLevelControls();
-    // Fewer values leave the rest of Koeff as it was.
-    for (std::size_t i = 0; i < content.values.size(); ++i)
-        Koeff[i] = content.values[i];
+    haupt.SetCaption(OpenedCaption(content));
+    haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
+    StoreKoeffFile(content, haupt.State);
+    haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
+    haupt.UpdateLevelControls();
     if (!content.delta)
         return false;
-    frmHaupt->TakeOverDelta(*content.delta);
+    haupt.TakeOverDelta();
     return true;
 }
 
 }  // namespace
 
-bool LoadKoeffFile()
+bool LoadKoeffFile(TfrmHaupt& haupt)
 {
-    if (!frmHaupt->odgOpen.Execute()) {
-        frmHaupt->SetCaption("Keine Datei geladen...");
+    if (!haupt.odgOpen.Execute()) {
+        haupt.SetCaption("Keine Datei geladen...");
         return false;
     }
     bool computed = false;
     std::string bytes;
-    const ReadResult read = ReadKoeffFile(frmHaupt->odgOpen.FileName, bytes);
+    const ReadResult read = ReadKoeffFile(haupt.odgOpen.FileName, bytes);
     if (read == ReadResult::CannotOpen) {
-        frmHaupt->SetCaption("Konnte Datei nicht öffnen!");
+        haupt.SetCaption("Konnte Datei nicht öffnen!");
     } else if (read == ReadResult::TooLarge) {
-        frmHaupt->SetCaption("Ungültige Datei: größer als 1 MiB");
+        haupt.SetCaption("Ungültige Datei: größer als 1 MiB");
     } else {
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
-            frmHaupt->SetCaption("Ungültige Datei: " + refusal->reason);
+            haupt.SetCaption("Ungültige Datei: " + refusal->reason);
         else
-            computed = TakeOver(std::get<KoeffFileContent>(parsed));
+            computed = TakeOver(haupt, std::get<KoeffFileContent>(parsed));
     }
-    RedrawAllWindows();
+    RedrawAllWindows(haupt);
     return computed;
 }
 
-void SaveKoeffFile()
+void SaveKoeffFile(TfrmHaupt& haupt)
 {
-    if (!frmHaupt->sdgSave.Execute()) {
-        frmHaupt->SetCaption("Datei nicht gesichert!");
+    if (!haupt.sdgSave.Execute()) {
+        haupt.SetCaption("Datei nicht gesichert!");
         return;
     }
-    const std::string name = KoeffFileName(frmHaupt->sdgSave.FileName);
-    const std::optional<std::string> bytes = FormatKoeffFile(name, State.MaxLevel, State.Level, Koeff, State.aktDelta);
+    const std::string name = KoeffFileName(haupt.sdgSave.FileName);
+    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.State);
     if (!bytes || !WriteKoeffFile(name, *bytes)) {
-        frmHaupt->SetCaption("Konnte Datei nicht sichern!");
+        haupt.SetCaption("Konnte Datei nicht sichern!");
         return;
     }
-    frmHaupt->SetCaption("Datei gespeichert!");
-    RedrawAllWindows();
+    haupt.SetCaption("Datei gespeichert!");
+    RedrawAllWindows(haupt);
 }

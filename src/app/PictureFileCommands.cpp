@@ -1,7 +1,7 @@
 #include "app/PictureFileCommands.h"
 
-#include "app/Haupt.h"
 #include "io/SafeWrite.h"
+#include "toolkit/Form.h"
 #include "toolkit/Dialogs.h"
 
 #include <QBuffer>
@@ -21,12 +21,6 @@ bool EndsInPng(const std::string& name)
                          [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-void ReportInCaption(const std::string& text)
-{
-    if (frmHaupt)
-        frmHaupt->SetCaption(text);
-}
-
 }  // namespace
 
 std::string EncodePng(const QImage& picture)
@@ -40,8 +34,9 @@ std::string EncodePng(const QImage& picture)
 
 std::string PictureFileName(const std::string& chosen) { return EndsInPng(chosen) ? chosen : chosen + ".png"; }
 
-void SavePlotPicture(const TForm& window)
+void SavePlotPicture(const TForm& window, TForm& report)
 {
+    auto ReportInCaption = [&report](const std::string& text) { report.SetCaption(text); };
     TSaveDialog dialog("PNG-Bild (*.png)");
     if (!dialog.Execute()) {
         ReportInCaption("Bild nicht gespeichert!");

@@ -12,5 +12,6 @@ std::string EncodePng(const QImage& picture);
 std::string PictureFileName(const std::string& chosen);
 
 // Asks for a file and saves what the window shows as a PNG picture; the
-// result goes to the main window's caption. Nothing is written on failure.
-void SavePlotPicture(const TForm& window);
+// result goes to the caption of `report` (the main window). Nothing is
+// written on failure.
+void SavePlotPicture(const TForm& window, TForm& report);

@@ -12,5 +12,7 @@ int main(int argc, char** argv)
     } catch (...) {
         TApplication::ShowException(ExceptionMessage(std::current_exception()));
     }
+    // "Beenden" and closing the main window leave the loop; the windows go here.
+    FreeAllWindows();
     return 0;
 }

@@ -133,9 +133,11 @@ std::string KoeffFileName(const std::string& chosen)
     return chosen + extension;
 }
 
-std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel, int level,
-                                           const KoeffArray& koeff, double aktDelta)
+std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A)
 {
+    const int maxLevel = A.MaxLevel;
+    const int level = A.Level;
+    const KoeffArray& koeff = A.Koeff;
     for (int i = 0; i <= LevelSize[maxLevel]; ++i)
         if (!std::isfinite(koeff[i]))
             return std::nullopt;
@@ -157,7 +159,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel
             out << koeff[i] << LineEnd;
     }
     // All digits ("%.17g"): a load rebuilds the function with exactly this Delta.
-    out << DeltaWord << std::setprecision(17) << aktDelta << LineEnd;
+    out << DeltaWord << std::setprecision(17) << A.aktDelta << LineEnd;
     return out.str();
 }
 
@@ -270,6 +272,18 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
         content.values.push_back(*value);
     }
     return content;
+}
+
+void StoreKoeffFile(const KoeffFileContent& content, Analysis& A)
+{
+    A.MaxLevel = content.maxLevel;
+    A.Level = content.level;
+    for (std::size_t i = 0; i < content.values.size(); ++i)
+        A.Koeff[i] = content.values[i];
+    if (content.delta) {
+        A.Delta = *content.delta;
+        A.aktDelta = *content.delta;
+    }
 }
 
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes)

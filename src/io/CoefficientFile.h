@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Tables.h"
+#include "analysis/Analysis.h"
 #include "io/SafeRead.h"
 #include "io/SafeWrite.h"
 
@@ -24,8 +24,7 @@ std::string KoeffFileName(const std::string& chosen);
 // line records aktDelta as the comment word ";Delta:" and its value, which
 // readers that do not know it skip. Nothing when a value to be written is not
 // a finite number: such a file could not be read back.
-std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel, int level,
-                                           const KoeffArray& koeff, double aktDelta);
+std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A);
 
 // What a readable file holds.
 struct KoeffFileContent {
@@ -50,6 +49,11 @@ struct KoeffFileRefusal {
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes);
 
 inline constexpr std::size_t KoeffFileLimit = 1 << 20;
+
+// What a file brings into the analysis: MaxLevel, Level and its values (the
+// entries after them keep theirs), and its Delta as both Deltas where it has
+// one. The level matrices are the caller's.
+void StoreKoeffFile(const KoeffFileContent& content, Analysis& A);
 
 // Reads the whole file (at most KoeffFileLimit bytes), never blocking.
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes);

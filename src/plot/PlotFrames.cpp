@@ -1,7 +1,6 @@
 #include "plot/PlotFrames.h"
 
 #include "analysis/Tables.h"
-#include "plot/Plotter.h"
 
 namespace {
 
@@ -39,10 +38,4 @@ PlotFrame WaveletFrame(bool zoom, int L, double w)
         return WithUsableHeight({-0.1, 1.2, -(w + 1.0), w + 1.0, 1.0, 0.5, 0.0, 1.2});
     const double p = Pow2[L + 1];
     return WithUsableHeight({-0.3 / p, 7.0 / p, -1.5 * w, 1.5 * w, 2.0 / Pow2[L], 0.5 * w, 0.0, 6.0 / p});
-}
-
-void ApplyFrame(const PlotFrame& frame)
-{
-    SetPlotRange(frame.XMin, frame.XMax, frame.YMin, frame.YMax, frame.XTick, frame.YTick);
-    SetCurveRange(frame.CurveStart, frame.CurveEnd);
 }

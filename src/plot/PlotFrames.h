@@ -15,6 +15,3 @@ PlotFrame ScalingFrame(bool zoom, int L);
 
 // The wavelet window at level L; w is WaveletKoeff[2].
 PlotFrame WaveletFrame(bool zoom, int L, double w);
-
-// SetPlotRange and SetCurveRange with the frame's values.
-void ApplyFrame(const PlotFrame& frame);

@@ -3,19 +3,19 @@
 #include <cstdint>
 #include <string>
 
-// Colours as the program names them: 0x00BBGGRR.
-using TColor = std::uint32_t;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clBtnFace = 0xF0F0F0;
-inline constexpr TColor clSkyBlue = 0xF0CAA6;
+// The pen colours of the plotter, as the program writes colours: 0x00BBGGRR.
+namespace pen {
+using Color = std::uint32_t;
+inline constexpr Color White = 0xFFFFFF;  // clearing
+inline constexpr Color Black = 0x000000;  // axes and ticks
+inline constexpr Color Red = 0x0000FF;    // the curve
+}  // namespace pen
 
-// The drawing operations of a window's canvas.
+// The drawing operations the plotter needs of a window's canvas.
 class Canvas {
 public:
     virtual ~Canvas() = default;
-    virtual void SetPenColor(TColor color) = 0;
+    virtual void SetPenColor(pen::Color color) = 0;
     virtual void MoveTo(int x, int y) = 0;
     // A line from the pen position to (x, y), leaving out the end pixel.
     virtual void LineTo(int x, int y) = 0;

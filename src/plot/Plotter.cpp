@@ -5,24 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-PlotState Plot;
-
-void SetPlotRange(double XMin, double XMax, double YMin, double YMax, double XTick, double YTick)
-{
-    Plot.XMin = XMin;
-    Plot.XMax = XMax;
-    Plot.YMin = YMin;
-    Plot.YMax = YMax;
-    Plot.XTick = XTick;
-    Plot.YTick = YTick;
-}
-
-void SetCurveRange(double CurveStart, double CurveEnd)
-{
-    Plot.CurveStart = CurveStart;
-    Plot.CurveEnd = CurveEnd;
-}
-
 namespace {
 
 int ClampToPixel(double v)
@@ -86,55 +68,57 @@ void ForEachTick(TickSpan span, long long limit, DrawTick draw)
         draw(i);
 }
 
-void DrawXTicks(Canvas& canvas, int row0)
+void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
 {
-    const double tick = Plot.XTick;
+    const PlotFrame& f = map.frame;
+    const double tick = f.XTick;
     if (!(tick > 0.0))  // a spacing of 0, below 0 or NaN draws no ticks
         return;
     auto draw = [&](double v, long long i) {
-        const int px = WorldToPixelX(v);
+        const int px = map.WorldToPixelX(v);
         canvas.MoveTo(px, row0 - 2);
         canvas.LineTo(px, row0 + 2);
         if (static_cast<double>(i) * tick != 0.0)
             canvas.TextOut(px - 5, row0 + 15, Label(v));
     };
-    const long long limit = TickLimit(Plot.PlotWidth);
-    if (Plot.XMin < 0.0)
-        ForEachTick(NegativeTicks(Plot.XMin, Plot.XMax, tick), limit,
+    const long long limit = TickLimit(map.PlotWidth);
+    if (f.XMin < 0.0)
+        ForEachTick(NegativeTicks(f.XMin, f.XMax, tick), limit,
                     [&](long long i) { draw(-static_cast<double>(i) * tick, i); });
-    if (Plot.XMax > 0.0)
-        ForEachTick(PositiveTicks(Plot.XMin, Plot.XMax, tick), limit,
+    if (f.XMax > 0.0)
+        ForEachTick(PositiveTicks(f.XMin, f.XMax, tick), limit,
                     [&](long long i) { draw(static_cast<double>(i) * tick, i); });
 }
 
-void DrawYTicks(Canvas& canvas, int col0)
+void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
 {
-    const double tick = Plot.YTick;
+    const PlotFrame& f = map.frame;
+    const double tick = f.YTick;
     if (!(tick > 0.0))
         return;
     auto draw = [&](double v, long long i) {
-        const int py = WorldToPixelY(v);
+        const int py = map.WorldToPixelY(v);
         canvas.MoveTo(col0 - 2, py);
         canvas.LineTo(col0 + 2, py);
         if (static_cast<double>(i) * tick != 0.0)
             canvas.TextOut(col0 + 5, py - 3, Label(v));
     };
-    const long long limit = TickLimit(Plot.PlotHeight);
-    if (Plot.YMin < 0.0)
-        ForEachTick(NegativeTicks(Plot.YMin, Plot.YMax, tick), limit,
+    const long long limit = TickLimit(map.PlotHeight);
+    if (f.YMin < 0.0)
+        ForEachTick(NegativeTicks(f.YMin, f.YMax, tick), limit,
                     [&](long long i) { draw(-static_cast<double>(i) * tick, i); });
-    if (Plot.YMax > 0.0)
-        ForEachTick(PositiveTicks(Plot.YMin, Plot.YMax, tick), limit,
+    if (f.YMax > 0.0)
+        ForEachTick(PositiveTicks(f.YMin, f.YMax, tick), limit,
                     [&](long long i) { draw(static_cast<double>(i) * tick, i); });
 }
 
-void DrawCurve(Canvas& canvas, PlotFunction f)
+void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f)
 {
-    const int pxStart = WorldToPixelX(Plot.CurveStart);
-    const int pxEnd = WorldToPixelX(Plot.CurveEnd);
-    const double y = f(Plot.CurveStart);
-    canvas.SetPenColor(clRed);
-    canvas.MoveTo(pxStart, WorldToPixelY(y));
+    const int pxStart = map.WorldToPixelX(map.frame.CurveStart);
+    const int pxEnd = map.WorldToPixelX(map.frame.CurveEnd);
+    const double y = f(map.frame.CurveStart);
+    canvas.SetPenColor(pen::Red);
+    canvas.MoveTo(pxStart, map.WorldToPixelY(y));
     // f is called once at CurveStart and then once per column from pxStart to
     // pxEnd - 1, except that columns beyond the window (left of -1, right of
     // its width) are skipped. A skipped column draws no pixel, so nothing
@@ -142,57 +126,59 @@ void DrawCurve(Canvas& canvas, PlotFunction f)
     // no more than the window is wide. Every frame of the plot windows keeps
     // its curve inside the window and is sampled in full.
     const int first = std::max(pxStart, -1);
-    const int end = std::min(pxEnd, Plot.CanvasWidth + 1);
+    const int end = std::min(pxEnd, map.CanvasWidth + 1);
     for (int px = first; px < end; ++px)
-        canvas.LineTo(px, WorldToPixelY(f(PixelToWorldX(px))));
+        canvas.LineTo(px, map.WorldToPixelY(f(map.PixelToWorldX(px))));
 }
 
 }  // namespace
 
-int WorldToPixelX(double x)
+PlotMap::PlotMap(const PlotFrame& frame, int width, int height)
+    : frame(frame), CanvasWidth(width), CanvasHeight(height), PlotWidth(width - 2 * MarginX),
+      PlotHeight(height - 2 * MarginY)
 {
-    return ClampToPixel((x - Plot.XMin) * Plot.PlotWidth / (Plot.XMax - Plot.XMin) + Plot.MarginX);
 }
 
-int WorldToPixelY(double y)
+int PlotMap::WorldToPixelX(double x) const
 {
-    return ClampToPixel(Plot.CanvasHeight
-                        - ((y - Plot.YMin) * Plot.PlotHeight / (Plot.YMax - Plot.YMin) + Plot.MarginY));
+    return ClampToPixel((x - frame.XMin) * PlotWidth / (frame.XMax - frame.XMin) + MarginX);
 }
 
-double PixelToWorldX(int px)
+int PlotMap::WorldToPixelY(double y) const
 {
-    return Plot.XMin + (px - Plot.MarginX) * (Plot.XMax - Plot.XMin) / Plot.PlotWidth;
+    return ClampToPixel(CanvasHeight - ((y - frame.YMin) * PlotHeight / (frame.YMax - frame.YMin) + MarginY));
 }
 
-void PlotCurve(PlotSurface& w, PlotFunction f)
+double PlotMap::PixelToWorldX(int px) const
+{
+    return frame.XMin + (px - MarginX) * (frame.XMax - frame.XMin) / PlotWidth;
+}
+
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
 {
     Canvas& canvas = w.GetCanvas();
-    Plot.CanvasWidth = w.Width();
-    Plot.CanvasHeight = w.Height();
-    Plot.PlotWidth = Plot.CanvasWidth - 2 * Plot.MarginX;
-    Plot.PlotHeight = Plot.CanvasHeight - 2 * Plot.MarginY;
+    const PlotMap map(frame, w.Width(), w.Height());
 
-    canvas.SetPenColor(clWhite);
-    canvas.Rectangle(0, 0, Plot.CanvasWidth, Plot.CanvasHeight);
+    canvas.SetPenColor(pen::White);
+    canvas.Rectangle(0, 0, map.CanvasWidth, map.CanvasHeight);
 
     // An empty (or infinite or NaN) range cannot be scaled: the window stays
     // blank and f is not called.
-    if (!IsUsableRange(Plot.XMin, Plot.XMax) || !IsUsableRange(Plot.YMin, Plot.YMax)) {
-        canvas.SetPenColor(clRed);
+    if (!IsUsableRange(frame.XMin, frame.XMax) || !IsUsableRange(frame.YMin, frame.YMax)) {
+        canvas.SetPenColor(pen::Red);
         return;
     }
 
-    const int row0 = WorldToPixelY(0.0);
-    canvas.SetPenColor(clBlack);
-    canvas.MoveTo(Plot.MarginX, row0);
-    canvas.LineTo(Plot.CanvasWidth - Plot.MarginX, row0);
-    DrawXTicks(canvas, row0);
+    const int row0 = map.WorldToPixelY(0.0);
+    canvas.SetPenColor(pen::Black);
+    canvas.MoveTo(map.MarginX, row0);
+    canvas.LineTo(map.CanvasWidth - map.MarginX, row0);
+    DrawXTicks(canvas, map, row0);
 
-    const int col0 = WorldToPixelX(0.0);
-    canvas.MoveTo(col0, Plot.MarginY);
-    canvas.LineTo(col0, Plot.CanvasHeight - Plot.MarginY);
-    DrawYTicks(canvas, col0);
+    const int col0 = map.WorldToPixelX(0.0);
+    canvas.MoveTo(col0, map.MarginY);
+    canvas.LineTo(col0, map.CanvasHeight - map.MarginY);
+    DrawYTicks(canvas, map, col0);
 
-    DrawCurve(canvas, f);
+    DrawCurve(canvas, map, f);
 }

@@ -1,33 +1,32 @@
 #pragma once
 
+#include "plot/PlotFrames.h"
 #include "plot/PlotSurface.h"
 
-// A plotted function reads whatever else it needs from the analysis state.
-using PlotFunction = double (*)(double x);
+#include <functional>
 
-// The one set of plot parameters that every window sets before it draws.
-struct PlotState {
-    double XMin = 0.0, XMax = 0.0;
-    double YMin = 0.0, YMax = 0.0;
-    double XTick = 0.0, YTick = 0.0;
-    double CurveStart = 0.0, CurveEnd = 1.0;
+// The plotted function of x; whatever else it depends on, it carries itself.
+using PlotFunction = std::function<double(double x)>;
+
+// One plot's mapping from world to pixels: its frame on a canvas of the
+// window's outer size, with the margins of 5 pixels (as a scale map of Qwt).
+struct PlotMap {
+    PlotMap(const PlotFrame& frame, int width, int height);
+
+    PlotFrame frame;
     int MarginX = 5, MarginY = 5;
-    int CanvasWidth = 0, CanvasHeight = 0;
-    int PlotWidth = 0, PlotHeight = 0;
+    int CanvasWidth, CanvasHeight;
+    int PlotWidth, PlotHeight;
+
+    int WorldToPixelX(double x) const;
+    int WorldToPixelY(double y) const;
+    double PixelToWorldX(int px) const;
 };
 
-extern PlotState Plot;
-
-void SetPlotRange(double XMin, double XMax, double YMin, double YMax, double XTick, double YTick);
-void SetCurveRange(double CurveStart, double CurveEnd);
-
-// Clears the window, draws the axes with their ticks and labels, then f in red
-// with one vertex per pixel column. Leaves the pen red.
-void PlotCurve(PlotSurface& w, PlotFunction f);
-
-int WorldToPixelX(double x);
-int WorldToPixelY(double y);
-double PixelToWorldX(int px);
+// Clears the window, draws the axes with their ticks and labels, then f over
+// the frame's curve interval in red with one vertex per pixel column. Leaves
+// the pen red. Nothing of a plot outlives the call.
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f);
 
 // Pixel values are clamped to +-PixelLimit before they become ints, so huge,
 // infinite or NaN values (NaN counts as +PixelLimit) draw a line that leaves

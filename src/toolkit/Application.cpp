@@ -151,6 +151,10 @@ void TApplication::Release(TForm* form)
     }
 }
 
+// exit(), not quit(): quit() asks every window to close first, and the main
+// window answers a close by terminating.
+void TApplication::Terminate() { QCoreApplication::exit(0); }
+
 int TApplication::Run()
 {
     if (mainForm)

@@ -60,8 +60,10 @@ public:
     void SetMainForm(TForm* form) { mainForm = form; }
     TForm* MainForm() const { return mainForm; }
 
-    // Shows the main form and runs the event loop until the program ends.
+    // Shows the main form and runs the event loop until Terminate.
     int Run();
+    // Leaves the event loop once the running handler has ended.
+    static void Terminate();
 
     static void ShowException(const std::string& message);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/PlotSurface.h"
+#include "toolkit/Colors.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -19,11 +19,11 @@ class TPopupMenu;
 
 // A form's canvas: every operation paints into the form's picture (a QImage at
 // device pixels). The picture reaches the screen when the form presents it.
-class TCanvas : public Canvas {
+class TCanvas {
 public:
     explicit TCanvas(TForm& form) : form(form) {}
 
-    void SetPenColor(TColor color) override;
+    void SetPenColor(TColor color);
     void SetBrushColor(TColor color) { brush = color; }
     void SetFont(const QFont& f)
     {
@@ -31,10 +31,13 @@ public:
         metrics = QFontMetrics(f);
         texts.clear();
     }
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void TextOut(int x, int y, const std::string& text) override;
+    void MoveTo(int x, int y);
+    // A line from the pen position to (x, y), leaving out the end pixel.
+    void LineTo(int x, int y);
+    // Outline with the pen, inside with the brush, over x1..x2-1 and y1..y2-1.
+    void Rectangle(int x1, int y1, int x2, int y2);
+    // The text's top-left corner at (x, y), on the brush colour.
+    void TextOut(int x, int y, const std::string& text);
 
     TColor PenColor() const { return pen; }
     TColor BrushColor() const { return brush; }
@@ -84,17 +87,16 @@ void DrawToolkitLine(QImage& image, QLine line, QRgb color);
 // resize) and never over a picture that the screen has not shown yet; inside
 // its own paint event a form's drawing only goes into the picture, which the
 // paint event then copies.
-class TForm : public QWidget, public PlotSurface {
+class TForm : public QWidget {
 public:
     TForm(int left, int top, int width, int height, const std::string& caption, TColor color);
     ~TForm() override;
 
     // Outer size, frame and caption included: what the plotter sizes itself by.
-    int Width() const override { return outerWidth; }
-    int Height() const override { return outerHeight; }
+    int Width() const { return outerWidth; }
+    int Height() const { return outerHeight; }
     int Left() const { return left; }
     int Top() const { return top; }
-    Canvas& GetCanvas() override { return canvas; }
     TCanvas& FormCanvas() { return canvas; }
 
     // The instance name (frmHaupt, frmDetails, ...).

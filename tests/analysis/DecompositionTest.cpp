@@ -1,6 +1,7 @@
-#include "StartState.h"
+#include "TestAnalysis.h"
 
 #include "analysis/Decomposition.h"
+#include "analysis/LevelMatrices.h"
 #include "analysis/ScalingFunctions.h"
 
 #include <gtest/gtest.h>
@@ -11,135 +12,195 @@
 namespace {
 
 // What the track bar's handler does for one level down or up.
-void StepDown()
+void StepDown(Analysis& A)
 {
-    --State.Level;
-    DecomposeStep();
+    --A.Level;
+    DecomposeStep(A);
 }
 
-void StepUp()
+void StepUp(Analysis& A)
 {
-    ReconstructStep();
-    ++State.Level;
+    ReconstructStep(A);
+    ++A.Level;
 }
 
 TEST(Decomposition, LayoutAfterOneAndTwoSteps)
 {
-    ResetToStartState();
-    StepDown();
-    const KoeffArray afterOne = Koeff;
+    const auto A = StartAnalysis();
+    StepDown(*A);
+    const KoeffArray afterOne = A->Koeff;
     // 65 smooth coefficients, then the 64 details of level 6; nothing else moves.
     for (int i = 129; i < KoeffCount; ++i)
-        EXPECT_EQ(Koeff[i], 0.0);
-    EXPECT_NE(Koeff[64], KoeffOrig[64]);
-    EXPECT_NE(Koeff[128], KoeffOrig[128]);
+        EXPECT_EQ(A->Koeff[i], 0.0);
+    EXPECT_NE(A->Koeff[64], A->KoeffOrig[64]);
+    EXPECT_NE(A->Koeff[128], A->KoeffOrig[128]);
 
-    StepDown();
+    StepDown(*A);
     // 33 smooth, the 32 details of level 5, those of level 6 unchanged.
     for (int i = 65; i <= 128; ++i)
-        EXPECT_EQ(Koeff[i], afterOne[i]) << i;
-    EXPECT_NE(Koeff[33], afterOne[33]);
-    EXPECT_NE(Koeff[64], afterOne[64]);
+        EXPECT_EQ(A->Koeff[i], afterOne[i]) << i;
+    EXPECT_NE(A->Koeff[33], afterOne[33]);
+    EXPECT_NE(A->Koeff[64], afterOne[64]);
     // Smooth coefficients of a sine stay of its size; details are small.
-    EXPECT_NEAR(Koeff[8], std::sin(6.28 * (7.7 / 32)), 0.05);
+    EXPECT_NEAR(A->Koeff[8], std::sin(6.28 * (7.7 / 32)), 0.05);
     for (int i = 33; i <= 128; ++i)
-        EXPECT_LT(std::fabs(Koeff[i]), 0.05) << i;
+        EXPECT_LT(std::fabs(A->Koeff[i]), 0.05) << i;
 }
 
-TEST(Decomposition, GramPhiIsTridiagonalWithItsEndTerms)
+// The inner products of the fine level: 1 for a scaling function with itself,
+// D/6 with each neighbour. Coarse functions and wavelets are columns of P and
+// Q over it, so their Gram matrices are P^T M P and Q^T M Q.
+Matrix FineInnerProducts(double D, int rows)
 {
-    InitPowerTables();
-    const double D = 0.4, a = 0.8, b = 1.0 - a, q = D * (1.0 / 6.0), t = (1.0 / 3.0) * D;
-    const Matrix G = GramPhi(D, 2);
-    ASSERT_EQ(G.Rows(), 5);
-    EXPECT_EQ(G.Get(1, 1), (t + b) * b + 1.0);
-    EXPECT_EQ(G.Get(1, 2), b * a + q);
-    EXPECT_EQ(G.Get(2, 1), G.Get(1, 2));
-    EXPECT_EQ(G.Get(3, 3), b * b + (a * a + 1.0) + t);
-    EXPECT_EQ(G.Get(4, 5), b * a + q);
-    EXPECT_EQ(G.Get(5, 5), a * a + a * D * (1.0 / 3.0) + 1.0);
+    Matrix M(rows, rows);
+    for (int i = 1; i <= rows; ++i) {
+        M.Set(i, i, 1.0);
+        if (i > 1) {
+            M.Set(i, i - 1, D / 6.0);
+            M.Set(i - 1, i, D / 6.0);
+        }
+    }
+    return M;
+}
+
+Matrix Column(const KoeffArray& K, int rows)
+{
+    Matrix c(rows, 1);
+    for (int i = 1; i <= rows; ++i)
+        c.Set(i, 1, K[i - 1]);
+    return c;
+}
+
+TEST(Decomposition, GramPhiAtBoxAndHatInFractions)
+{
+    // Hat (D = 1): a = b = 1/2. The first coarse function is phi_-1 + phi_0 / 2,
+    // of norm 1 + 1/4 + 2 (1/2)(1/6) = 17/12; inside 1/4 + 1/4 + 1 + 2 (1/6) = 11/6,
+    // neighbours 1/4 + 1/6 = 5/12.
+    Matrix G = GramPhi(1.0, 3);
+    EXPECT_DOUBLE_EQ(G.Get(1, 1), 17.0 / 12.0);
+    EXPECT_DOUBLE_EQ(G.Get(9, 9), 17.0 / 12.0);
+    for (int k = 2; k <= 8; ++k)
+        EXPECT_DOUBLE_EQ(G.Get(k, k), 11.0 / 6.0) << k;
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_DOUBLE_EQ(G.Get(k, k + 1), 5.0 / 12.0) << k;
     EXPECT_EQ(G.Get(1, 3), 0.0);
+    // Box (D = 0): a coarse box is two fine boxes (norm 2), the first one only
+    // the fine phi_-1 (norm 1); boxes do not overlap.
+    G = GramPhi(0.0, 3);
+    EXPECT_EQ(G.Get(1, 1), 1.0);
+    for (int k = 2; k <= 9; ++k)
+        EXPECT_EQ(G.Get(k, k), 2.0) << k;
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(G.Get(k, k + 1), 0.0) << k;
 }
 
-TEST(Decomposition, GramPsiAtLevelTwo)
+TEST(Decomposition, GramMatricesAndProjectionsAreInnerProducts)
 {
-    ResetToStartState();
-    const double D = 0.4, q = D * (1.0 / 6.0), t = (1.0 / 3.0) * D;
-    const Matrix& Q = LevelMatrices.Q(3);
-    const double L1 = Q.Get(1, 1), L2 = Q.Get(2, 1), L3 = Q.Get(3, 1), L4 = Q.Get(4, 1);
-    const double I1 = Q.Get(2, 2), I2 = Q.Get(3, 2), I3 = Q.Get(4, 2), I4 = Q.Get(5, 2),
-                 I5 = Q.Get(6, 2);
-    const double R1 = Q.Get(6, 4), R2 = Q.Get(7, 4), R3 = Q.Get(8, 4), R4 = Q.Get(9, 4);
-    const Matrix H = GramPsi(D, 2);
-    ASSERT_EQ(H.Rows(), 4);
-    ASSERT_EQ(H.Cols(), 4);
-    EXPECT_EQ(H.Get(1, 1), L1 * L1 + L2 * L2 + L3 * L3 + L4 * L4 + (L1 * L2 + L2 * L3 + L3 * L4) * t);
-    EXPECT_EQ(H.Get(4, 4), R1 * R1 + R2 * R2 + R3 * R3 + R4 * R4 + (R1 * R2 + R2 * R3 + R3 * R4) * t);
-    const double dPsi = (I1 * I2 + I2 * I3 + I3 * I4 + I4 * I5) * t + I1 * I1 + I2 * I2 + I3 * I3
-                        + I4 * I4 + I5 * I5;
-    const double ePsi = (I2 * I4 + I3 * I5) + (I1 * I2 + I2 * I3 + I3 * I4 + I4 * I5) * q;
-    EXPECT_EQ(H.Get(2, 2), dPsi);
-    EXPECT_EQ(H.Get(3, 3), dPsi);
-    EXPECT_EQ(H.Get(2, 3), ePsi);
-    EXPECT_EQ(H.Get(3, 2), ePsi);
-    EXPECT_EQ(H.Get(1, 2),
-              (I1 * L2 + I2 * L3 + I3 * L4)
-                  + (I1 * L1 + I1 * L3 + I2 * L2 + I2 * L4 + I3 * L3 + I4 * L4) * q);
-    EXPECT_EQ(H.Get(3, 4),
-              (I3 * R1 + I4 * R2 + I5 * R3)
-                  + (I2 * R1 + I4 * R1 + I3 * R2 + I5 * R2 + I4 * R3 + I5 * R4) * q);
-    EXPECT_EQ(H.Get(1, 3), 0.0);
-    EXPECT_EQ(H.Get(1, 4), 0.0);
+    for (const double D : {0.0, 0.4, 1.0}) {
+        const auto A = StartAnalysis(D, 4);
+        const int j = 3, n = 8, fine = 2 * n + 1;
+        const Matrix M = FineInnerProducts(D, fine);
+        const Matrix P = BuildP(D, j), Q = A->LevelMatrices.Q(j + 1);
+        const Matrix PtMP = P.Transpose() * M * P, QtMQ = Q.Transpose() * M * Q;
+        const Matrix G = GramPhi(D, j), H = GramPsi(*A, D, j);
+        for (int r = 1; r <= n + 1; ++r)
+            for (int c = 1; c <= n + 1; ++c)
+                EXPECT_NEAR(G.Get(r, c), PtMP.Get(r, c), 1e-15) << D << " (" << r << ", " << c << ")";
+        // The method's Gram matrix of the wavelets is its own: tridiagonal
+        // (wavelets two apart overlap in one fine function, and it leaves that
+        // out), and between two interior wavelets it leaves out I1 I3 and the
+        // neighbour products q (I1 I4 + I2 I5).
+        const double I1 = Q.Get(2, 2), I2 = Q.Get(3, 2), I3 = Q.Get(4, 2), I4 = Q.Get(5, 2), I5 = Q.Get(6, 2);
+        const double leftOut = I1 * I3 + D / 6.0 * (I1 * I4 + I2 * I5);
+        for (int r = 1; r <= n; ++r) {
+            for (int c = 1; c <= n; ++c) {
+                const bool interiorPair = std::abs(r - c) == 1 && std::min(r, c) >= 2 && std::max(r, c) <= n - 1;
+                const double expected = std::abs(r - c) >= 2 ? 0.0 : QtMQ.Get(r, c) - (interiorPair ? leftOut : 0.0);
+                EXPECT_NEAR(H.Get(r, c), expected, 1e-14) << D << " (" << r << ", " << c << ")";
+            }
+        }
+        const Matrix MK = M * Column(A->Koeff, fine);
+        const Matrix r = P.Transpose() * MK, s = Q.Transpose() * MK;
+        const std::vector<double> phi = ProjPhi(*A, D, j), psi = ProjPsi(*A, D, j);
+        // At the two ends the method weighs the end sample with 1 + q where the
+        // inner product has 1 + b q (first) and 1 + a q (last).
+        const double a = 1.0 - D / 2.0, b = D / 2.0, q = D / 6.0;
+        for (int i = 0; i <= n; ++i) {
+            const double endTerm = i == 0 ? a * q * A->Koeff[0] : i == n ? b * q * A->Koeff[2 * n] : 0.0;
+            EXPECT_NEAR(phi[i], r.Get(i + 1, 1) + endTerm, 1e-14) << D << " " << i;
+        }
+        for (int i = 0; i < n; ++i)
+            EXPECT_NEAR(psi[i], s.Get(i + 1, 1), 1e-14) << D << " " << i;
+    }
+}
+
+TEST(Decomposition, TwoAnalysesSideBySideEachAsAlone)
+{
+    // Interleaved steps of two analyses of different Deltas give, bit for bit,
+    // what each gives alone.
+    const auto alone3 = StartAnalysis(0.3, 7), alone8 = StartAnalysis(0.8, 7);
+    for (Analysis* A : {alone3.get(), alone8.get()}) {
+        while (A->Level > 2)
+            StepDown(*A);
+        StepUp(*A);
+    }
+    const auto a3 = StartAnalysis(0.3, 7), a8 = StartAnalysis(0.8, 7);
+    while (a3->Level > 2) {
+        StepDown(*a3);
+        StepDown(*a8);
+    }
+    StepUp(*a8);
+    StepUp(*a3);
+    EXPECT_EQ(a3->Koeff, alone3->Koeff);
+    EXPECT_EQ(a8->Koeff, alone8->Koeff);
+    EXPECT_EQ(a3->MaxAbsKoeff, alone3->MaxAbsKoeff);
+    EXPECT_NE(a3->Koeff, a8->Koeff);
+    for (const double x : {0.1, 0.37, 0.9}) {
+        EXPECT_EQ(fnError(*a3, x), fnError(*alone3, x));
+        EXPECT_EQ(fnDetails(*a8, x), fnDetails(*alone8, x));
+    }
 }
 
 TEST(Decomposition, MaxAbsKoeffKeptDownRecomputedUp)
 {
-    ResetToStartState();
-    StepDown();
-    StepDown();
-    EXPECT_EQ(State.MaxAbsKoeff, 1.0);
-    State.MaxAbsKoeff = 123.0;
-    StepDown();
-    EXPECT_EQ(State.MaxAbsKoeff, 123.0);
-    StepUp();
+    const auto A = StartAnalysis();
+    StepDown(*A);
+    StepDown(*A);
+    EXPECT_EQ(A->MaxAbsKoeff, 1.0);
+    A->MaxAbsKoeff = 123.0;
+    StepDown(*A);
+    EXPECT_EQ(A->MaxAbsKoeff, 123.0);
+    StepUp(*A);
     double largest = 0.0;
     for (int i = 0; i <= 32; ++i)
-        largest = std::max(largest, std::fabs(Koeff[i]));
-    EXPECT_EQ(State.MaxAbsKoeff, largest);
-    EXPECT_LT(State.MaxAbsKoeff, 1.1);
+        largest = std::max(largest, std::fabs(A->Koeff[i]));
+    EXPECT_EQ(A->MaxAbsKoeff, largest);
+    EXPECT_LT(A->MaxAbsKoeff, 1.1);
 }
 
 TEST(Decomposition, BoxFunctionsGoDownAndBackUpToRoundOff)
 {
-    State = AnalysisState{};
-    State.aktDelta = 0.0;
-    LevelMatrices.Clear();
-    Koeff = {};
-    InitPowerTables();
-    SampleFunction(7);
-    SaveOriginal();
-    RecordingObserver quiet;
-    FillLevelMatrices(quiet);
-    while (State.Level > 2)
-        StepDown();
-    while (State.Level < 7)
-        StepUp();
+    const auto A = StartAnalysis(0.0, 7);
+    while (A->Level > 2)
+        StepDown(*A);
+    while (A->Level < 7)
+        StepUp(*A);
     for (int i = 0; i <= 128; ++i)
-        EXPECT_NEAR(Koeff[i], KoeffOrig[i], 1e-12) << i;
+        EXPECT_NEAR(A->Koeff[i], A->KoeffOrig[i], 1e-12) << i;
 }
 
 TEST(Decomposition, AFullRoundTripStaysCloseForEveryDelta)
 {
     for (double D : {0.2, 0.4, 1.0}) {
-        ResetToStartState();
-        State.aktDelta = D;
+        const auto A = StartAnalysis();
+        A->aktDelta = D;  // "Go!": the samples of 0.4 with the matrices of D
         RecordingObserver quiet;
-        FillLevelMatrices(quiet);
-        StepDown();
-        StepUp();
+        FillLevelMatrices(*A, quiet);
+        StepDown(*A);
+        StepUp(*A);
         for (int i = 0; i <= 128; ++i)
-            EXPECT_NEAR(Koeff[i], KoeffOrig[i], 0.05) << D << " " << i;
-        EXPECT_EQ(State.Level, 7);
+            EXPECT_NEAR(A->Koeff[i], A->KoeffOrig[i], 0.05) << D << " " << i;
+        EXPECT_EQ(A->Level, 7);
     }
 }
 

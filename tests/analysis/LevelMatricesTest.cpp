@@ -1,4 +1,4 @@
-#include "StartState.h"
+#include "TestAnalysis.h"
 
 #include "linalg/Solvers.h"
 
@@ -26,19 +26,18 @@ bool SameValues(const Matrix& a, const Matrix& b)
     return true;
 }
 
-TEST(LevelMatrices, StoreHoldsAllShapesFromTheStart)
+TEST(LevelMatrices, AStoreHoldsOnlyTheLevelsFilled)
 {
+    const auto A = StartAnalysis(0.4, 3);
     for (int j = 1; j <= 11; ++j) {
-        EXPECT_EQ(LevelMatrices.P(j).Rows(), (1 << j) + 1);
-        EXPECT_EQ(LevelMatrices.P(j).Cols(), (1 << (j - 1)) + 1);
-        EXPECT_EQ(LevelMatrices.Q(j).Rows(), (1 << j) + 1);
-        EXPECT_EQ(LevelMatrices.Q(j).Cols(), 1 << (j - 1));
+        const bool filled = j == 3 || j == 4;
+        EXPECT_EQ(A->LevelMatrices.P(j).Rows(), filled ? (1 << j) + 1 : 0) << j;
+        EXPECT_EQ(A->LevelMatrices.Q(j).Cols(), filled ? 1 << (j - 1) : 0) << j;
     }
 }
 
 TEST(LevelMatrices, BuildPAtLevelTwo)
 {
-    InitPowerTables();
     const double D = 0.4;
     const double a = 1.0 - 0.5 * D;
     const Matrix P = BuildP(D, 2);
@@ -80,7 +79,6 @@ TEST(LevelMatrices, OrthoInnerRowTwo)
 
 TEST(LevelMatrices, QAtDeltaZeroHoldsTheFixedVectors)
 {
-    InitPowerTables();
     const Matrix Q = BuildQ(0.0, 2);  // Q_3: 9 x 4
     ASSERT_EQ(Q.Rows(), 9);
     ASSERT_EQ(Q.Cols(), 4);
@@ -98,7 +96,6 @@ TEST(LevelMatrices, QAtDeltaZeroHoldsTheFixedVectors)
 
 TEST(LevelMatrices, EveryInteriorColumnHoldsTheSameWavelet)
 {
-    InitPowerTables();
     const Matrix Q = BuildQ(0.4, 4);
     for (int c = 3; c <= 15; ++c)
         for (int t = 1; t <= 5; ++t)
@@ -118,58 +115,58 @@ TEST(LevelMatrices, EveryInteriorColumnHoldsTheSameWavelet)
 
 TEST(LevelMatrices, ComputationReportsEveryStep)
 {
-    ResetToStartState();
+    const auto A = StartAnalysis();
     RecordingObserver record;
-    FillLevelMatrices(record);
+    FillLevelMatrices(*A, record);
     EXPECT_EQ(record.maximum, 16);
     EXPECT_EQ(record.advances, 12);
     EXPECT_TRUE(record.ended);
-    ASSERT_EQ(record.texts.size(), 12u);
-    EXPECT_EQ(record.texts.front(), "Berechne Level 7 von 7|Matrix P");
-    EXPECT_EQ(record.texts[1], "Berechne Level 7 von 7|Matrix P...Q...");
-    EXPECT_EQ(record.texts.back(), "Berechne Level 2 von 7|Matrix P...Q...");
+    ASSERT_EQ(record.computing.size(), 12u);
+    EXPECT_EQ(record.computing.front(), "7/7 P");
+    EXPECT_EQ(record.computing[1], "7/7 Q");
+    EXPECT_EQ(record.computing.back(), "2/7 Q");
 }
 
 TEST(LevelMatrices, FillsLevelsThreeToMaxLevelPlusOne)
 {
-    ResetToStartState();
+    const auto A = StartAnalysis();
     for (int j : {1, 2, 9, 10, 11}) {
-        EXPECT_TRUE(IsZero(LevelMatrices.P(j))) << j;
-        EXPECT_TRUE(IsZero(LevelMatrices.Q(j))) << j;
+        EXPECT_TRUE(IsZero(A->LevelMatrices.P(j))) << j;
+        EXPECT_TRUE(IsZero(A->LevelMatrices.Q(j))) << j;
     }
     for (int j = 3; j <= 8; ++j) {
-        EXPECT_TRUE(SameValues(LevelMatrices.P(j), BuildP(0.4, j - 1))) << j;
-        EXPECT_TRUE(SameValues(LevelMatrices.Q(j), BuildQ(0.4, j - 1))) << j;
+        EXPECT_TRUE(SameValues(A->LevelMatrices.P(j), BuildP(0.4, j - 1))) << j;
+        EXPECT_TRUE(SameValues(A->LevelMatrices.Q(j), BuildQ(0.4, j - 1))) << j;
     }
 }
 
 TEST(LevelMatrices, RefillFollowsANewAktDeltaAndKeepsKoeff)
 {
-    ResetToStartState();
-    const KoeffArray before = Koeff;
-    State.aktDelta = 0.3;
+    const auto A = StartAnalysis();
+    const KoeffArray before = A->Koeff;
+    A->aktDelta = 0.3;
     RecordingObserver quiet;
-    FillLevelMatrices(quiet);
+    FillLevelMatrices(*A, quiet);
     for (int j = 3; j <= 8; ++j) {
-        EXPECT_TRUE(SameValues(LevelMatrices.P(j), BuildP(0.3, j - 1))) << j;
-        EXPECT_TRUE(SameValues(LevelMatrices.Q(j), BuildQ(0.3, j - 1))) << j;
+        EXPECT_TRUE(SameValues(A->LevelMatrices.P(j), BuildP(0.3, j - 1))) << j;
+        EXPECT_TRUE(SameValues(A->LevelMatrices.Q(j), BuildQ(0.3, j - 1))) << j;
     }
-    EXPECT_EQ(Koeff, before);
+    EXPECT_EQ(A->Koeff, before);
 }
 
 TEST(LevelMatrices, WaveletKoeffFollowsDeltaNotAktDelta)
 {
-    ResetToStartState();
-    State.Delta = 0.7;
-    State.aktDelta = 0.2;
-    ComputeWaveletKoeff();
+    const auto A = StartAnalysis();
+    A->Delta = 0.7;
+    A->aktDelta = 0.2;
+    ComputeWaveletKoeff(*A);
     Matrix M = OrthoInner(0.7);
     const std::vector<double> expected = CalcKoeff(M, 0.7, 4, KoeffInner);
     for (int t = 0; t < 5; ++t)
-        EXPECT_EQ(WaveletKoeff[t], expected[t]);
-    State.Delta = 0.0;
-    ComputeWaveletKoeff();
-    EXPECT_EQ(WaveletKoeff, (std::array<double, 5>{0, 0, 1, -1, 0}));
+        EXPECT_EQ(A->WaveletKoeff[t], expected[t]);
+    A->Delta = 0.0;
+    ComputeWaveletKoeff(*A);
+    EXPECT_EQ(A->WaveletKoeff, (std::array<double, 5>{0, 0, 1, -1, 0}));
 }
 
 }  // namespace

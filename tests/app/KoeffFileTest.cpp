@@ -34,19 +34,19 @@ TEST_F(Files, CancelledDialogsChangeOnlyTheCaption)
 
 TEST_F(Files, AFileThatCannotBeOpenedChangesNoValue)
 {
-    const KoeffArray koeff = Koeff;
+    const KoeffArray koeff = A->Koeff;
     const Counts before = CountsNow();
     Open("fehlt.mdt");
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht öffnen!");
     ExpectDraws(before, 1, 1);
-    EXPECT_EQ(Koeff, koeff);
-    EXPECT_EQ(State.MaxLevel, 7);
+    EXPECT_EQ(A->Koeff, koeff);
+    EXPECT_EQ(A->MaxLevel, 7);
 }
 
 TEST_F(Files, SaveThenLoadGivesBackKoeffToSixDigits)
 {
     frmHaupt->trbLevel.SetPosition(3);
-    const KoeffArray saved = Koeff;
+    const KoeffArray saved = A->Koeff;
     Counts before = CountsNow();
     Save("daten");
     EXPECT_EQ(frmHaupt->Caption(), "Datei gespeichert!");
@@ -54,19 +54,19 @@ TEST_F(Files, SaveThenLoadGivesBackKoeffToSixDigits)
     ASSERT_TRUE(fs::exists(folder / "daten.mdt"));
 
     frmHaupt->trbLevel.SetPosition(7);
-    Koeff.fill(9.0);
+    A->Koeff.fill(9.0);
     before = CountsNow();
     Open("daten.mdt");
     EXPECT_EQ(frmHaupt->Caption(), " Datei geöffnet!");
-    EXPECT_EQ(State.Level, 3);
-    EXPECT_EQ(State.MaxLevel, 7);
+    EXPECT_EQ(A->Level, 3);
+    EXPECT_EQ(A->MaxLevel, 7);
     EXPECT_EQ(frmHaupt->trbLevel.Position(), 3);
     EXPECT_EQ(frmHaupt->labLevel.Caption(), "Level: 3");
     EXPECT_EQ(frmDetails->Caption(), "7");
     EXPECT_EQ(frmGlaette->Caption(), "3");
     for (int i = 0; i <= 128; ++i)
-        EXPECT_NEAR(Koeff[i], saved[i], 5e-6 * std::fabs(saved[i]) + 1e-12) << i;
-    EXPECT_EQ(Koeff[129], 9.0);  // beyond the file's values
+        EXPECT_NEAR(A->Koeff[i], saved[i], 5e-6 * std::fabs(saved[i]) + 1e-12) << i;
+    EXPECT_EQ(A->Koeff[129], 9.0);  // beyond the file's values
     // The file's Delta brings the level matrices (their redraw), then the load
     // redraws both groups; the track bar's own report adds a basis redraw.
     const Counts after = CountsNow();
@@ -88,20 +88,20 @@ TEST_F(Files, AFileBringsBackTheDeltaItWasSavedWith)
     frmHaupt->trbLevel.SetPosition(7);
     frmCalcInfo->Lines = {};
     Open("delta.mdt");
-    EXPECT_EQ(State.Delta, 0.3);
-    EXPECT_EQ(State.aktDelta, 0.3);
+    EXPECT_EQ(A->Delta, 0.3);
+    EXPECT_EQ(A->aktDelta, 0.3);
     EXPECT_EQ(frmHaupt->scrDelta.Position(), 30);
     EXPECT_EQ(frmHaupt->labDelta.Caption(), "Delta: 0.3");
     EXPECT_EQ(frmHaupt->labaktDelta.Caption(), "Aktuelles Delta: 0.3");
     // The level matrices come with the progress window, as after "Go!".
     EXPECT_EQ(frmCalcInfo->Lines[0], "Berechne Level 2 von 7");
-    EXPECT_EQ(LevelMatrices.Q(8).Get(1, 1), BuildQ(0.3, 7).Get(1, 1));
+    EXPECT_EQ(A->LevelMatrices.Q(8).Get(1, 1), BuildQ(0.3, 7).Get(1, 1));
     EXPECT_EQ(frmWavelet->ClientPicture(), wavelet);
 
     // A file without the word leaves both Deltas as they are.
     Write("ohne.mdt", "7 7 1");
     Open("ohne.mdt");
-    EXPECT_EQ(State.aktDelta, 0.3);
+    EXPECT_EQ(A->aktDelta, 0.3);
 }
 
 TEST_F(Files, HandWrittenGermanNumbersAndAByteOrderMark)
@@ -109,19 +109,19 @@ TEST_F(Files, HandWrittenGermanNumbersAndAByteOrderMark)
     Write("komma.mdt", "\xEF\xBB\xBF;von_Hand\r\n3 2\r\n0,5 0,25 1,75");
     Open("komma.mdt");
     EXPECT_EQ(frmHaupt->Caption(), " Datei geöffnet! (3 von 9 Werten)");
-    EXPECT_EQ(Koeff[0], 0.5);
-    EXPECT_EQ(Koeff[1], 0.25);
-    EXPECT_EQ(Koeff[2], 1.75);
+    EXPECT_EQ(A->Koeff[0], 0.5);
+    EXPECT_EQ(A->Koeff[1], 0.25);
+    EXPECT_EQ(A->Koeff[2], 1.75);
 }
 
 TEST_F(Files, SpecialFilesAreNeitherReadNorReplaced)
 {
     const fs::path fifo = folder / "fifo.mdt";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    const KoeffArray koeff = Koeff;
+    const KoeffArray koeff = A->Koeff;
     Open("fifo.mdt");  // answers at once: no writer is waited for
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht öffnen!");
-    EXPECT_EQ(Koeff, koeff);
+    EXPECT_EQ(A->Koeff, koeff);
     Save("fifo.mdt");
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
     EXPECT_TRUE(fs::is_fifo(fifo));
@@ -129,17 +129,17 @@ TEST_F(Files, SpecialFilesAreNeitherReadNorReplaced)
 
 TEST_F(Files, AValueThatIsNoNumberIsNeitherSavedNorLoaded)
 {
-    Koeff[5] = std::nan("");
+    A->Koeff[5] = std::nan("");
     Save("nan");
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
     EXPECT_FALSE(fs::exists(folder / "nan.mdt"));
 
-    Koeff[5] = 0.0;
-    const KoeffArray koeff = Koeff;
+    A->Koeff[5] = 0.0;
+    const KoeffArray koeff = A->Koeff;
     Write("punkt.mdt", "7 7 0.5 1.2.3");
     Open("punkt.mdt");
     EXPECT_EQ(frmHaupt->Caption(), "Ungültige Datei: kein Zahlwert \u201E1.2.3\u201C an Stelle 4");
-    EXPECT_EQ(Koeff, koeff);
+    EXPECT_EQ(A->Koeff, koeff);
 }
 
 TEST_F(Files, ALoadWithASmallerMaxLevelComputesNoMatrices)
@@ -151,10 +151,10 @@ TEST_F(Files, ALoadWithASmallerMaxLevelComputesNoMatrices)
     EXPECT_TRUE(recorder.shown.empty());
     EXPECT_EQ(frmHaupt->trbLevel.Max(), 6);
     EXPECT_EQ(frmHaupt->trbLevel.Position(), 4);
-    EXPECT_EQ(Koeff[0], 0.5);
-    EXPECT_EQ(Koeff[1], 0.25);
-    EXPECT_EQ(State.aktDelta, 0.4);
-    EXPECT_EQ(State.MaxAbsKoeff, 1.0);
+    EXPECT_EQ(A->Koeff[0], 0.5);
+    EXPECT_EQ(A->Koeff[1], 0.25);
+    EXPECT_EQ(A->aktDelta, 0.4);
+    EXPECT_EQ(A->MaxAbsKoeff, 1.0);
 }
 
 TEST_F(Files, ALoadWithMaxLevelEightComputesTheMatricesAfterItsRedraws)
@@ -175,7 +175,7 @@ TEST_F(Files, ALoadWithMaxLevelEightComputesTheMatricesAfterItsRedraws)
     // Function windows: the load's redraw, then the one after the matrices. Basis
     // windows: the track bar's report of its new position 8, then the load's.
     ExpectDraws(before, 2, 2);
-    EXPECT_NE(LevelMatrices.Q(9).Get(1, 1), 0.0);
+    EXPECT_NE(A->LevelMatrices.Q(9).Get(1, 1), 0.0);
 }
 
 TEST_F(Files, FiveAndThreeSetTheTrackBar)
@@ -186,23 +186,23 @@ TEST_F(Files, FiveAndThreeSetTheTrackBar)
     EXPECT_EQ(frmHaupt->trbLevel.Max(), 5);
     EXPECT_EQ(frmHaupt->trbLevel.Position(), 3);
     EXPECT_EQ(frmHaupt->labLevel.Caption(), "Level: 3");
-    EXPECT_EQ(Koeff[0], 1.0);
-    EXPECT_EQ(Koeff[1], 2.0);
+    EXPECT_EQ(A->Koeff[0], 1.0);
+    EXPECT_EQ(A->Koeff[1], 2.0);
 }
 
 TEST_F(Files, ARefusedFileChangesNothingButTheCaption)
 {
-    const KoeffArray koeff = Koeff;
-    const AnalysisState state = State;
+    const KoeffArray koeff = A->Koeff;
+    const int maxLevel = A->MaxLevel, level = A->Level;
     for (const char* bytes : {"; x", "9 3 1", "5 6 1", "5 3 1e400", ";c 7", "5 3 inf", "7abc 3"}) {
         Write("bad.mdt", bytes);
         const Counts before = CountsNow();
         Open("bad.mdt");
         EXPECT_EQ(frmHaupt->Caption().rfind("Ungültige Datei: ", 0), 0u) << bytes;
         ExpectDraws(before, 1, 1);
-        EXPECT_EQ(Koeff, koeff);
-        EXPECT_EQ(State.MaxLevel, state.MaxLevel);
-        EXPECT_EQ(State.Level, state.Level);
+        EXPECT_EQ(A->Koeff, koeff);
+        EXPECT_EQ(A->MaxLevel, maxLevel);
+        EXPECT_EQ(A->Level, level);
         EXPECT_EQ(frmHaupt->trbLevel.Max(), 7);
         EXPECT_EQ(frmDetails->Caption(), "Die Details der Funktion");
         EXPECT_EQ(frmGlaette->Caption(), "Die Glätteanteile der Funktion");

@@ -9,11 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::array<TPlotWindow*, 7> PlotWindows()
-{
-    return {frmSkalfunktion, frmApprREQ, frmWavelet, frmGlaette, frmDetails, frmFunktion, frmError};
-}
-
 class PictureFiles : public Files {
 protected:
     // A right click in the window, then "Bild speichern…" with the answer given.
@@ -40,7 +35,7 @@ TEST_F(PictureFiles, EveryPlotWindowSavesWhatItShows)
 {
     frmHaupt->trbLevel.SetPosition(4);
     const double density = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
-    for (TPlotWindow* window : PlotWindows()) {
+    for (TPlotWindow* window : frmHaupt->Plots.windows) {
         EXPECT_EQ(window->devicePixelRatioF(), density);
         SavePicture(window, window->Name());
         EXPECT_EQ(frmHaupt->Caption(), "Bild gespeichert!");
@@ -93,11 +88,11 @@ TEST_F(PictureFiles, CancelAndFailuresWriteNothing)
 
 TEST_F(PictureFiles, SavingAPictureChangesNothingElse)
 {
-    const KoeffArray koeff = Koeff;
+    const KoeffArray koeff = A->Koeff;
     const Counts before = CountsNow();
     SavePicture(frmDetails, "details");
     ExpectDraws(before, 0, 0);
-    EXPECT_EQ(Koeff, koeff);
+    EXPECT_EQ(A->Koeff, koeff);
 }
 
 }  // namespace

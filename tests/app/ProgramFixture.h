@@ -1,20 +1,10 @@
 #pragma once
 
-#include "ProgramReset.h"
-#include "analysis/AnalysisState.h"
+#include "TestProgram.h"
 #include "analysis/LevelMatrices.h"
-#include "analysis/Tables.h"
 #include "app/About.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
-#include "plot/Apprreq.h"
-#include "plot/Error.h"
-#include "plot/Fktdetail.h"
-#include "plot/Fktglatt.h"
-#include "plot/Funktion.h"
-#include "plot/Plotter.h"
-#include "plot/Skalierungsfunktion.h"
-#include "plot/Wavelet.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -36,6 +26,7 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override
     {
+        const TfrmCalcInfo* frmCalcInfo = MainWindow() ? MainWindow()->frmCalcInfo : nullptr;
         if (event->type() != QEvent::Paint || !frmCalcInfo)
             return false;
         const Shown now{frmCalcInfo->Lines[0], frmCalcInfo->Lines[1], frmCalcInfo->proMatrix.Position(),
@@ -48,26 +39,42 @@ public:
     }
 };
 
-// The whole program, started as its entry starts it, offscreen.
+// The whole program, started as its entry starts it, offscreen. The windows
+// and the analysis go by the program's own names.
 class Program : public testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProgramState();
-        CreateMainForm();
+        Start();
         Settle();
     }
 
-    void TearDown() override { ReleaseAllWindows(); }
+    void TearDown() override { FreeAllWindows(); }
 
-    static void Settle()
+    void Start()
     {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
+        frmHaupt = RestartProgram();
+        A = &frmHaupt->State;
+        frmCalcInfo = frmHaupt->frmCalcInfo;
+        frmSkalfunktion = &frmHaupt->Plot(Skalfunktion);
+        frmApprREQ = &frmHaupt->Plot(ApprREQ);
+        frmWavelet = &frmHaupt->Plot(Wavelet);
+        frmGlaette = &frmHaupt->Plot(Glaette);
+        frmDetails = &frmHaupt->Plot(Details);
+        frmFunktion = &frmHaupt->Plot(Funktion);
+        frmError = &frmHaupt->Plot(Error);
     }
 
-    static std::array<TPlotWindow*, 4> FunctionWindows() { return {frmGlaette, frmDetails, frmFunktion, frmError}; }
-    static std::array<TPlotWindow*, 3> BasisWindows() { return {frmSkalfunktion, frmApprREQ, frmWavelet}; }
+    static void Settle() { SettleEvents(); }
+
+    TfrmHaupt* frmHaupt = nullptr;
+    Analysis* A = nullptr;
+    TfrmCalcInfo* frmCalcInfo = nullptr;
+    TPlotWindow *frmSkalfunktion = nullptr, *frmApprREQ = nullptr, *frmWavelet = nullptr;
+    TPlotWindow *frmGlaette = nullptr, *frmDetails = nullptr, *frmFunktion = nullptr, *frmError = nullptr;
+
+    std::array<TPlotWindow*, 4> FunctionWindows() const { return {frmGlaette, frmDetails, frmFunktion, frmError}; }
+    std::array<TPlotWindow*, 3> BasisWindows() const { return {frmSkalfunktion, frmApprREQ, frmWavelet}; }
 
     // Draw counts since the last call.
     struct Counts {

@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
 
-#include "../plot/RecordingSurface.h"
+#include "RecordingSurface.h"
 #include "analysis/ScalingFunctions.h"
 
 namespace {
@@ -15,17 +15,16 @@ TEST_F(Program, StartUpLabelsAndTrackBar)
     EXPECT_EQ(frmHaupt->trbLevel.minimum(), 2);
     EXPECT_EQ(frmHaupt->trbLevel.Max(), 7);
     EXPECT_EQ(frmHaupt->trbLevel.Position(), 7);
-    EXPECT_EQ(State.Delta, 0.4);
-    EXPECT_EQ(State.aktDelta, 0.4);
-    EXPECT_TRUE(State.PlotsReady);
+    EXPECT_EQ(A->Delta, 0.4);
+    EXPECT_EQ(A->aktDelta, 0.4);
+    EXPECT_TRUE(frmHaupt->Plots.PlotsReady);
     EXPECT_TRUE(frmHaupt->cbxSkal.Checked());
     EXPECT_TRUE(frmHaupt->cbxWavelet.Checked());
 }
 
 TEST_F(Program, StartUpProgressRunsThroughLevelsSevenToTwo)
 {
-    ReleaseAllWindows();
-    State = AnalysisState{};
+    FreeAllWindows();
     ProgressRecorder recorder;
     // The recorder watches the progress window from its creation on.
     struct Watch : QObject {
@@ -33,13 +32,13 @@ TEST_F(Program, StartUpProgressRunsThroughLevelsSevenToTwo)
         explicit Watch(ProgressRecorder& r) : r(r) {}
         bool eventFilter(QObject*, QEvent* e) override
         {
-            if (e->type() == QEvent::Show && frmCalcInfo)
-                frmCalcInfo->installEventFilter(&r);
+            if (e->type() == QEvent::Show && MainWindow() && MainWindow()->frmCalcInfo)
+                MainWindow()->frmCalcInfo->installEventFilter(&r);
             return false;
         }
     } watch(recorder);
     qApp->installEventFilter(&watch);
-    CreateMainForm();
+    Start();
     qApp->removeEventFilter(&watch);
     // The window's first exposure may come before the first text.
     std::erase_if(recorder.shown, [](const ProgressRecorder::Shown& s) { return s.line1.empty(); });
@@ -74,9 +73,11 @@ TEST_F(Program, StartUpPicturesAreTheRedrawFramesAndStay)
 
 TEST_F(Program, PaintAndResizeDrawNothingBeforePlotsReady)
 {
-    State.PlotsReady = false;
-    TfrmDetails details;
-    TfrmSkalfunktion skal;
+    PlotContext starting = frmHaupt->Plots;
+    starting.PlotsReady = false;
+    TPlotWindow details(PlotWindowTable[Details], starting);
+    TPlotWindow skal(PlotWindowTable[Skalfunktion], starting);
+    starting.windows = {&skal, nullptr, nullptr, nullptr, &details, nullptr, nullptr};
     details.Show();
     skal.Show();
     details.resize(500, 100);
@@ -85,7 +86,6 @@ TEST_F(Program, PaintAndResizeDrawNothingBeforePlotsReady)
     EXPECT_EQ(details.Draws, 0);
     EXPECT_EQ(skal.Draws, 0);
     EXPECT_EQ(frmSkalfunktion->Draws, 1);
-    State.PlotsReady = true;
 }
 
 TEST_F(Program, WindowsAtTheirBoundsWithTheirCaptions)
@@ -124,11 +124,10 @@ TEST_F(Program, WindowsAtTheirBoundsWithTheirCaptions)
 
 // The curve replayed on a recording surface: the pixel of every vertex but the
 // last (which the old toolkit's line leaves out) must be red in the window.
-void ExpectEveryVertexRed(TPlotWindow* window, PlotFunction f)
+void ExpectEveryVertexRed(TPlotWindow* window, const Analysis& A)
 {
     RecordingSurface surface(window->Width(), window->Height());
-    ApplyFrame(window->LastFrame);
-    PlotCurve(surface, f);
+    PlotCurve(surface, window->LastFrame, [&](double x) { return window->Row.evaluator(A, x); });
     std::vector<RecordingSurface::Op> curve;
     for (auto op = surface.ops.rbegin(); op != surface.ops.rend() && op->kind != "pen"; ++op)
         curve.insert(curve.begin(), *op);
@@ -145,16 +144,13 @@ void ExpectEveryVertexRed(TPlotWindow* window, PlotFunction f)
 
 TEST_F(Program, EveryVertexOfEveryCurveIsRed)
 {
-    const std::pair<TPlotWindow*, PlotFunction> curves[] = {
-        {frmSkalfunktion, fnSkalfunktion}, {frmApprREQ, fnApprREQ}, {frmWavelet, fnWavelet},
-        {frmGlaette, fnGlaette}, {frmDetails, fnDetails}, {frmFunktion, fnFunktion}, {frmError, fnError}};
-    for (const auto& [window, f] : curves)
-        ExpectEveryVertexRed(window, f);
+    for (TPlotWindow* window : frmHaupt->Plots.windows)
+        ExpectEveryVertexRed(window, *A);
     frmHaupt->scrDelta.SetPosition(30);
     frmHaupt->butGo.click();
     frmHaupt->trbLevel.SetPosition(4);
-    for (const auto& [window, f] : curves)
-        ExpectEveryVertexRed(window, f);
+    for (TPlotWindow* window : frmHaupt->Plots.windows)
+        ExpectEveryVertexRed(window, *A);
 }
 
 TEST_F(Program, CheckBoxTextsShowWholeBesideEachOther)
@@ -166,11 +162,15 @@ TEST_F(Program, CheckBoxTextsShowWholeBesideEachOther)
     EXPECT_LE(frmHaupt->cbxSkal.geometry().right() + 1, frmHaupt->cbxWavelet.x());
 }
 
-TEST_F(Program, PlotSlotsHoldTheNineFunctions)
+TEST_F(Program, EachPlotWindowDrawsItsOwnFunction)
 {
-    const std::array<PlotFunction, 9> expected = {fnGlaette, fnDetails, fnSkalfunktion, fnWavelet, fnApprREQ,
-                                                  fnPhiAktLevel, fnPsiAktLeft, fnError, fnFunktion};
-    EXPECT_EQ(PlotSlots, expected);
+    // At level 4 the seven curves differ; each window's last curve point is its function's.
+    frmHaupt->trbLevel.SetPosition(4);
+    const std::pair<TPlotWindow*, Evaluator> expected[] = {
+        {frmSkalfunktion, fnSkalfunktion}, {frmApprREQ, fnApprREQ}, {frmWavelet, fnWavelet},
+        {frmGlaette, fnGlaette}, {frmDetails, fnDetails}, {frmFunktion, fnFunktion}, {frmError, fnError}};
+    for (const auto& [window, f] : expected)
+        EXPECT_EQ(window->Row.evaluator, f) << window->Name();
 }
 
 TEST_F(Program, TabOrderOfTheMainWindow)

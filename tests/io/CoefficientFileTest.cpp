@@ -1,6 +1,5 @@
 #include "io/CoefficientFile.h"
 
-#include "analysis/AnalysisState.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <memory>
 #include <sstream>
 #include <csignal>
 #include <sys/resource.h>
@@ -50,6 +50,18 @@ std::string ReadAll(const fs::path& path)
 
 void WriteAll(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
+// The writer on an analysis that holds just these levels, values and Delta.
+std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel, int level, const KoeffArray& koeff,
+                                           double aktDelta)
+{
+    const auto A = std::make_unique<Analysis>();
+    A->MaxLevel = maxLevel;
+    A->Level = level;
+    A->Koeff = koeff;
+    A->aktDelta = aktDelta;
+    return FormatKoeffFile(path, *A);
+}
+
 // The bytes the writer makes with aktDelta 0.4, whose last line records it.
 std::string Formatted(const std::string& path, int maxLevel, int level, const KoeffArray& koeff)
 {
@@ -63,7 +75,6 @@ protected:
     fs::path folder;
     void SetUp() override
     {
-        InitPowerTables();
         char name[] = "/tmp/vexlor-io-XXXXXX";
         folder = mkdtemp(name);
     }
@@ -76,7 +87,6 @@ protected:
 
 TEST(KoeffFileWriter, SevenAndThreeLayout)
 {
-    InitPowerTables();
     const std::vector<std::string> lines = Lines(Formatted("/home/u/daten.mdt", 7, 3, Counting()));
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[0], ";/home/u/daten.mdt");
@@ -107,7 +117,6 @@ TEST(KoeffFileWriter, SevenAndThreeLayout)
 
 TEST(KoeffFileWriter, LevelAtMaxLevelWritesHeadersOnly)
 {
-    InitPowerTables();
     const std::vector<std::string> lines = Lines(Formatted("/x.mdt", 5, 5, Counting()));
     ASSERT_EQ(lines.size(), 8u + 33u + 3u);
     EXPECT_EQ(lines[8 + 32], "32");
@@ -117,7 +126,6 @@ TEST(KoeffFileWriter, LevelAtMaxLevelWritesHeadersOnly)
 
 TEST(KoeffFileWriter, NumbersInSixSignificantDigits)
 {
-    InitPowerTables();
     KoeffArray k{};
     k[0] = 0.1234567891;
     k[1] = -2.5;
@@ -142,7 +150,6 @@ TEST(KoeffFileWriter, ExtensionRuleComparesBytes)
 
 TEST(KoeffFileWriter, PathStaysOneWordInWindows1252)
 {
-    InitPowerTables();
     const std::string path = "/home/u/Meine Daten/\xC3\xA4nderung\t1 \xE2\x82\xAC \xE2\x86\x92.mdt";
     const std::vector<std::string> lines = Lines(Formatted(path, 2, 2, Counting()));
     EXPECT_EQ(lines[0], ";/home/u/Meine_Daten/\xE4nderung_1_\x80_?.mdt");
@@ -155,7 +162,6 @@ TEST(KoeffFileWriter, PathStaysOneWordInWindows1252)
 
 TEST(KoeffFileWriter, GermanLocaleChangesNeitherBytesNorReading)
 {
-    InitPowerTables();
     KoeffArray k{};
     k[0] = 0.5;
     k[1] = -1.25e-7;
@@ -238,7 +244,6 @@ TEST(KoeffFileReader, ByteOrderMarkAndDeltaWord)
 
 TEST(KoeffFileWriter, WritesOnlyFiniteValuesAndDeltaInFull)
 {
-    InitPowerTables();
     KoeffArray k{};
     const std::optional<std::string> bytes = FormatKoeffFile("/x.mdt", 2, 2, k, 0.57);
     ASSERT_TRUE(bytes);
@@ -271,7 +276,6 @@ TEST(KoeffFileReader, RefusesWhatTheProgramCannotServe)
 
 TEST(KoeffFileReader, ReadsBackWhatTheWriterWrote)
 {
-    InitPowerTables();
     KoeffArray k{};
     for (int i = 0; i <= 256; ++i)
         k[i] = std::sin(i * 0.37) * 1.000001;

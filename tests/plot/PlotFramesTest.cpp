@@ -1,7 +1,6 @@
 #include "plot/PlotFrames.h"
 
 #include "analysis/Tables.h"
-#include "plot/Plotter.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +24,6 @@ TEST(PlotFrames, FunctionWindowsScaleWithMaxAbsKoeff)
 
 TEST(PlotFrames, ZoomedFramesAtLevelsSevenAndTwo)
 {
-    InitPowerTables();
     const PlotFrame skal7 = ScalingFrame(true, 7);
     EXPECT_EQ(skal7.XMin, -0.00234375);
     EXPECT_EQ(skal7.XMax, 0.01953125);
@@ -70,7 +68,6 @@ TEST(PlotFrames, UnzoomedFrames)
 
 TEST(PlotFrames, EmptyVerticalRangesAreDrawnOnMinusOneToOne)
 {
-    InitPowerTables();
     for (const PlotFrame& f : {FunctionFrame(0.0, 1.7), FunctionFrame(0.0, 1.5),
                                WaveletFrame(true, 4, 0.0), WaveletFrame(false, 4, -1.0)}) {
         EXPECT_EQ(f.YMin, -1.0);
@@ -82,17 +79,5 @@ TEST(PlotFrames, EmptyVerticalRangesAreDrawnOnMinusOneToOne)
     EXPECT_GT(inverted.YMin, inverted.YMax);
 }
 
-TEST(PlotFrames, ApplySetsAllEightValues)
-{
-    ApplyFrame({1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_EQ(Plot.XMin, 1);
-    EXPECT_EQ(Plot.XMax, 2);
-    EXPECT_EQ(Plot.YMin, 3);
-    EXPECT_EQ(Plot.YMax, 4);
-    EXPECT_EQ(Plot.XTick, 5);
-    EXPECT_EQ(Plot.YTick, 6);
-    EXPECT_EQ(Plot.CurveStart, 7);
-    EXPECT_EQ(Plot.CurveEnd, 8);
-}
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -23,15 +24,44 @@ double Huge(double x) { return x < 0.5 ? 1e300 : -1e300; }
 double Infinite(double x) { return x < 0.5 ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity(); }
 double NotANumber(double) { return std::nan(""); }
 
-RecordingSurface PlotExample()
-{
-    RecordingSurface s(752, 171);
-    SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
-    SetCurveRange(0.0, 1.0);
-    calls.clear();
-    PlotCurve(s, Recorded);
-    return s;
-}
+// Each test builds its frame step by step, as the windows once did, plots it,
+// and then reads the pixel mapping of that plot.
+class PlotShim : public testing::Test {
+protected:
+    PlotFrame frame{0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0};
+    std::optional<PlotMap> map;
+
+    void SetPlotRange(double XMin, double XMax, double YMin, double YMax, double XTick, double YTick)
+    {
+        frame.XMin = XMin, frame.XMax = XMax, frame.YMin = YMin, frame.YMax = YMax;
+        frame.XTick = XTick, frame.YTick = YTick;
+    }
+    void SetCurveRange(double CurveStart, double CurveEnd)
+    {
+        frame.CurveStart = CurveStart, frame.CurveEnd = CurveEnd;
+    }
+    void PlotCurve(RecordingSurface& s, const PlotFunction& f)
+    {
+        ::PlotCurve(s, frame, f);
+        map.emplace(frame, s.width, s.height);
+    }
+    int WorldToPixelX(double x) const { return map->WorldToPixelX(x); }
+    int WorldToPixelY(double y) const { return map->WorldToPixelY(y); }
+    double PixelToWorldX(int px) const { return map->PixelToWorldX(px); }
+
+    RecordingSurface PlotExample()
+    {
+        RecordingSurface s(752, 171);
+        SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
+        SetCurveRange(0.0, 1.0);
+        calls.clear();
+        PlotCurve(s, Recorded);
+        return s;
+    }
+};
+
+class Plotter : public PlotShim {};
+class PlotterDegenerate : public PlotShim {};
 
 // The tick marks: each a MoveTo and a LineTo from +-2 pixels around the axis.
 std::vector<std::pair<int, int>> Ticks(const RecordingSurface& s, bool vertical)
@@ -50,18 +80,18 @@ std::vector<std::pair<int, int>> Ticks(const RecordingSurface& s, bool vertical)
     return ticks;
 }
 
-TEST(Plotter, WorkedExampleFrameAndAxes)
+TEST_F(Plotter, WorkedExampleFrameAndAxes)
 {
     const RecordingSurface s = PlotExample();
-    EXPECT_EQ(Plot.PlotWidth, 742);
-    EXPECT_EQ(Plot.PlotHeight, 161);
+    EXPECT_EQ(map->PlotWidth, 742);
+    EXPECT_EQ(map->PlotHeight, 161);
     ASSERT_GE(s.ops.size(), 6u);
     EXPECT_EQ(s.ops[0].kind, "pen");
-    EXPECT_EQ(s.ops[0].color, clWhite);
+    EXPECT_EQ(s.ops[0].color, pen::White);
     EXPECT_EQ(s.ops[1].kind, "rect");
     EXPECT_EQ(s.ops[1].x2, 752);
     EXPECT_EQ(s.ops[1].y2, 171);
-    EXPECT_EQ(s.ops[2].color, clBlack);
+    EXPECT_EQ(s.ops[2].color, pen::Black);
     // x axis on row 85 from column 5 to 747.
     EXPECT_EQ(s.ops[3].kind, "move");
     EXPECT_EQ(s.ops[3].x, 5);
@@ -79,7 +109,7 @@ TEST(Plotter, WorkedExampleFrameAndAxes)
     EXPECT_EQ(WorldToPixelX(0.0), 62);
 }
 
-TEST(Plotter, WorkedExampleTicksAndLabels)
+TEST_F(Plotter, WorkedExampleTicksAndLabels)
 {
     const RecordingSurface s = PlotExample();
     const auto xTicks = Ticks(s, true);
@@ -109,7 +139,7 @@ TEST(Plotter, WorkedExampleTicksAndLabels)
     EXPECT_EQ(yLabels.count("0"), 0u);
 }
 
-TEST(Plotter, WorkedExampleCurve)
+TEST_F(Plotter, WorkedExampleCurve)
 {
     const RecordingSurface s = PlotExample();
     ASSERT_EQ(calls.size(), 571u);
@@ -120,7 +150,7 @@ TEST(Plotter, WorkedExampleCurve)
     // The curve: pen red, a MoveTo at column 62, then one LineTo per column.
     std::size_t red = 0;
     for (std::size_t i = 0; i < s.ops.size(); ++i)
-        if (s.ops[i].kind == "pen" && s.ops[i].color == clRed)
+        if (s.ops[i].kind == "pen" && s.ops[i].color == pen::Red)
             red = i;
     ASSERT_GT(red, 0u);
     EXPECT_EQ(s.ops.size() - red, 1u + 1u + 570u);
@@ -131,11 +161,11 @@ TEST(Plotter, WorkedExampleCurve)
     EXPECT_EQ(s.ops.back().x, 631);
     EXPECT_EQ(s.ops.back().kind, "line");
     // The pen stays red; nothing but pen, lines, rectangle and text was used.
-    EXPECT_EQ(s.OfKind("pen").back().color, clRed);
+    EXPECT_EQ(s.OfKind("pen").back().color, pen::Red);
     EXPECT_EQ(s.OfKind("rect").size(), 1u);
 }
 
-TEST(Plotter, OneSidedTickRange)
+TEST_F(Plotter, OneSidedTickRange)
 {
     RecordingSurface s(300, 200);
     SetPlotRange(-0.1, 1.2, 0.25, 1.0, 0.2, 0.25);
@@ -150,7 +180,7 @@ TEST(Plotter, OneSidedTickRange)
     EXPECT_EQ(Ticks(s, false).size(), 3u);
 }
 
-TEST(Plotter, NegativeOnlyXRangeTicksBeyondItsNearEnd)
+TEST_F(Plotter, NegativeOnlyXRangeTicksBeyondItsNearEnd)
 {
     RecordingSurface s(300, 200);
     SetPlotRange(-1.0, -0.3, -1.0, 1.0, 0.25, 0.5);
@@ -164,7 +194,7 @@ TEST(Plotter, NegativeOnlyXRangeTicksBeyondItsNearEnd)
     EXPECT_EQ(labels, (std::vector<std::string>{"-0.5", "-0.75", "-1"}));
 }
 
-TEST(Plotter, EmptyCurveIntervalCallsOnceAndDrawsNoLine)
+TEST_F(Plotter, EmptyCurveIntervalCallsOnceAndDrawsNoLine)
 {
     RecordingSurface s(752, 171);
     SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
@@ -179,7 +209,7 @@ TEST(Plotter, EmptyCurveIntervalCallsOnceAndDrawsNoLine)
     EXPECT_EQ(calls.size(), 1u);
 }
 
-TEST(Plotter, InvertedYRangeHasNoYTicks)
+TEST_F(Plotter, InvertedYRangeHasNoYTicks)
 {
     RecordingSurface s(300, 200);
     SetPlotRange(-0.1, 1.2, 1.0, -1.0, 0.2, 0.5);
@@ -192,7 +222,7 @@ TEST(Plotter, InvertedYRangeHasNoYTicks)
 
 // --- degenerate frames: defined pictures, bounded work ---
 
-TEST(PlotterDegenerate, EmptyRangesLeaveTheWindowBlank)
+TEST_F(PlotterDegenerate, EmptyRangesLeaveTheWindowBlank)
 {
     for (int axis = 0; axis < 2; ++axis) {
         RecordingSurface s(300, 200);
@@ -206,7 +236,7 @@ TEST(PlotterDegenerate, EmptyRangesLeaveTheWindowBlank)
         EXPECT_TRUE(calls.empty());
         ASSERT_EQ(s.ops.size(), 3u);
         EXPECT_EQ(s.ops[1].kind, "rect");
-        EXPECT_EQ(s.ops.back().color, clRed);
+        EXPECT_EQ(s.ops.back().color, pen::Red);
     }
     RecordingSurface s(300, 200);
     SetPlotRange(-0.1, std::nan(""), -1.0, 1.0, 0.2, 0.5);
@@ -214,7 +244,7 @@ TEST(PlotterDegenerate, EmptyRangesLeaveTheWindowBlank)
     EXPECT_EQ(s.ops.size(), 3u);
 }
 
-TEST(PlotterDegenerate, TickSpacingZeroNegativeOrTiny)
+TEST_F(PlotterDegenerate, TickSpacingZeroNegativeOrTiny)
 {
     for (double tick : {0.0, -0.2, std::nan("")}) {
         RecordingSurface s(300, 200);
@@ -234,7 +264,7 @@ TEST(PlotterDegenerate, TickSpacingZeroNegativeOrTiny)
     EXPECT_LE(Ticks(s, false).size(), 2u * (190 + 1));
 }
 
-TEST(PlotterDegenerate, WindowNoLargerThanItsMargins)
+TEST_F(PlotterDegenerate, WindowNoLargerThanItsMargins)
 {
     for (int size : {10, 5, 0}) {
         RecordingSurface s(size, size);
@@ -247,9 +277,9 @@ TEST(PlotterDegenerate, WindowNoLargerThanItsMargins)
     }
 }
 
-TEST(PlotterDegenerate, HugeInfiniteAndNaNValuesAreClamped)
+TEST_F(PlotterDegenerate, HugeInfiniteAndNaNValuesAreClamped)
 {
-    for (PlotFunction f : {Huge, Infinite, NotANumber}) {
+    for (double (*f)(double) : {Huge, Infinite, NotANumber}) {
         RecordingSurface s(752, 171);
         SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
         SetCurveRange(0.0, 1.0);
@@ -264,7 +294,7 @@ TEST(PlotterDegenerate, HugeInfiniteAndNaNValuesAreClamped)
     EXPECT_EQ(WorldToPixelY(std::nan("")), PixelLimit);
 }
 
-TEST(PlotterDegenerate, CurveFarBeyondTheWindowIsSampledOnlyWhereVisible)
+TEST_F(PlotterDegenerate, CurveFarBeyondTheWindowIsSampledOnlyWhereVisible)
 {
     RecordingSurface s(752, 171);
     SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);

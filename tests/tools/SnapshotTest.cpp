@@ -1,5 +1,4 @@
 // Runs vexlor-snapshot as a process, as a user or a script would.
-#include "../plot/RecordingSurface.h"
 #include "plot/Plotter.h"
 
 #include <QImage>
@@ -29,6 +28,17 @@ struct Outcome {
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 std::string ReadAll(const fs::path& path);
+
+// One whole line of the output, not a part of another ("Delta: 0.4" is no
+// line of "aktDelta: 0.4").
+bool HasLine(const std::string& out, const std::string& line)
+{
+    std::istringstream lines(out);
+    for (std::string l; std::getline(lines, l);)
+        if (l == line)
+            return true;
+    return false;
+}
 
 Outcome Snapshot(const std::string& arguments)
 {
@@ -95,14 +105,14 @@ TEST_F(SnapshotTool, ActionsAsTheUserWouldDoThem)
 {
     Outcome run = Snapshot("--scroll 30 --go --level 5");
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("aktDelta: 0.3\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Level: 5\n"), std::string::npos);
-    EXPECT_NE(run.out.find("labLevel: Level: 5\n"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "aktDelta: 0.3")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Level: 5")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "labLevel: Level: 5")) << run.out;
 
     // The scroll bar stands at 50 already: no change, Delta stays 0.4.
     run = Snapshot("--scroll 50");
-    EXPECT_NE(run.out.find("Delta: 0.4\n"), std::string::npos);
-    EXPECT_NE(run.out.find("labDelta: Delta: 0.5\n"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "Delta: 0.4")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "labDelta: Delta: 0.5")) << run.out;
 
     run = Snapshot("--zoom-skal off --zoom-wavelet on");
     EXPECT_EQ(run.status, 0);
@@ -112,12 +122,12 @@ TEST_F(SnapshotTool, SaveThenLoadGivesBackTheCoefficients)
 {
     Outcome run = Snapshot("--level 4 --save " + In("daten") + " --koeff-csv " + In("saved.csv"));
     ASSERT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("frmHaupt: Datei gespeichert!\n"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "frmHaupt: Datei gespeichert!")) << run.out;
     run = Snapshot("--load " + In("daten.mdt") + " --koeff-csv " + In("loaded.csv"));
     ASSERT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("frmHaupt:  Datei geöffnet!\n"), std::string::npos);
-    EXPECT_NE(run.out.find("frmDetails: 7\n"), std::string::npos);
-    EXPECT_NE(run.out.find("frmGlaette: 4\n"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "frmHaupt:  Datei geöffnet!")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "frmDetails: 7")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "frmGlaette: 4")) << run.out;
 
     std::istringstream saved(ReadAll(folder / "saved.csv")), loaded(ReadAll(folder / "loaded.csv"));
     std::string a, b;
@@ -158,7 +168,7 @@ TEST_F(SnapshotTool, AnOutputThatCannotBeWrittenExitsOne)
     std::ofstream(folder / "plain") << "x";
     Outcome run = Snapshot("--out " + In("plain/pictures"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("Level: 7\n"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "Level: 7")) << run.out;
     run = Snapshot("--koeff-csv " + In("plain/k.csv"));
     EXPECT_EQ(run.status, 1);
 
@@ -177,7 +187,7 @@ TEST_F(SnapshotTool, FailedLoadsAndSavesExitOneAfterTheStateLines)
     std::ofstream(folder / "bad.mdt") << "9 3 1";
     Outcome run = Snapshot("--load " + In("bad.mdt"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("\nMaxLevel: 7\n"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "MaxLevel: 7")) << run.out;
     EXPECT_NE(run.err.find("Ungültige Datei: MaxLevel nicht zwischen 2 und 8"), std::string::npos) << run.err;
     run = Snapshot("--load " + In("missing.mdt"));
     EXPECT_EQ(run.status, 1);
@@ -216,16 +226,13 @@ TEST_F(SnapshotTool, PicturesShowTheCurvesAndAxes)
     // The smooth part at start is the sampled sine on +-1.7 in a 751 x 203 window.
     const QImage smooth((folder / "pictures" / "frmGlaette.png").c_str());
     ASSERT_FALSE(smooth.isNull());
-    RecordingSurface frame(751, 203);
-    SetPlotRange(-0.1, 1.2, -1.7, 1.7, 0.2, 0.5);
-    SetCurveRange(0.0, 1.0);
-    PlotCurve(frame, Sine);
-    const int row0 = WorldToPixelY(0.0);
+    const PlotMap map({-0.1, 1.2, -1.7, 1.7, 0.2, 0.5, 0.0, 1.0}, 751, 203);
+    const int row0 = map.WorldToPixelY(0.0);
     EXPECT_EQ(smooth.pixel(700, row0), qRgb(0, 0, 0)) << "x axis";
-    EXPECT_EQ(smooth.pixel(WorldToPixelX(0.0), 20), qRgb(0, 0, 0)) << "y axis";
+    EXPECT_EQ(smooth.pixel(map.WorldToPixelX(0.0), 20), qRgb(0, 0, 0)) << "y axis";
     for (double x : {0.1, 0.25, 0.6, 0.75, 0.9}) {
-        const int px = WorldToPixelX(x);
-        const int py = WorldToPixelY(Sine(x));
+        const int px = map.WorldToPixelX(x);
+        const int py = map.WorldToPixelY(Sine(x));
         bool red = false;
         for (int dy = -2; dy <= 2; ++dy)
             red = red || smooth.pixel(px, py + dy) == qRgb(255, 0, 0);
@@ -233,9 +240,8 @@ TEST_F(SnapshotTool, PicturesShowTheCurvesAndAxes)
     }
     // The error is zero at start: red along the axis.
     const QImage error((folder / "pictures" / "frmError.png").c_str());
-    RecordingSurface errorFrame(752, 170);
-    PlotCurve(errorFrame, Sine);
-    EXPECT_EQ(error.pixel(WorldToPixelX(0.5), WorldToPixelY(0.0)), qRgb(255, 0, 0));
+    const PlotMap errorMap({-0.1, 1.2, -1.7, 1.7, 0.2, 0.5, 0.0, 1.0}, 752, 170);
+    EXPECT_EQ(error.pixel(errorMap.WorldToPixelX(0.5), errorMap.WorldToPixelY(0.0)), qRgb(255, 0, 0));
 }
 
 }  // namespace

@@ -4,13 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "app/ScriptedRun.h"
+
 // One user action of a scripted run, in the order given.
-struct SnapshotAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save } kind = Go;
-    int number = 0;      // the scroll position or the level
-    bool on = false;     // a zoom box's wanted state
-    std::string file = {};  // the file to load or save
-};
+using SnapshotAction = ScriptedAction;
 
 struct SnapshotOptions {
     std::vector<SnapshotAction> actions;

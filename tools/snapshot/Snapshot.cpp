@@ -1,19 +1,9 @@
 #include "Snapshot.h"
 
-#include "analysis/AnalysisState.h"
-#include "analysis/Tables.h"
-#include "app/Calcmatrixfortschritt.h"
-#include "app/Haupt.h"
 #include "app/PictureFileCommands.h"
+#include "app/ScriptedRun.h"
 #include "io/SafeWrite.h"
-#include "plot/Apprreq.h"
-#include "plot/Error.h"
-#include "plot/Fktdetail.h"
-#include "plot/Fktglatt.h"
-#include "plot/Funktion.h"
-#include "plot/Skalierungsfunktion.h"
-#include "plot/Wavelet.h"
-#include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
 
 #include <QPainter>
 
@@ -22,32 +12,11 @@
 
 namespace {
 
-// Every window of the program, the main window first, the progress window last.
-std::vector<TForm*> Windows()
-{
-    std::vector<TForm*> all = {frmHaupt, frmSkalfunktion, frmApprREQ, frmWavelet, frmGlaette,
-                               frmDetails, frmFunktion, frmError, frmCalcInfo};
-    std::erase(all, nullptr);
-    return all;
-}
-
 std::string Printf(const char* format, double value)
 {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
-}
-
-void SetZoom(TCheckBox& box, bool on)
-{
-    if (box.Checked() != on)
-        box.click();
-}
-
-// The dialogs of one action answer with its file.
-void Choose(const std::string& file)
-{
-    FileDialogAnswer = [file](DialogKind, const std::string&) { return std::optional<std::string>(file); };
 }
 
 constexpr int TitleHeight = 18;
@@ -71,7 +40,7 @@ QImage Desktop()
     QImage desktop(1024, 740, QImage::Format_RGB32);
     desktop.fill(QColor(0x3A, 0x6E, 0xA5));
     QPainter painter(&desktop);
-    std::vector<TForm*> order = Windows();
+    std::vector<TForm*> order = ProgramWindows();
     std::rotate(order.begin(), order.begin() + 1, order.end());  // the main window on top
     for (TForm* form : order) {
         if (!form->isVisible())
@@ -92,68 +61,6 @@ QImage Desktop()
     return desktop;
 }
 
-bool Apply(const SnapshotAction& action, std::string& error)
-{
-    switch (action.kind) {
-    case SnapshotAction::Scroll:
-        frmHaupt->scrDelta.SetPosition(action.number);
-        break;
-    case SnapshotAction::Go:
-        frmHaupt->butGo.click();
-        break;
-    case SnapshotAction::Level:
-        if (action.number > frmHaupt->trbLevel.Max()) {
-            error = "--level " + std::to_string(action.number) + " is above the track bar's maximum "
-                    + std::to_string(frmHaupt->trbLevel.Max()) + " at that point";
-            return false;
-        }
-        frmHaupt->trbLevel.SetPosition(action.number);
-        break;
-    case SnapshotAction::ZoomSkal:
-        SetZoom(frmHaupt->cbxSkal, action.on);
-        break;
-    case SnapshotAction::ZoomWavelet:
-        SetZoom(frmHaupt->cbxWavelet, action.on);
-        break;
-    case SnapshotAction::Load:
-        Choose(action.file);
-        frmHaupt->butOpen.click();
-        break;
-    case SnapshotAction::Save:
-        Choose(action.file);
-        frmHaupt->butSave.click();
-        break;
-    }
-    return true;
-}
-
-std::optional<std::string> FileFailure(const SnapshotAction& action)
-{
-    const std::string caption = frmHaupt->Caption();
-    const bool failed = action.kind == SnapshotAction::Load
-                            ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
-                            : action.kind == SnapshotAction::Save && caption == "Konnte Datei nicht sichern!";
-    if (!failed)
-        return std::nullopt;
-    return caption;
-}
-
-std::string StateReport()
-{
-    std::string report;
-    report += "Delta: " + Printf("%g", State.Delta) + "\n";
-    report += "aktDelta: " + Printf("%g", State.aktDelta) + "\n";
-    report += "Level: " + std::to_string(State.Level) + "\n";
-    report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
-    report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
-    report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
-    report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";
-    report += "labLevel: " + frmHaupt->labLevel.Caption() + "\n";
-    for (TForm* form : Windows())
-        report += form->Name() + ": " + form->Caption() + "\n";
-    return report;
-}
-
 std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
 {
     std::vector<std::string> failures;
@@ -168,15 +75,16 @@ std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
         std::filesystem::create_directories(folder, error);
         if (!std::filesystem::is_directory(folder, error))
             return {"cannot create the folder " + *options.outFolder};
-        for (TForm* form : Windows())
+        for (TForm* form : ProgramWindows())
             if (form->isVisible())
                 write(folder / (form->Name() + ".png"), EncodePng(ScreenImage(*form)));
         write(folder / "desktop.png", EncodePng(Desktop()));
     }
     if (options.koeffCsv) {
         std::string csv;
+        const Analysis& State = ProgramAnalysis();
         for (int i = 0; i <= LevelSize[State.MaxLevel]; ++i)
-            csv += std::to_string(i) + ',' + Printf("%.17g", Koeff[i]) + '\n';
+            csv += std::to_string(i) + ',' + Printf("%.17g", State.Koeff[i]) + '\n';
         write(*options.koeffCsv, csv);
     }
     return failures;

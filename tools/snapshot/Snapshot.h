@@ -18,17 +18,6 @@ QImage ScreenImage(TForm& form);
 // a simple title bar inside its bounds.
 QImage Desktop();
 
-// Applies one action as the user would; false (with a message) when the track
-// bar cannot reach the level asked for.
-bool Apply(const SnapshotAction& action, std::string& error);
-
-// The caption of a load or save that failed (refused, not opened, not
-// written); nothing for any other action or outcome.
-std::optional<std::string> FileFailure(const SnapshotAction& action);
-
-// The state lines of standard output.
-std::string StateReport();
-
 // Writes the PNGs of --out and the CSV of --koeff-csv, each through the safe
 // writer; a message for each file that could not be written.
 std::vector<std::string> WriteOutputs(const SnapshotOptions& options);

@@ -3,7 +3,6 @@
 #include "Options.h"
 #include "Snapshot.h"
 
-#include "app/Haupt.h"
 #include "toolkit/Application.h"
 
 #include <QCoreApplication>
@@ -40,8 +39,7 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     // An exception of the program's handlers is reported, as the program would show it.
     ExceptionDisplay = [](const std::string& message) { std::cerr << "vexlor: " << message << "\n"; };
-    CreateMainForm();
-    frmHaupt->Show();
+    StartScriptedProgram();
     Settle();
 
     std::vector<std::string> failures;

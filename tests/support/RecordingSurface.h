@@ -10,7 +10,7 @@ struct RecordingSurface : PlotSurface, Canvas {
     struct Op {
         std::string kind;  // "pen", "move", "line", "rect", "text"
         int x = 0, y = 0, x2 = 0, y2 = 0;
-        TColor color = 0;
+        pen::Color color = 0;
         std::string text;
     };
 
@@ -24,7 +24,7 @@ struct RecordingSurface : PlotSurface, Canvas {
     int Height() const override { return height; }
     Canvas& GetCanvas() override { return *this; }
 
-    void SetPenColor(TColor c) override { ops.push_back({"pen", 0, 0, 0, 0, c, {}}); }
+    void SetPenColor(pen::Color c) override { ops.push_back({"pen", 0, 0, 0, 0, c, {}}); }
     void MoveTo(int x, int y) override { ops.push_back({"move", x, y, 0, 0, 0, {}}); }
     void LineTo(int x, int y) override { ops.push_back({"line", x, y, 0, 0, 0, {}}); }
     void Rectangle(int x1, int y1, int x2, int y2) override

@@ -1,3 +1,0 @@
-#include "analysis/AnalysisState.h"
-
-AnalysisState State;

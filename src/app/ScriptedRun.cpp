@@ -1,0 +1,111 @@
+#include "app/ScriptedRun.h"
+
+#include "app/Calcmatrixfortschritt.h"
+#include "app/Haupt.h"
+#include "toolkit/Dialogs.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Printf(const char* format, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+void SetZoom(TCheckBox& box, bool on)
+{
+    if (box.Checked() != on)
+        box.click();
+}
+
+// The dialogs of one action answer with its file.
+void Choose(const std::string& file)
+{
+    FileDialogAnswer = [file](DialogKind, const std::string&) { return std::optional<std::string>(file); };
+}
+
+}  // namespace
+
+void StartScriptedProgram() { CreateMainForm()->Show(); }
+
+std::vector<TForm*> ProgramWindows()
+{
+    TfrmHaupt* haupt = MainWindow();
+    std::vector<TForm*> all = {haupt};
+    for (TPlotWindow* w : haupt->Plots.windows)
+        all.push_back(w);
+    all.push_back(haupt->frmCalcInfo);
+    std::erase(all, nullptr);
+    return all;
+}
+
+const Analysis& ProgramAnalysis() { return MainWindow()->State; }
+
+bool Apply(const ScriptedAction& action, std::string& error)
+{
+    TfrmHaupt* frmHaupt = MainWindow();
+    switch (action.kind) {
+    case ScriptedAction::Scroll:
+        frmHaupt->scrDelta.SetPosition(action.number);
+        break;
+    case ScriptedAction::Go:
+        frmHaupt->butGo.click();
+        break;
+    case ScriptedAction::Level:
+        if (action.number > frmHaupt->trbLevel.Max()) {
+            error = "--level " + std::to_string(action.number) + " is above the track bar's maximum "
+                    + std::to_string(frmHaupt->trbLevel.Max()) + " at that point";
+            return false;
+        }
+        frmHaupt->trbLevel.SetPosition(action.number);
+        break;
+    case ScriptedAction::ZoomSkal:
+        SetZoom(frmHaupt->cbxSkal, action.on);
+        break;
+    case ScriptedAction::ZoomWavelet:
+        SetZoom(frmHaupt->cbxWavelet, action.on);
+        break;
+    case ScriptedAction::Load:
+        Choose(action.file);
+        frmHaupt->butOpen.click();
+        break;
+    case ScriptedAction::Save:
+        Choose(action.file);
+        frmHaupt->butSave.click();
+        break;
+    }
+    return true;
+}
+
+std::optional<std::string> FileFailure(const ScriptedAction& action)
+{
+    const std::string caption = MainWindow()->Caption();
+    const bool failed = action.kind == ScriptedAction::Load
+                            ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
+                            : action.kind == ScriptedAction::Save && caption == "Konnte Datei nicht sichern!";
+    if (!failed)
+        return std::nullopt;
+    return caption;
+}
+
+std::string StateReport()
+{
+    const TfrmHaupt* frmHaupt = MainWindow();
+    const Analysis& State = frmHaupt->State;
+    std::string report;
+    report += "Delta: " + Printf("%g", State.Delta) + "\n";
+    report += "aktDelta: " + Printf("%g", State.aktDelta) + "\n";
+    report += "Level: " + std::to_string(State.Level) + "\n";
+    report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
+    report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
+    report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
+    report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";
+    report += "labLevel: " + frmHaupt->labLevel.Caption() + "\n";
+    for (TForm* form : ProgramWindows())
+        report += form->Name() + ": " + form->Caption() + "\n";
+    return report;
+}
+

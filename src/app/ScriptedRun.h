@@ -1,0 +1,41 @@
+#pragma once
+
+#include "analysis/Analysis.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class TForm;
+
+// The program as a script drives it: a user's actions in their order, and
+// what the program then shows. The snapshot tool runs on this.
+
+// One user action, as the controls of the main window take it.
+struct ScriptedAction {
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save } kind = Go;
+    int number = 0;         // the scroll position or the level
+    bool on = false;        // a zoom box's wanted state
+    std::string file = {};  // the file to load or save
+};
+
+// The program started as its entry starts it, its main window shown.
+void StartScriptedProgram();
+
+// Applies one action as the user would; false (with a message) when the track
+// bar cannot reach the level asked for.
+bool Apply(const ScriptedAction& action, std::string& error);
+
+// The caption of a load or save that failed (refused, not opened, not
+// written); nothing for any other action or outcome.
+std::optional<std::string> FileFailure(const ScriptedAction& action);
+
+// The state lines: the analysis, the three labels and every window's caption.
+std::string StateReport();
+
+// Every window of the program, the main window first, the plot windows in
+// the table's order, the progress window last.
+std::vector<TForm*> ProgramWindows();
+
+// The program's analysis.
+const Analysis& ProgramAnalysis();

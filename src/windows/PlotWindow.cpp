@@ -1,0 +1,60 @@
+#include "windows/PlotWindow.h"
+
+#include "plot/PlotFrames.h"
+
+TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
+    : TForm(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height, row.caption, clWhite),
+      Row(row),
+      pmnPlot(this),
+      context(context)
+{
+    SetName(row.name);
+    PopupMenu = &pmnPlot;
+}
+
+void TPlotWindow::Draw(const PlotFrame& frame)
+{
+    const Analysis& A = *context.analysis;
+    const Evaluator f = Row.evaluator;
+    PlotCurve(surface, frame, [&A, f](double x) { return f(A, x); });
+    Present();
+    ++Draws;
+    LastFrame = frame;
+}
+
+PlotFrame TPlotWindow::RedrawFrame() const
+{
+    const Analysis& A = *context.analysis;
+    switch (Row.frame) {
+    case FrameKind::Scaling: return ScalingFrame(context.ZoomSkal(), A.Level);
+    case FrameKind::Wavelet: return WaveletFrame(context.ZoomWavelet(), A.Level, A.WaveletKoeff[2]);
+    case FrameKind::Function: break;
+    }
+    return FunctionFrame(A.MaxAbsKoeff, 1.7);
+}
+
+void TPlotWindow::DrawOwn(OwnDraw what)
+{
+    if (!context.PlotsReady)
+        return;
+    switch (what) {
+    case OwnDraw::Nothing: break;
+    case OwnDraw::BasisWindows: RedrawBasisWindows(context); break;
+    case OwnDraw::OwnFrame: Draw(FunctionFrame(context.analysis->MaxAbsKoeff, Row.ownHeight)); break;
+    }
+}
+
+namespace {
+
+void RedrawGroup(const PlotContext& context, bool basis)
+{
+    for (TPlotWindow* w : context.windows)
+        if (w && (w->Row.frame != FrameKind::Function) == basis)
+            w->Draw(w->RedrawFrame());
+}
+
+}  // namespace
+
+void RedrawFunctionWindows(const PlotContext& context) { RedrawGroup(context, false); }
+
+void RedrawBasisWindows(const PlotContext& context) { RedrawGroup(context, true); }

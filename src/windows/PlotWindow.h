@@ -1,0 +1,78 @@
+#pragma once
+
+#include "analysis/Analysis.h"
+#include "plot/Plotter.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+#include "windows/PlotWindowTable.h"
+
+#include <array>
+#include <functional>
+
+class TPlotWindow;
+
+// What the plot windows draw from and with; the program wires it at start-up.
+struct PlotContext {
+    const Analysis* analysis = nullptr;
+    // The zoom check boxes, read anew for each basis window.
+    std::function<bool()> ZoomSkal;
+    std::function<bool()> ZoomWavelet;
+    // Paint and resize handlers draw nothing until start-up sets it.
+    bool PlotsReady = false;
+    // The seven windows, by their rows in the table.
+    std::array<TPlotWindow*, PlotWindowCount> windows{};
+};
+
+// The plotter's surface over a form's canvas: the form keeps its picture, the
+// plotter draws through this.
+class FormPlotSurface : public PlotSurface, public Canvas {
+public:
+    explicit FormPlotSurface(TForm& form) : form(form) {}
+    int Width() const override { return form.Width(); }
+    int Height() const override { return form.Height(); }
+    Canvas& GetCanvas() override { return *this; }
+    void SetPenColor(pen::Color color) override { form.FormCanvas().SetPenColor(color); }
+    void MoveTo(int x, int y) override { form.FormCanvas().MoveTo(x, y); }
+    void LineTo(int x, int y) override { form.FormCanvas().LineTo(x, y); }
+    void Rectangle(int x1, int y1, int x2, int y2) override { form.FormCanvas().Rectangle(x1, y1, x2, y2); }
+    void TextOut(int x, int y, const std::string& text) override { form.FormCanvas().TextOut(x, y, text); }
+
+private:
+    TForm& form;
+};
+
+// A plot window: white, sizeable, the program's font; its row says what it draws.
+class TPlotWindow : public TForm {
+public:
+    TPlotWindow(const PlotWindowRow& row, PlotContext& context);
+
+    // Plots the row's function on the frame, straight to the screen.
+    void Draw(const PlotFrame& frame);
+    // The frame that a redraw of its group gives it now.
+    PlotFrame RedrawFrame() const;
+
+    const PlotWindowRow& Row;
+
+    // How many pictures this window has drawn, and the frame of the last one.
+    int Draws = 0;
+    PlotFrame LastFrame{};
+
+    // The context menu; the program adds its items ("Bild speichern…").
+    TPopupMenu pmnPlot;
+    QAction* mniSavePicture = nullptr;
+
+protected:
+    void FormPaint() override { DrawOwn(Row.paint); }
+    void FormResize() override { DrawOwn(Row.resize); }
+
+private:
+    void DrawOwn(OwnDraw what);
+
+    PlotContext& context;
+    FormPlotSurface surface{*this};
+};
+
+// The function windows on the full-redraw frame (+-1.7 s), in their order.
+void RedrawFunctionWindows(const PlotContext& context);
+// The basis windows with the frames that the zoom check boxes select.
+void RedrawBasisWindows(const PlotContext& context);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/ScalingFunctions.h"
+#include "toolkit/Controls.h"
+
+#include <array>
+
+// The frame a redraw gives a window, and so the redraw group it belongs to.
+enum class FrameKind {
+    Scaling,   // basis window: the scaling-function frame that "Zoom Skal-funktion" selects
+    Wavelet,   // basis window: the wavelet frame that "Zoom Wavelet" selects
+    Function,  // function window: +-1.7 MaxAbsKoeff after every computation
+};
+
+// What a window's own paint or resize handler draws.
+enum class OwnDraw {
+    Nothing,       // keeps its picture
+    BasisWindows,  // all three basis windows, not only the one that asked
+    OwnFrame,      // itself, on +-ownHeight MaxAbsKoeff
+};
+
+// One plot window: everything that tells it from the others.
+struct PlotWindowRow {
+    const char* name;  // the instance name
+    const char* caption;
+    Bounds bounds;     // outer bounds at start-up
+    Evaluator evaluator;
+    FrameKind frame;
+    OwnDraw paint;
+    OwnDraw resize;
+    double ownHeight;  // for OwnDraw::OwnFrame
+    int created;       // its place in the order of creation at start-up
+};
+
+// The rows in the order of the redraws and of the release at the end.
+enum PlotWindowId { Skalfunktion, ApprREQ, Wavelet, Glaette, Details, Funktion, Error, PlotWindowCount };
+
+extern const std::array<PlotWindowRow, PlotWindowCount> PlotWindowTable;
