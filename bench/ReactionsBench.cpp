@@ -24,7 +24,7 @@ TfrmHaupt* StartProgramWithMaxLevel(int maxLevel)
 {
     TfrmHaupt* frmHaupt = StartProgram();
     Analysis& A = frmHaupt->State;
-    A.MaxLevel = maxLevel;
+    SetMaxLevel(A, maxLevel);
     A.Level = maxLevel;
     SampleFunction(A, maxLevel);
     SaveOriginal(A);
@@ -44,16 +44,18 @@ void BM_StartUp(benchmark::State& state)
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
-// Ten track-bar steps, each with its four function windows, then the basis.
+// The track bar from MaxLevel to 2 and back: a step each level, each with its
+// four function windows, then the basis.
 void BM_LevelSweep(benchmark::State& state)
 {
-    TfrmHaupt* frmHaupt = StartProgram();
+    const int maxLevel = static_cast<int>(state.range(0));
+    TfrmHaupt* frmHaupt = maxLevel == 7 ? StartProgram() : StartProgramWithMaxLevel(maxLevel);
     for (auto _ : state) {
         frmHaupt->trbLevel.SetPosition(2);
-        frmHaupt->trbLevel.SetPosition(7);
+        frmHaupt->trbLevel.SetPosition(maxLevel);
     }
 }
-BENCHMARK(BM_LevelSweep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelSweep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
 // "Go!": all level matrices with the progress window, then the redraws.
 void BM_Go(benchmark::State& state)
@@ -62,7 +64,7 @@ void BM_Go(benchmark::State& state)
     for (auto _ : state)
         frmHaupt->butGo.click();
 }
-BENCHMARK(BM_Go)->Arg(7)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Go)->Arg(7)->Arg(8)->Arg(12)->Unit(benchmark::kMillisecond);
 
 // Alternating positions, so that every iteration is a real change.
 void BM_ScrollDelta(benchmark::State& state)
@@ -74,8 +76,8 @@ void BM_ScrollDelta(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollDelta)->Unit(benchmark::kMillisecond);
 
-// One step between the levels j + 1 and j, always from the same coefficients:
-// the track bar first brings Koeff to level j + above.
+// One step between the levels j + 1 and j at MaxLevel 12, always from the same
+// coefficients: the track bar first brings Koeff to level j + above.
 void LevelStep(benchmark::State& state, int above, void (*step)(Analysis&))
 {
     TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(LevelLimit);
@@ -91,10 +93,10 @@ void LevelStep(benchmark::State& state, int above, void (*step)(Analysis&))
 }
 
 void BM_DecomposeStep(benchmark::State& state) { LevelStep(state, 1, DecomposeStep); }
-BENCHMARK(BM_DecomposeStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecomposeStep)->DenseRange(2, 11)->Unit(benchmark::kMicrosecond);
 
 void BM_ReconstructStep(benchmark::State& state) { LevelStep(state, 0, ReconstructStep); }
-BENCHMARK(BM_ReconstructStep)->DenseRange(2, 7)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReconstructStep)->DenseRange(2, 11)->Unit(benchmark::kMicrosecond);
 
 // One curve in the 752-pixel error window, where fnError sums every detail.
 void BM_PlotError(benchmark::State& state)

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     A.aktDelta = (in.Next<std::uint8_t>() % 101) / 100.0;
     ComputeWaveletKoeff(A);
     for (int i = 0; i < 8; ++i) {
-        const std::size_t k = in.Next<std::uint16_t>() % KoeffCount;
+        const std::size_t k = in.Next<std::uint16_t>() % MaxKoeffCount;
         A.Koeff[k] = in.Next<double>();
         A.KoeffOrig[k] = in.Next<double>();
     }

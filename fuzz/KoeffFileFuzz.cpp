@@ -21,7 +21,7 @@ void CheckAccepted(const KoeffFileContent& content)
 {
     Expect(content.maxLevel >= MinLevel && content.maxLevel <= LevelLimit);
     Expect(content.level >= MinLevel && content.level <= content.maxLevel);
-    Expect(content.values.size() <= static_cast<std::size_t>(KoeffCount));
+    Expect(content.values.size() <= static_cast<std::size_t>(MaxKoeffCount));
     for (const double value : content.values)
         Expect(std::isfinite(value));
 

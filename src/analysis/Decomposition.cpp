@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <cmath>
+
 namespace {
 
 // The boundary and interior wavelet vectors as Q_3 holds them.
@@ -16,35 +18,29 @@ struct WaveletVectors {
 
 WaveletVectors ReadWaveletVectors(const Analysis& A)
 {
-    const Matrix& Q = A.LevelMatrices.Q(3);
+    const BandMatrix& Q = A.LevelMatrices.Q(3);
     return {Q.Get(1, 1), Q.Get(2, 1), Q.Get(3, 1), Q.Get(4, 1),
             Q.Get(2, 2), Q.Get(3, 2), Q.Get(4, 2), Q.Get(5, 2), Q.Get(6, 2),
             Q.Get(6, 4), Q.Get(7, 4), Q.Get(8, 4), Q.Get(9, 4)};
 }
 
-void SetSymmetric(Matrix& M, int i, int j, double value)
-{
-    M.Set(i, j, value);
-    M.Set(j, i, value);
-}
-
 }  // namespace
 
-Matrix GramPhi(double D, int j)
+SymmetricTridiagonal GramPhi(double D, int j)
 {
     const Shorthands s(D);
     const double a = s.a, b = s.b, q = s.q, t = s.t;
     const int n = LevelSize[j];
-    Matrix G(n + 1, n + 1);
-    G.Set(1, 1, (t + b) * b + 1.0);
-    SetSymmetric(G, 1, 2, b * a + q);
+    SymmetricTridiagonal G(n + 1);
+    G.SetDiagonal(1, (t + b) * b + 1.0);
+    G.SetLower(1, b * a + q);
     const double dPhi = b * b + (a * a + 1.0) + t;
     const double ePhi = b * a + q;
     for (int k = 2; k <= n; ++k) {
-        G.Set(k, k, dPhi);
-        SetSymmetric(G, k, k + 1, ePhi);
+        G.SetDiagonal(k, dPhi);
+        G.SetLower(k, ePhi);
     }
-    G.Set(n + 1, n + 1, a * a + a * D * (1.0 / 3.0) + 1.0);
+    G.SetDiagonal(n + 1, a * a + a * D * (1.0 / 3.0) + 1.0);
     return G;
 }
 
@@ -53,7 +49,7 @@ std::vector<double> ProjPhi(const Analysis& A, double D, int j)
     const Shorthands s(D);
     const double a = s.a, q = s.q;
     const int n = LevelSize[j];
-    const KoeffArray& K = A.Koeff;
+    const std::vector<double>& K = A.Koeff;
     std::vector<double> r(static_cast<std::size_t>(n) + 1);
     r[0] = (1.0 + q) * K[0] + (q + 1.0 - a) * K[1] + (1.0 - a) * q * K[2];
     for (int i = 0; i <= n - 2; ++i)
@@ -63,31 +59,27 @@ std::vector<double> ProjPhi(const Analysis& A, double D, int j)
     return r;
 }
 
-Matrix GramPsi(const Analysis& A, double D, int j)
+SymmetricTridiagonal GramPsi(const Analysis& A, double D, int j)
 {
     const Shorthands s(D);
     const double q = s.q, t = s.t;
     const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors(A);
     const int n = LevelSize[j];
-    Matrix H(n, n);
-    H.Set(1, 1, L1 * L1 + L2 * L2 + L3 * L3 + L4 * L4 + (L1 * L2 + L2 * L3 + L3 * L4) * t);
-    SetSymmetric(H, 1, 2,
-                 (I1 * L2 + I2 * L3 + I3 * L4)
-                     + (I1 * L1 + I1 * L3 + I2 * L2 + I2 * L4 + I3 * L3 + I4 * L4) * q);
+    SymmetricTridiagonal H(n);
+    H.SetDiagonal(1, L1 * L1 + L2 * L2 + L3 * L3 + L4 * L4 + (L1 * L2 + L2 * L3 + L3 * L4) * t);
+    H.SetLower(1, (I1 * L2 + I2 * L3 + I3 * L4) + (I1 * L1 + I1 * L3 + I2 * L2 + I2 * L4 + I3 * L3 + I4 * L4) * q);
     // The interior terms are the method's own: two products in the first
     // bracket of ePsi and four in the second.
     const double dPsi = (I1 * I2 + I2 * I3 + I3 * I4 + I4 * I5) * t + I1 * I1 + I2 * I2 + I3 * I3
                         + I4 * I4 + I5 * I5;
     const double ePsi = (I2 * I4 + I3 * I5) + (I1 * I2 + I2 * I3 + I3 * I4 + I4 * I5) * q;
     for (int k = 2; k <= n - 2; ++k) {
-        H.Set(k, k, dPsi);
-        SetSymmetric(H, k, k + 1, ePsi);
+        H.SetDiagonal(k, dPsi);
+        H.SetLower(k, ePsi);
     }
-    H.Set(n - 1, n - 1, dPsi);
-    H.Set(n, n, R1 * R1 + R2 * R2 + R3 * R3 + R4 * R4 + (R1 * R2 + R2 * R3 + R3 * R4) * t);
-    SetSymmetric(H, n - 1, n,
-                 (I3 * R1 + I4 * R2 + I5 * R3)
-                     + (I2 * R1 + I4 * R1 + I3 * R2 + I5 * R2 + I4 * R3 + I5 * R4) * q);
+    H.SetDiagonal(n - 1, dPsi);
+    H.SetDiagonal(n, R1 * R1 + R2 * R2 + R3 * R3 + R4 * R4 + (R1 * R2 + R2 * R3 + R3 * R4) * t);
+    H.SetLower(n - 1, (I3 * R1 + I4 * R2 + I5 * R3) + (I2 * R1 + I4 * R1 + I3 * R2 + I5 * R2 + I4 * R3 + I5 * R4) * q);
     return H;
 }
 
@@ -96,7 +88,7 @@ std::vector<double> ProjPsi(const Analysis& A, double D, int j)
     const double q = Shorthands(D).q;
     const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors(A);
     const int n = LevelSize[j];
-    const KoeffArray& K = A.Koeff;
+    const std::vector<double>& K = A.Koeff;
     std::vector<double> s(static_cast<std::size_t>(n));
     s[0] = (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
            + (q * L3 + L4) * K[3] + q * L4 * K[4];
@@ -131,18 +123,13 @@ void ReconstructStep(Analysis& A)
     const int j = A.Level;
     const int n = LevelSize[j];
     const int m = LevelSize[j + 1];
-    Matrix C(n + 1, 1);
-    for (int i = 0; i <= n; ++i)
-        C.Set(i + 1, 1, A.Koeff[i]);
-    Matrix E(n, 1);
-    for (int i = n + 1; i <= m; ++i)
-        E.Set(i - n, 1, A.Koeff[i]);
-    const Matrix S = A.LevelMatrices.P(j + 1) * C;
-    Matrix R = A.LevelMatrices.Q(j + 1) * E;
-    R = R + S;
+    const std::vector<double> C(A.Koeff.begin(), A.Koeff.begin() + n + 1);
+    const std::vector<double> E(A.Koeff.begin() + n + 1, A.Koeff.begin() + m + 1);
+    const std::vector<double> S = A.LevelMatrices.P(j + 1).Times(C);
+    const std::vector<double> R = A.LevelMatrices.Q(j + 1).Times(E);
     A.MaxAbsKoeff = 0.0;
     for (int i = 0; i <= m; ++i) {
-        const double v = R.Get(i + 1, 1);
+        const double v = R[i] + S[i];  // the sum R + S
         if (std::fabs(v) > A.MaxAbsKoeff)
             A.MaxAbsKoeff = std::fabs(v);
         A.Koeff[i] = v;

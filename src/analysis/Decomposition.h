@@ -1,18 +1,19 @@
 #pragma once
 
 #include "analysis/Analysis.h"
-#include "linalg/Matrix.h"
+#include "linalg/Banded.h"
 
 #include <vector>
 
 // One level down or up in Koeff, with the level matrices of aktDelta.
 
-// Gram matrix of the 2^j + 1 coarse scaling functions of level j.
-Matrix GramPhi(double D, int j);
+// Gram matrix of the 2^j + 1 coarse scaling functions of level j (tridiagonal).
+SymmetricTridiagonal GramPhi(double D, int j);
 // Their inner products with the fine function whose coefficients are Koeff[0 .. 2^(j+1)].
 std::vector<double> ProjPhi(const Analysis& A, double D, int j);
-// Gram matrix of the 2^j wavelets of level j, from the wavelet columns of Q_3.
-Matrix GramPsi(const Analysis& A, double D, int j);
+// Gram matrix of the 2^j wavelets of level j, from the wavelet columns of Q_3
+// (tridiagonal, with the method's own terms).
+SymmetricTridiagonal GramPsi(const Analysis& A, double D, int j);
 // Their inner products with the fine function in Koeff[0 .. 2^(j+1)].
 std::vector<double> ProjPsi(const Analysis& A, double D, int j);
 

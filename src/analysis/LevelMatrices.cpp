@@ -5,35 +5,22 @@
 
 LevelMatrixStore::LevelMatrixStore() : p(LastLevel - FirstLevel + 1), q(LastLevel - FirstLevel + 1) {}
 
-const Matrix& LevelMatrixStore::Read(const std::optional<Matrix>& stored)
+const BandMatrix& LevelMatrixStore::Read(const std::optional<BandMatrix>& stored)
 {
-    static const Matrix empty(0, 0);
+    static const BandMatrix empty(0, 0, 0);
     return stored ? *stored : empty;
 }
 
-void LevelMatrixStore::Store(std::optional<Matrix>& stored, Matrix&& computed)
-{
-    if (stored)
-        *stored = computed;
-    else
-        stored.emplace(std::move(computed));
-}
-
-Matrix BuildP(double D, int j)
+BandMatrix BuildP(double D, int j)
 {
     const int n = LevelSize[j];
     const int m = LevelSize[j + 1];
     const double a = Shorthands(D).a;
-    Matrix P(m + 1, n + 1);
-    P.Set(1, 1, 1.0);
-    P.Set(2, 1, 1.0 - a);
-    for (int c = 2; c <= n; ++c) {
-        P.Set(2 * c - 2, c, a);
-        P.Set(2 * c - 1, c, 1.0);
-        P.Set(2 * c, c, 1.0 - a);
-    }
-    P.Set(m, n + 1, a);
-    P.Set(m + 1, n + 1, 1.0);
+    BandMatrix P(m + 1, n + 1, 3);
+    P.SetColumn(1, 1, {1.0, 1.0 - a});
+    for (int c = 2; c <= n; ++c)
+        P.SetColumn(c, 2 * c - 2, {a, 1.0, 1.0 - a});
+    P.SetColumn(n + 1, m, {a, 1.0});
     return P;
 }
 
@@ -67,27 +54,22 @@ Matrix OrthoRight(double D)
                                    0,     a * q, a + q, 1 + q});
 }
 
-Matrix BuildQ(double D, int j)
+BandMatrix BuildQ(double D, int j)
 {
     const int n = LevelSize[j];
     const int m = LevelSize[j + 1];
-    Matrix Q(m + 1, n);
+    BandMatrix Q(m + 1, n, 5);
 
     Matrix left = OrthoLeft(D);
-    const std::vector<double> vL = CalcKoeff(left, D, 3, KoeffLeft);
-    for (int r = 1; r <= 4; ++r)
-        Q.Set(r, 1, vL[r - 1]);
+    Q.SetColumn(1, 1, CalcKoeff(left, D, 3, KoeffLeft));
 
     Matrix inner = OrthoInner(D);
     const std::vector<double> vI = CalcKoeff(inner, D, 4, KoeffInner);
     for (int c = 2; c <= n - 1; ++c)
-        for (int t = 1; t <= 5; ++t)
-            Q.Set(2 * c - 3 + t, c, vI[t - 1]);
+        Q.SetColumn(c, 2 * c - 2, vI);
 
     Matrix right = OrthoRight(D);
-    const std::vector<double> vR = CalcKoeff(right, D, 3, KoeffRight);
-    for (int t = 1; t <= 4; ++t)
-        Q.Set(m - 3 + t, n, vR[t - 1]);
+    Q.SetColumn(n, m - 2, CalcKoeff(right, D, 3, KoeffRight));
     return Q;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "linalg/Banded.h"
 #include "linalg/Matrix.h"
 
-// The refinement P_{j+1}: (2^(j+1) + 1) x (2^j + 1), mask (1 - D/2, 1, D/2).
-Matrix BuildP(double D, int j);
-// The wavelets Q_{j+1}: (2^(j+1) + 1) x 2^j, boundary and interior columns.
-Matrix BuildQ(double D, int j);
+// The refinement P_{j+1}: (2^(j+1) + 1) x (2^j + 1), mask (1 - D/2, 1, D/2):
+// three rows a column.
+BandMatrix BuildP(double D, int j);
+// The wavelets Q_{j+1}: (2^(j+1) + 1) x 2^j, boundary and interior columns:
+// four or five rows a column.
+BandMatrix BuildQ(double D, int j);
 
 // Inner products of the coarse scaling functions with the fine ones that make
 // up an interior, a left and a right wavelet.

@@ -11,6 +11,18 @@ void SampleFunction(Analysis& A, int j)
         A.Koeff[i + 1] = std::sin(((static_cast<double>(i) + s) * 6.28) * Pow2Inv[j]);
 }
 
+void SetMaxLevel(Analysis& A, int maxLevel)
+{
+    A.MaxLevel = maxLevel;
+    // Never shorter: a coarser file keeps the values beyond it for a finer one
+    // loaded later, the reference samples among them.
+    const std::size_t size = static_cast<std::size_t>(LevelSize[maxLevel]) + 1;
+    if (A.Koeff.size() < size)
+        A.Koeff.resize(size, 0.0);
+    if (A.KoeffOrig.size() < size)
+        A.KoeffOrig.resize(size, 0.0);
+}
+
 void SaveOriginal(Analysis& A)
 {
     for (int i = 0; i <= LevelSize[A.MaxLevel]; ++i)

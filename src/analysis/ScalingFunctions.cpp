@@ -69,25 +69,32 @@ double PsiAktJK(const Analysis& A, double x, int k, int j)
     const int M = LevelSize[j + 1];
     const double D = A.aktDelta;
     double sum = 0.0;
+    // Each wavelet's column is a band of the Q matrix: rows 2..6 of column 2
+    // (interior), rows 1..4 of column 1 (left), rows M - 2 .. M + 1 of column n
+    // (right). A level not computed yet (after a load that raised MaxLevel)
+    // reads as zero.
     if (0 <= k && k < n - 2) {
-        const Matrix& Q = A.LevelMatrices.Q(j + 2);
-        if (Q.Rows() == 0)  // a level not computed yet: after a load that raised MaxLevel
+        const BandMatrix& Q = A.LevelMatrices.Q(j + 2);
+        if (Q.Rows() == 0)
             return 0.0;
+        const double* w = Q.Column(2);
         const double shifted = x - (2 * k) * Pow2Inv[j + 1];
         for (int t = 0; t <= 4; ++t)
-            sum = sum + PhiJK(shifted, t, j + 1, D) * Q.Get(2 + t, 2);
+            sum = sum + PhiJK(shifted, t, j + 1, D) * w[t];
     } else if (k == -1) {
-        const Matrix& Q = A.LevelMatrices.Q(j + 1);
+        const BandMatrix& Q = A.LevelMatrices.Q(j + 1);
         if (Q.Rows() == 0)
             return 0.0;
+        const double* w = Q.Column(1);
         for (int t = 0; t <= 3; ++t)
-            sum = sum + PhiJK(x, t - 1, j + 1, D) * Q.Get(t + 1, 1);
+            sum = sum + PhiJK(x, t - 1, j + 1, D) * w[t];
     } else if (k == n - 2) {
-        const Matrix& Q = A.LevelMatrices.Q(j + 1);
+        const BandMatrix& Q = A.LevelMatrices.Q(j + 1);
         if (Q.Rows() == 0)
             return 0.0;
+        const double* w = Q.Column(n);
         for (int t = 0; t <= 3; ++t)
-            sum = sum + PhiJK(x, M - 4 + t, j + 1, D) * Q.Get(M - 2 + t, n);
+            sum = sum + PhiJK(x, M - 4 + t, j + 1, D) * w[t];
     }
     return sum;
 }
@@ -96,7 +103,7 @@ double fnGlaette(const Analysis& A, double x) { return ExpandPhi(A, x, A.Level, 
 
 double fnDetails(const Analysis& A, double x)
 {
-    const KoeffArray& K = A.Koeff;
+    const std::vector<double>& K = A.Koeff;
     double sum = 0.0;
     int off = LevelSize[A.Level] + 1;
     for (int j = A.Level; j <= A.MaxLevel - 1; ++j) {

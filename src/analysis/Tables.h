@@ -2,12 +2,10 @@
 
 #include <array>
 
-// Per-level tables for the levels 0..9. Powers of two are exact doubles, so
-// these constants equal what pow(2.0, i) and pow(2.0, -i) give.
-inline constexpr int TableLevels = 10;
-inline constexpr int KoeffCount = 513;  // 2^9 + 1
-
-using KoeffArray = std::array<double, KoeffCount>;
+// Per-level tables for the levels 0..13: the level matrices of the finest
+// level 12 reach one level further. Powers of two are exact doubles, so these
+// constants equal what pow(2.0, i) and pow(2.0, -i) give.
+inline constexpr int TableLevels = 14;
 
 namespace tables {
 

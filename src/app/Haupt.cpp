@@ -192,6 +192,18 @@ void TfrmHaupt::TakeOverDelta()
     ComputeLevelMatrices();
 }
 
+void TfrmHaupt::SampleAnew(int maxLevel)
+{
+    SetMaxLevel(State, maxLevel);
+    SampleFunction(State, maxLevel);
+    SaveOriginal(State);
+    State.Level = maxLevel;
+    UpdateLevelControls();
+    ComputeLevelMatrices();
+    ComputeWaveletKoeff(State);
+    RedrawBasisWindows();
+}
+
 TfrmHaupt* MainWindow() { return Application ? static_cast<TfrmHaupt*>(Application->MainForm()) : nullptr; }
 
 TfrmHaupt* CreateMainForm()

@@ -57,6 +57,10 @@ public:
     void ComputeLevelMatrices();
     void RedrawFunctionWindows() { ::RedrawFunctionWindows(Plots); }
     void RedrawBasisWindows() { ::RedrawBasisWindows(Plots); }
+    // New samples of the test function at the finest level maxLevel (with the
+    // shift of aktDelta), kept as the original, Level = maxLevel, and the level
+    // matrices and pictures as start-up makes them.
+    void SampleAnew(int maxLevel);
     // A loaded file's Delta: the scroll bar (without its own reaction, which
     // would round Delta to the position), both labels, the wavelet coefficients
     // and the level matrices, as "Go!" computes them.

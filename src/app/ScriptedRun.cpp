@@ -2,6 +2,7 @@
 
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 
 #include <cstdio>
@@ -75,6 +76,9 @@ bool Apply(const ScriptedAction& action, std::string& error)
     case ScriptedAction::Save:
         Choose(action.file);
         frmHaupt->butSave.click();
+        break;
+    case ScriptedAction::MaxLevel:
+        Dispatch([&] { frmHaupt->SampleAnew(action.number); });
         break;
     }
     return true;

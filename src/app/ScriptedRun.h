@@ -13,8 +13,8 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save } kind = Go;
-    int number = 0;         // the scroll position or the level
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel } kind = Go;
+    int number = 0;         // the scroll position, the level or the finest level
     bool on = false;        // a zoom box's wanted state
     std::string file = {};  // the file to load or save
 };

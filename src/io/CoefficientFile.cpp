@@ -137,7 +137,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
 {
     const int maxLevel = A.MaxLevel;
     const int level = A.Level;
-    const KoeffArray& koeff = A.Koeff;
+    const std::vector<double>& koeff = A.Koeff;
     for (int i = 0; i <= LevelSize[maxLevel]; ++i)
         if (!std::isfinite(koeff[i]))
             return std::nullopt;
@@ -252,8 +252,8 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
     const std::optional<long> level = ParseWholeNumber(*valueWords[1]);
     if (!level)
         return notANumber(1);
-    if (*maxLevel < 2 || *maxLevel > 8)
-        return KoeffFileRefusal{"MaxLevel nicht zwischen 2 und 8"};
+    if (*maxLevel < MinLevel || *maxLevel > LevelLimit)
+        return KoeffFileRefusal{"MaxLevel nicht zwischen 2 und 12"};
     if (*level < 2 || *level > *maxLevel)
         return KoeffFileRefusal{"Level nicht zwischen 2 und MaxLevel"};
     content.maxLevelWord = *valueWords[0];
@@ -262,8 +262,8 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
     content.level = static_cast<int>(*level);
 
     for (std::size_t k = 2; k < valueWords.size(); ++k) {
-        if (content.values.size() == KoeffCount)
-            return KoeffFileRefusal{"mehr als 513 Werte"};
+        if (content.values.size() == MaxKoeffCount)
+            return KoeffFileRefusal{"mehr als 4097 Werte"};
         const std::optional<double> value = ParseDecimal(*valueWords[k]);
         if (!value)
             return notANumber(k);
@@ -276,8 +276,10 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
 
 void StoreKoeffFile(const KoeffFileContent& content, Analysis& A)
 {
-    A.MaxLevel = content.maxLevel;
+    SetMaxLevel(A, content.maxLevel);
     A.Level = content.level;
+    if (A.Koeff.size() < content.values.size())
+        A.Koeff.resize(content.values.size(), 0.0);
     for (std::size_t i = 0; i < content.values.size(); ++i)
         A.Koeff[i] = content.values[i];
     if (content.delta) {

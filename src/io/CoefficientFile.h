@@ -43,9 +43,9 @@ struct KoeffFileRefusal {
 };
 
 // Checks the whole file before anything is taken from it: both level words
-// whole numbers, MaxLevel in 2..8, Level in 2..MaxLevel, every value word a
+// whole numbers, MaxLevel in 2..12, Level in 2..MaxLevel, every value word a
 // decimal number (a decimal comma counts as the point) within the double
-// range, at most 513 values. A UTF-8 byte-order mark at the start is skipped.
+// range, at most 4097 values. A UTF-8 byte-order mark at the start is skipped.
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes);
 
 inline constexpr std::size_t KoeffFileLimit = 1 << 20;

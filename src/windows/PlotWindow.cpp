@@ -14,9 +14,7 @@ TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
 
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    const Analysis& A = *context.analysis;
-    const Evaluator f = Row.evaluator;
-    PlotCurve(surface, frame, [&A, f](double x) { return f(A, x); });
+    PlotCurve(surface, frame, PlotFunction(Row.plotted, context.analysis));
     Present();
     ++Draws;
     LastFrame = frame;

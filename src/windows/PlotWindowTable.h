@@ -19,12 +19,20 @@ enum class OwnDraw {
     OwnFrame,      // itself, on +-ownHeight MaxAbsKoeff
 };
 
+// A plot function of an analysis as the plotter calls it, with the analysis as
+// its context: the evaluator is inlined into it, so a point costs one call.
+template <Evaluator f> double EvaluateOn(const void* analysis, double x)
+{
+    return f(*static_cast<const Analysis*>(analysis), x);
+}
+
 // One plot window: everything that tells it from the others.
 struct PlotWindowRow {
     const char* name;  // the instance name
     const char* caption;
     Bounds bounds;     // outer bounds at start-up
     Evaluator evaluator;
+    double (*plotted)(const void* analysis, double x);  // EvaluateOn<evaluator>
     FrameKind frame;
     OwnDraw paint;
     OwnDraw resize;

@@ -6,7 +6,7 @@
 
 namespace {
 
-bool IsZero(const Matrix& m)
+template <typename M> bool IsZero(const M& m)
 {
     for (int i = 1; i <= m.Rows(); ++i)
         for (int j = 1; j <= m.Cols(); ++j)
@@ -15,7 +15,7 @@ bool IsZero(const Matrix& m)
     return true;
 }
 
-bool SameValues(const Matrix& a, const Matrix& b)
+template <typename M> bool SameValues(const M& a, const M& b)
 {
     if (a.Rows() != b.Rows() || a.Cols() != b.Cols())
         return false;
@@ -40,7 +40,7 @@ TEST(LevelMatrices, BuildPAtLevelTwo)
 {
     const double D = 0.4;
     const double a = 1.0 - 0.5 * D;
-    const Matrix P = BuildP(D, 2);
+    const BandMatrix P = BuildP(D, 2);
     ASSERT_EQ(P.Rows(), 9);
     ASSERT_EQ(P.Cols(), 5);
     EXPECT_EQ(P.Get(1, 1), 1.0);
@@ -79,7 +79,7 @@ TEST(LevelMatrices, OrthoInnerRowTwo)
 
 TEST(LevelMatrices, QAtDeltaZeroHoldsTheFixedVectors)
 {
-    const Matrix Q = BuildQ(0.0, 2);  // Q_3: 9 x 4
+    const BandMatrix Q = BuildQ(0.0, 2);  // Q_3: 9 x 4
     ASSERT_EQ(Q.Rows(), 9);
     ASSERT_EQ(Q.Cols(), 4);
     const double left[] = {0, 1, -1, 0};
@@ -96,7 +96,7 @@ TEST(LevelMatrices, QAtDeltaZeroHoldsTheFixedVectors)
 
 TEST(LevelMatrices, EveryInteriorColumnHoldsTheSameWavelet)
 {
-    const Matrix Q = BuildQ(0.4, 4);
+    const BandMatrix Q = BuildQ(0.4, 4);
     for (int c = 3; c <= 15; ++c)
         for (int t = 1; t <= 5; ++t)
             EXPECT_EQ(Q.Get(2 * c - 3 + t, c), Q.Get(1 + t, 2));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -81,7 +82,7 @@ TEST(Expansions, DetailsLeftOfZeroAndBeyondOne)
 {
     const auto A = StartAnalysis();
     A->Level = 5;
-    A->Koeff.fill(1.0);
+    std::fill(A->Koeff.begin(), A->Koeff.end(), 1.0);
     // The first level whose index is negative drops the partial sum.
     EXPECT_EQ(fnDetails(*A, -1.0 / 64), -1.0);
     EXPECT_NE(fnDetails(*A, -1.0 / 65), -1.0);  // the left boundary wavelets' tails
@@ -153,7 +154,7 @@ TEST(Wavelets, PsiSupportAndBoundaries)
     EXPECT_NE(PsiAktJK(*A, 15.5 * h, 14, j), 0.0);  // right boundary wavelet
     EXPECT_EQ(PsiAktJK(*A, 15.5 * h, 15, j), 0.0);  // no such index
     // The left boundary wavelet is its four fine scaling functions.
-    const Matrix& Q = A->LevelMatrices.Q(j + 1);
+    const BandMatrix& Q = A->LevelMatrices.Q(j + 1);
     const double x = 0.7 * h;
     double sum = 0.0;
     for (int t = 0; t <= 3; ++t)

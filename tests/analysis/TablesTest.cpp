@@ -4,15 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-TEST(Tables, LevelNine)
+TEST(Tables, LevelsNineAndThirteen)
 {
     EXPECT_EQ(LevelSize[9], 512);
     EXPECT_EQ(Pow2[9], 512.0);
     EXPECT_EQ(Pow2Inv[9], 0.001953125);
+    EXPECT_EQ(LevelSize[13], 8192);
     for (int i = 0; i < TableLevels; ++i) {
         EXPECT_EQ(LevelSize[i], 1 << i);
         EXPECT_EQ(Pow2[i], std::pow(2.0, i));
@@ -27,8 +29,7 @@ TEST(Tables, StartUpSamples)
     EXPECT_EQ(A->Koeff[0], std::sin(((-1.0 + static_cast<double>(s)) * 6.28) / 128.0));
     EXPECT_LT(A->Koeff[0], 0.0);
     EXPECT_EQ(A->Koeff[128], std::sin(((127.0 + static_cast<double>(s)) * 6.28) / 128.0));
-    for (int i = 129; i < KoeffCount; ++i)
-        EXPECT_EQ(A->Koeff[i], 0.0) << i;
+    EXPECT_EQ(A->Koeff.size(), 129u);
     for (int i = 0; i <= 128; ++i)
         EXPECT_EQ(A->KoeffOrig[i], A->Koeff[i]);
 }
@@ -49,12 +50,25 @@ TEST(Tables, SamplesCarryTheSinglePrecisionShift)
 TEST(Tables, SampleFunctionWritesExactlyItsLevel)
 {
     const auto A = StartAnalysis();
-    A->Koeff.fill(5.0);
+    std::fill(A->Koeff.begin(), A->Koeff.end(), 5.0);
     SampleFunction(*A, 3);
     EXPECT_NE(A->Koeff[8], 5.0);
     EXPECT_EQ(A->Koeff[9], 5.0);
-    SampleFunction(*A, 9);
-    EXPECT_NE(A->Koeff[512], 5.0);
+    SetMaxLevel(*A, 12);
+    SampleFunction(*A, 12);
+    EXPECT_EQ(A->Koeff.size(), 4097u);
+    EXPECT_NE(A->Koeff[4096], 0.0);
+    EXPECT_EQ(A->Koeff[4096], std::sin(((4095.0 + static_cast<double>(0.7f)) * 6.28) / 4096.0));
+}
+
+TEST(Tables, SetMaxLevelNeverDropsValues)
+{
+    Analysis A;
+    SetMaxLevel(A, 3);
+    EXPECT_EQ(A.Koeff.size(), 129u);  // the start's 129 stay
+    SetMaxLevel(A, 10);
+    EXPECT_EQ(A.Koeff.size(), 1025u);
+    EXPECT_EQ(A.KoeffOrig.size(), 1025u);
 }
 
 }  // namespace

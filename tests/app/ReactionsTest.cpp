@@ -219,7 +219,7 @@ TEST_F(Program, NoWindowHandlerRunsInsideAnother)
 
 TEST_F(Program, AllZeroCoefficientsDrawAFlatCurveOnMinusOneToOne)
 {
-    A->Koeff.fill(0.0);
+    std::fill(A->Koeff.begin(), A->Koeff.end(), 0.0);
     frmHaupt->trbLevel.SetPosition(6);
     frmHaupt->trbLevel.SetPosition(7);
     EXPECT_EQ(A->MaxAbsKoeff, 0.0);

@@ -34,8 +34,8 @@ std::vector<std::string> Lines(const std::string& bytes)
 
 KoeffArray Counting()
 {
-    KoeffArray k{};
-    for (int i = 0; i < KoeffCount; ++i)
+    KoeffArray k(MaxKoeffCount);
+    for (int i = 0; i < MaxKoeffCount; ++i)
         k[i] = i;
     return k;
 }
@@ -55,7 +55,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, int maxLevel
                                            double aktDelta)
 {
     const auto A = std::make_unique<Analysis>();
-    A->MaxLevel = maxLevel;
+    SetMaxLevel(*A, maxLevel);
     A->Level = level;
     A->Koeff = koeff;
     A->aktDelta = aktDelta;
@@ -126,7 +126,7 @@ TEST(KoeffFileWriter, LevelAtMaxLevelWritesHeadersOnly)
 
 TEST(KoeffFileWriter, NumbersInSixSignificantDigits)
 {
-    KoeffArray k{};
+    KoeffArray k(MaxKoeffCount);
     k[0] = 0.1234567891;
     k[1] = -2.5;
     k[2] = 0.0;
@@ -162,7 +162,7 @@ TEST(KoeffFileWriter, PathStaysOneWordInWindows1252)
 
 TEST(KoeffFileWriter, GermanLocaleChangesNeitherBytesNorReading)
 {
-    KoeffArray k{};
+    KoeffArray k(MaxKoeffCount);
     k[0] = 0.5;
     k[1] = -1.25e-7;
     const std::string before = Formatted("/x.mdt", 2, 2, k);
@@ -244,7 +244,7 @@ TEST(KoeffFileReader, ByteOrderMarkAndDeltaWord)
 
 TEST(KoeffFileWriter, WritesOnlyFiniteValuesAndDeltaInFull)
 {
-    KoeffArray k{};
+    KoeffArray k(MaxKoeffCount);
     const std::optional<std::string> bytes = FormatKoeffFile("/x.mdt", 2, 2, k, 0.57);
     ASSERT_TRUE(bytes);
     EXPECT_TRUE(bytes->ends_with("\r\n;Delta:0.56999999999999995\r\n"));
@@ -262,21 +262,21 @@ TEST(KoeffFileReader, RefusesWhatTheProgramCannotServe)
 {
     EXPECT_EQ(Reason(ParseKoeffFile(";nur ;Kommentare")), "MaxLevel fehlt");
     EXPECT_EQ(Reason(ParseKoeffFile(";a 7 ;b")), "Level fehlt");
-    EXPECT_EQ(Reason(ParseKoeffFile("9 3 1")), "MaxLevel nicht zwischen 2 und 8");
-    EXPECT_EQ(Reason(ParseKoeffFile("1 1 1")), "MaxLevel nicht zwischen 2 und 8");
+    EXPECT_EQ(Reason(ParseKoeffFile("13 3 1")), "MaxLevel nicht zwischen 2 und 12");
+    EXPECT_EQ(Reason(ParseKoeffFile("1 1 1")), "MaxLevel nicht zwischen 2 und 12");
     EXPECT_EQ(Reason(ParseKoeffFile("5 6 1")), "Level nicht zwischen 2 und MaxLevel");
     EXPECT_EQ(Reason(ParseKoeffFile("5 1 1")), "Level nicht zwischen 2 und MaxLevel");
     EXPECT_EQ(Reason(ParseKoeffFile("5 3 1e999")), "Wert zu groß für eine Zahl");
-    std::string many = "8 2";
-    for (int i = 0; i < 513; ++i)
+    std::string many = "12 2";
+    for (int i = 0; i < 4097; ++i)
         many += " 1";
     EXPECT_EQ(Reason(ParseKoeffFile(many)), "");
-    EXPECT_EQ(Reason(ParseKoeffFile(many + " 1")), "mehr als 513 Werte");
+    EXPECT_EQ(Reason(ParseKoeffFile(many + " 1")), "mehr als 4097 Werte");
 }
 
 TEST(KoeffFileReader, ReadsBackWhatTheWriterWrote)
 {
-    KoeffArray k{};
+    KoeffArray k(MaxKoeffCount);
     for (int i = 0; i <= 256; ++i)
         k[i] = std::sin(i * 0.37) * 1.000001;
     const KoeffFileContent c = Content(ParseKoeffFile(Formatted("/p/f.mdt", 8, 4, k)));

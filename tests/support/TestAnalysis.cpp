@@ -13,7 +13,7 @@ std::unique_ptr<Analysis> StartAnalysis(double aktDelta, int maxLevel)
     auto A = std::make_unique<Analysis>();
     A->aktDelta = aktDelta;
     A->Delta = aktDelta;
-    A->MaxLevel = maxLevel;
+    SetMaxLevel(*A, maxLevel);
     A->Level = maxLevel;
     SampleFunction(*A, maxLevel);
     SaveOriginal(*A);

@@ -142,10 +142,33 @@ TEST_F(SnapshotTool, SaveThenLoadGivesBackTheCoefficients)
     EXPECT_EQ(lines, 129);
 }
 
+TEST_F(SnapshotTool, FinerLevelsUpToTwelve)
+{
+    const Outcome run = Snapshot("--max-level 12 --level 2 --level 12 --save " + In("zwoelf") + " --koeff-csv " +
+                                 In("k.csv"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "MaxLevel: 12")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Level: 12")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "labLevel: Level: 12")) << run.out;
+    std::istringstream csv(ReadAll(folder / "k.csv"));
+    std::string line, last;
+    int lines = 0;
+    while (std::getline(csv, line))
+        ++lines, last = line;
+    EXPECT_EQ(lines, 4097);
+    // Down to 2 and back: the sine's 4097 samples come back close to themselves.
+    const double x = (4095.0 + 0.7) / 4096;
+    EXPECT_NEAR(std::stod(last.substr(last.find(',') + 1)), std::sin(6.28 * x), 0.02);
+    // The file of level 12 loads again.
+    const Outcome load = Snapshot("--load " + In("zwoelf.mdt"));
+    EXPECT_EQ(load.status, 0) << load.err;
+    EXPECT_TRUE(HasLine(load.out, "MaxLevel: 12")) << load.out;
+}
+
 TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)
 {
     for (const std::string args : {"--bogus", "--scroll", "--scroll abc", "--scroll 101", "--scroll -1",
-                                   "--level 9", "--level 1", "--level 5x", "--zoom-skal yes", "--load",
+                                   "--level 13", "--level 1", "--level 5x", "--max-level 13", "--max-level 1", "--zoom-skal yes", "--load",
                                    "--out", "extra"}) {
         const Outcome run = Snapshot("--save " + In("before.mdt") + " " + args);
         EXPECT_EQ(run.status, 2) << args;
@@ -184,11 +207,11 @@ TEST_F(SnapshotTool, AnOutputThatCannotBeWrittenExitsOne)
 
 TEST_F(SnapshotTool, FailedLoadsAndSavesExitOneAfterTheStateLines)
 {
-    std::ofstream(folder / "bad.mdt") << "9 3 1";
+    std::ofstream(folder / "bad.mdt") << "13 3 1";
     Outcome run = Snapshot("--load " + In("bad.mdt"));
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(HasLine(run.out, "MaxLevel: 7")) << run.out;
-    EXPECT_NE(run.err.find("Ungültige Datei: MaxLevel nicht zwischen 2 und 8"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Ungültige Datei: MaxLevel nicht zwischen 2 und 12"), std::string::npos) << run.err;
     run = Snapshot("--load " + In("missing.mdt"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Konnte Datei nicht öffnen!"), std::string::npos) << run.err;

@@ -9,7 +9,8 @@ const char* const SnapshotUsage =
     "ACTIONS, applied in the order given, each as the user would do it:\n"
     "  --scroll P             move the Delta scroll bar to position P (0..100)\n"
     "  --go                   press \"Go!\"\n"
-    "  --level L              move the track bar to L (2..8)\n"
+    "  --level L              move the track bar to L (2..12)\n"
+    "  --max-level M          sample the sine anew at the finest level M (2..12)\n"
     "  --zoom-skal on|off     set \"Zoom Skal-funktion\"\n"
     "  --zoom-wavelet on|off  set \"Zoom Wavelet\"\n"
     "  --load FILE            press \"Öffnen\" and choose FILE\n"
@@ -39,8 +40,8 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
     SnapshotOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        static const std::vector<std::string> valued = {"--scroll", "--level", "--zoom-skal", "--zoom-wavelet",
-                                                        "--load", "--save", "--out", "--koeff-csv"};
+        static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--zoom-skal",
+                                                        "--zoom-wavelet", "--load", "--save", "--out", "--koeff-csv"};
         const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
         if (!takesValue && option != "--go") {
             error = "unknown argument: " + option;
@@ -73,12 +74,14 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
 
         if (option == "--go") {
             options.actions.push_back({.kind = SnapshotAction::Go});
-        } else if (option == "--scroll" || option == "--level") {
+        } else if (option == "--scroll" || option == "--level" || option == "--max-level") {
             const bool scroll = option == "--scroll";
-            const std::optional<int> n = scroll ? number(0, 100) : number(2, 8);
+            const std::optional<int> n = scroll ? number(0, 100) : number(MinLevel, LevelLimit);
             if (!n)
                 return std::nullopt;
-            options.actions.push_back({.kind = scroll ? SnapshotAction::Scroll : SnapshotAction::Level, .number = *n});
+            const auto kind = scroll ? SnapshotAction::Scroll
+                              : option == "--level" ? SnapshotAction::Level : SnapshotAction::MaxLevel;
+            options.actions.push_back({.kind = kind, .number = *n});
         } else if (option == "--zoom-skal" || option == "--zoom-wavelet") {
             const std::optional<bool> on = onOff();
             if (!on)
