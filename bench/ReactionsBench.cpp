@@ -98,6 +98,18 @@ BENCHMARK(BM_DecomposeStep)->DenseRange(2, 11)->Unit(benchmark::kMicrosecond);
 void BM_ReconstructStep(benchmark::State& state) { LevelStep(state, 0, ReconstructStep); }
 BENCHMARK(BM_ReconstructStep)->DenseRange(2, 11)->Unit(benchmark::kMicrosecond);
 
+// Choosing a signal in the tools window: its samples at MaxLevel, the level
+// matrices with the progress window, both redraws. Two signals in turn.
+void BM_SignalChange(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartProgram();
+    frmHaupt->ChooseMaxLevel(static_cast<int>(state.range(0)));
+    int turn = 0;
+    for (auto _ : state)
+        frmHaupt->ChooseSignal(turn++ % 2 == 0 ? 1 : 2);
+}
+BENCHMARK(BM_SignalChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
 // One curve in the 752-pixel error window, where fnError sums every detail.
 void BM_PlotError(benchmark::State& state)
 {

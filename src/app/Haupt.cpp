@@ -8,9 +8,15 @@
 #include "app/KoeffFileCommands.h"
 #include "app/PictureFileCommands.h"
 #include "app/ProgramIcon.h"
+#include "io/SignalFile.h"
 #include "toolkit/Application.h"
+#include "windows/Werkzeuge.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <cmath>
+#include <filesystem>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -32,6 +38,7 @@ TPlotWindow* CreatePlotWindow(TfrmHaupt& haupt, const PlotWindowRow& row)
     TPlotWindow* w = Application->Own(std::make_unique<TPlotWindow>(row, haupt.Plots));
     w->SetIcon(ProgramIcon());
     w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&haupt, w] { SavePlotPicture(*w, haupt); });
+    w->pmnPlot.AddItem("Werkzeuge", [&haupt] { haupt.ShowWerkzeuge(); });
     w->Show();
     return w;
 }
@@ -60,8 +67,11 @@ TfrmHaupt::TfrmHaupt()
       butAbout(this, {14, 140, 19, 25}, "?"),
       butOpen(this, {40, 140, 64, 25}, "Öffnen"),
       butSave(this, {112, 140, 65, 25}, "Sichern"),
-      butExit(this, {184, 140, 65, 25}, "Beenden")
+      butExit(this, {184, 140, 65, 25}, "Beenden"),
+      pmnHaupt(this),
+      mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [this] { ShowWerkzeuge(); }))
 {
+    PopupMenu = &pmnHaupt;
     SetName("frmHaupt");
     SetIcon(ProgramIcon());
     QWidget::setTabOrder(&scrDelta, &butGo);
@@ -97,6 +107,7 @@ void TfrmHaupt::FormCreate()
             if (row.created == created)
                 Plots.windows[&row - PlotWindowTable.data()] = CreatePlotWindow(*this, row);
     frmCalcInfo = Application->Own(std::make_unique<TfrmCalcInfo>());
+    CreateWerkzeuge();
 
     SampleFunction(State, State.MaxLevel);
     Plots.PlotsReady = true;
@@ -106,6 +117,26 @@ void TfrmHaupt::FormCreate()
     ComputeLevelMatrices();
     ComputeWaveletKoeff(State);
     RedrawBasisWindows();
+    // Beside the original arrangement, where the screen has room for it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && screen->availableGeometry().width() >= frmWerkzeuge->Left() + frmWerkzeuge->Width())
+        frmWerkzeuge->Show();
+}
+
+void TfrmHaupt::CreateWerkzeuge()
+{
+    std::vector<std::string> names;
+    for (const SignalName& name : SignalList)
+        names.emplace_back(name.shown);
+    frmWerkzeuge = Application->Own(std::make_unique<TfrmWerkzeuge>(names));
+    frmWerkzeuge->SetIcon(ProgramIcon());
+    frmWerkzeuge->OnSignalChosen = [this](int index) { ChooseSignal(index); };
+    frmWerkzeuge->OnSignalFile = [this] { ChooseSignalFile(); };
+    frmWerkzeuge->OnMaxLevelChosen = [this](int maxLevel) { ChooseMaxLevel(maxLevel); };
+    frmWerkzeuge->OnResample = [this] { SampleAnew(); };
+    frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
+    frmWerkzeuge->ShowMessage(Caption());
+    OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
 }
 
 void TfrmHaupt::scrDeltaChange()
@@ -192,16 +223,69 @@ void TfrmHaupt::TakeOverDelta()
     ComputeLevelMatrices();
 }
 
-void TfrmHaupt::SampleAnew(int maxLevel)
+void TfrmHaupt::SampleAnew()
 {
-    SetMaxLevel(State, maxLevel);
-    SampleFunction(State, maxLevel);
-    SaveOriginal(State);
-    State.Level = maxLevel;
+    TakeSamples(State, CurrentSignal);
     UpdateLevelControls();
     ComputeLevelMatrices();
     ComputeWaveletKoeff(State);
     RedrawBasisWindows();
+    ShowSignalInWerkzeuge();
+}
+
+void TfrmHaupt::ShowSignalInWerkzeuge()
+{
+    int listIndex = -1;
+    for (std::size_t i = 0; i < SignalList.size(); ++i)
+        if (SignalList[i].kind == CurrentSignal.kind)
+            listIndex = static_cast<int>(i);
+    frmWerkzeuge->ShowSignal(listIndex, CurrentSignal.fileName);
+    frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
+}
+
+void TfrmHaupt::ChooseSignal(int listIndex)
+{
+    CurrentSignal = Signal{SignalList[static_cast<std::size_t>(listIndex)].kind, {}, {}};
+    SampleAnew();
+}
+
+void TfrmHaupt::ChooseSignalFile()
+{
+    TOpenDialog dialog("Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)");
+    if (!dialog.Execute()) {
+        SetCaption("Kein Signal geladen...");
+        return;
+    }
+    std::string bytes;
+    const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
+    if (read != ReadResult::Read) {
+        SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
+                                                : "Ungültiges Signal: Datei nicht lesbar");
+        return;
+    }
+    const auto parsed = ParseSignalFile(bytes);
+    if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
+        SetCaption("Ungültiges Signal: " + refusal->reason);
+        return;
+    }
+    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
+    CurrentSignal = Signal{SignalKind::Datei, values, std::filesystem::path(dialog.FileName).filename().string()};
+    SetMaxLevel(State, SignalLevel(values.size()));
+    SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
+    SampleAnew();
+}
+
+void TfrmHaupt::ChooseMaxLevel(int maxLevel)
+{
+    SetMaxLevel(State, maxLevel);
+    SampleAnew();
+}
+
+void TfrmHaupt::ShowWerkzeuge()
+{
+    frmWerkzeuge->Show();
+    frmWerkzeuge->raise();
+    frmWerkzeuge->activateWindow();
 }
 
 TfrmHaupt* MainWindow() { return Application ? static_cast<TfrmHaupt*>(Application->MainForm()) : nullptr; }
@@ -221,8 +305,10 @@ void FreeAllWindows()
     TfrmHaupt* haupt = MainWindow();
     if (!haupt)
         return;
+    haupt->OnCaption = nullptr;
     Release(haupt->frmCalcInfo);
     Release(haupt->frmAbout);
+    Release(haupt->frmWerkzeuge);
     for (TPlotWindow*& w : haupt->Plots.windows)
         Release(w);
     Application->Release(haupt);

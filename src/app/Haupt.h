@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/Signals.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
@@ -8,6 +9,7 @@
 
 class TfrmAbout;
 class TfrmCalcInfo;
+class TfrmWerkzeuge;
 
 // The main window: every control of the program; closing it ends the program.
 // It owns the program's analysis and knows the program's other windows.
@@ -36,6 +38,13 @@ public:
     TfrmCalcInfo* frmCalcInfo = nullptr;
     // The newest About window; earlier ones stay open.
     TfrmAbout* frmAbout = nullptr;
+    TfrmWerkzeuge* frmWerkzeuge = nullptr;
+    // The signal whose samples the analysis started from.
+    Signal CurrentSignal;
+
+    // The context menu: "Werkzeuge".
+    TPopupMenu pmnHaupt;
+    QAction* mniWerkzeuge;
 
     TPlotWindow& Plot(PlotWindowId id) const { return *Plots.windows[id]; }
 
@@ -57,10 +66,19 @@ public:
     void ComputeLevelMatrices();
     void RedrawFunctionWindows() { ::RedrawFunctionWindows(Plots); }
     void RedrawBasisWindows() { ::RedrawBasisWindows(Plots); }
-    // New samples of the test function at the finest level maxLevel (with the
-    // shift of aktDelta), kept as the original, Level = maxLevel, and the level
-    // matrices and pictures as start-up makes them.
-    void SampleAnew(int maxLevel);
+    // New samples of the current signal at MaxLevel (with the shift of
+    // aktDelta) become Koeff and KoeffOrig, Level = MaxLevel; the level
+    // matrices with the progress window, and both redraws.
+    void SampleAnew();
+    // The tools window's "Signal": a signal of the list, a file's samples, the
+    // finest level.
+    void ChooseSignal(int listIndex);
+    void ChooseSignalFile();
+    void ChooseMaxLevel(int maxLevel);
+    // Shows and raises the tools window.
+    void ShowWerkzeuge();
+    // The tools window shows the current signal and finest level.
+    void ShowSignalInWerkzeuge();
     // A loaded file's Delta: the scroll bar (without its own reaction, which
     // would round Delta to the position), both labels, the wavelet coefficients
     // and the level matrices, as "Go!" computes them.
@@ -68,6 +86,9 @@ public:
 
 protected:
     bool FormClose() override;
+
+private:
+    void CreateWerkzeuge();
 };
 
 // The program's main window, once created.

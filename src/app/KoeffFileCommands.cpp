@@ -3,6 +3,7 @@
 #include "app/Haupt.h"
 #include "io/CoefficientFile.h"
 
+#include <algorithm>
 #include <string>
 #include <variant>
 
@@ -24,6 +25,22 @@ std::string OpenedCaption(const KoeffFileContent& content)
            + " Werten)";
 }
 
+// A file that names another signal of the list brings it back as the error
+// window's original, sampled at the file's finest level and Delta; otherwise
+// the current signal stays the original.
+void TakeOverSignal(TfrmHaupt& haupt, const std::optional<std::string>& name)
+{
+    for (const SignalName& listed : SignalList) {
+        if (!name || *name != listed.shown || listed.kind == haupt.CurrentSignal.kind)
+            continue;
+        haupt.CurrentSignal = Signal{listed.kind, {}, {}};
+        Analysis& A = haupt.State;
+        const std::vector<double> samples = SampleSignal(haupt.CurrentSignal, A.MaxLevel, A.aktDelta);
+        std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
+        haupt.ShowSignalInWerkzeuge();
+    }
+}
+
 // A file that was read and checked: its levels and values become the state's,
 // and its Delta, where it records one, with the level matrices of that Delta.
 // True when the level matrices were computed.
@@ -32,6 +49,7 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
     haupt.SetCaption(OpenedCaption(content));
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
     StoreKoeffFile(content, haupt.State);
+    TakeOverSignal(haupt, content.signal);
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
     if (!content.delta)
@@ -73,7 +91,9 @@ void SaveKoeffFile(TfrmHaupt& haupt)
         return;
     }
     const std::string name = KoeffFileName(haupt.sdgSave.FileName);
-    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.State);
+    const std::string signal =
+        haupt.CurrentSignal.kind == SignalKind::Datei ? "Datei" : SignalShownName(haupt.CurrentSignal);
+    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.State, signal);
     if (!bytes || !WriteKoeffFile(name, *bytes)) {
         haupt.SetCaption("Konnte Datei nicht sichern!");
         return;

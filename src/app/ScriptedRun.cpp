@@ -2,6 +2,7 @@
 
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
+#include "windows/Werkzeuge.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 
@@ -30,7 +31,12 @@ void Choose(const std::string& file)
 
 }  // namespace
 
-void StartScriptedProgram() { CreateMainForm()->Show(); }
+void StartScriptedProgram()
+{
+    TfrmHaupt* haupt = CreateMainForm();
+    haupt->Show();
+    haupt->ShowWerkzeuge();
+}
 
 std::vector<TForm*> ProgramWindows()
 {
@@ -38,6 +44,7 @@ std::vector<TForm*> ProgramWindows()
     std::vector<TForm*> all = {haupt};
     for (TPlotWindow* w : haupt->Plots.windows)
         all.push_back(w);
+    all.push_back(haupt->frmWerkzeuge);
     all.push_back(haupt->frmCalcInfo);
     std::erase(all, nullptr);
     return all;
@@ -78,8 +85,22 @@ bool Apply(const ScriptedAction& action, std::string& error)
         frmHaupt->butSave.click();
         break;
     case ScriptedAction::MaxLevel:
-        Dispatch([&] { frmHaupt->SampleAnew(action.number); });
+        Dispatch([&] { frmHaupt->ChooseMaxLevel(action.number); });
         break;
+    case ScriptedAction::Signal: {
+        // A name of the list, or else a file of samples.
+        int listIndex = -1;
+        for (std::size_t i = 0; i < SignalList.size(); ++i)
+            if (action.file == SignalList[i].word)
+                listIndex = static_cast<int>(i);
+        if (listIndex >= 0) {
+            Dispatch([&] { frmHaupt->ChooseSignal(listIndex); });
+        } else {
+            Choose(action.file);
+            Dispatch([&] { frmHaupt->ChooseSignalFile(); });
+        }
+        break;
+    }
     }
     return true;
 }
@@ -89,7 +110,8 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
     const std::string caption = MainWindow()->Caption();
     const bool failed = action.kind == ScriptedAction::Load
                             ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
-                            : action.kind == ScriptedAction::Save && caption == "Konnte Datei nicht sichern!";
+                        : action.kind == ScriptedAction::Save ? caption == "Konnte Datei nicht sichern!"
+                        : action.kind == ScriptedAction::Signal && caption.starts_with("Ungültiges Signal");
     if (!failed)
         return std::nullopt;
     return caption;
@@ -105,6 +127,7 @@ std::string StateReport()
     report += "Level: " + std::to_string(State.Level) + "\n";
     report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
     report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
+    report += "Signal: " + SignalShownName(frmHaupt->CurrentSignal) + "\n";
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
     report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";
     report += "labLevel: " + frmHaupt->labLevel.Caption() + "\n";

@@ -13,13 +13,14 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel } kind = Go;
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal } kind = Go;
     int number = 0;         // the scroll position, the level or the finest level
     bool on = false;        // a zoom box's wanted state
-    std::string file = {};  // the file to load or save
+    std::string file = {};  // the file to load or save; a signal's name or file
 };
 
-// The program started as its entry starts it, its main window shown.
+// The program started as its entry starts it, its main window shown, and the
+// tools window beside it as on a screen wide enough.
 void StartScriptedProgram();
 
 // Applies one action as the user would; false (with a message) when the track

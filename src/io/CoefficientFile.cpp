@@ -1,5 +1,6 @@
 #include "io/CoefficientFile.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -16,6 +17,7 @@ namespace {
 
 const char* const LineEnd = "\r\n";
 const char* const DeltaWord = ";Delta:";
+const char* const SignalWord = ";Signal:";
 
 bool IsBlankByte(char c)
 {
@@ -133,7 +135,7 @@ std::string KoeffFileName(const std::string& chosen)
     return chosen + extension;
 }
 
-std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A)
+std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A, const std::string& signalName)
 {
     const int maxLevel = A.MaxLevel;
     const int level = A.Level;
@@ -157,6 +159,11 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
         out << ';' << LineEnd << ";Level:" << j << LineEnd;
         for (int i = LevelSize[j] + 1; i <= LevelSize[j + 1]; ++i)
             out << koeff[i] << LineEnd;
+    }
+    if (!signalName.empty()) {
+        std::string word = ToWindows1252(signalName);
+        std::replace_if(word.begin(), word.end(), IsBlankByte, '_');
+        out << SignalWord << word << LineEnd;
     }
     // All digits ("%.17g"): a load rebuilds the function with exactly this Delta.
     out << DeltaWord << std::setprecision(17) << A.aktDelta << LineEnd;
@@ -234,6 +241,10 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
             const std::optional<double> delta = ParseDecimal(word.substr(std::strlen(DeltaWord)));
             if (delta && *delta >= 0.0 && *delta <= 1.0)
                 content.delta = *delta;
+        } else if (word.starts_with(SignalWord)) {
+            std::string name = FromWindows1252(word.substr(std::strlen(SignalWord)));
+            std::replace(name.begin(), name.end(), '_', ' ');
+            content.signal = name;
         }
     }
     // Words are counted from 1 among those that are no comments.

@@ -24,7 +24,10 @@ std::string KoeffFileName(const std::string& chosen);
 // line records aktDelta as the comment word ";Delta:" and its value, which
 // readers that do not know it skip. Nothing when a value to be written is not
 // a finite number: such a file could not be read back.
-std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A);
+// The signal's name, where given, goes before it as the comment word ";Signal:"
+// and the name, its blanks written as "_".
+std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A,
+                                           const std::string& signalName = {});
 
 // What a readable file holds.
 struct KoeffFileContent {
@@ -35,6 +38,8 @@ struct KoeffFileContent {
     std::vector<double> values;
     // The Delta of the ";Delta:" word, when the file has one in [0, 1].
     std::optional<double> delta;
+    // The signal of the ";Signal:" word, with its blanks, when it has one.
+    std::optional<std::string> signal;
 };
 
 // Why a file is refused: a short German reason.

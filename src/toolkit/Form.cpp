@@ -184,6 +184,8 @@ TForm::~TForm() { canvas.EndPainting(); }
 void TForm::SetCaption(const std::string& caption)
 {
     setWindowTitle(QString::fromStdString(caption));
+    if (OnCaption)
+        OnCaption(caption);
 }
 
 std::string TForm::Caption() const { return windowTitle().toStdString(); }

@@ -9,6 +9,7 @@
 #include <QStaticText>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -104,6 +105,8 @@ public:
     void SetName(const std::string& name) { setObjectName(QString::fromStdString(name)); }
 
     void SetCaption(const std::string& caption);
+    // Told of every caption the program gives the window.
+    std::function<void(const std::string& caption)> OnCaption;
     std::string Caption() const;
     TColor Color() const { return color; }
     void SetIcon(const QIcon& icon) { setWindowIcon(icon); }

@@ -87,6 +87,7 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "Level: 7\n"
               "MaxLevel: 7\n"
               "MaxAbsKoeff: 1\n"
+              "Signal: Sinus (Original)\n"
               "labDelta: Delta: 0.5\n"
               "labaktDelta: Aktuelles Delta: 0.4\n"
               "labLevel: Level: 7\n"
@@ -98,6 +99,7 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "frmDetails: Die Details der Funktion\n"
               "frmFunktion: Die approximierte Funktion\n"
               "frmError: Fehler zwischen Funktion und Approximation\n"
+              "frmWerkzeuge: Werkzeuge\n"
               "frmCalcInfo: Fortschritt\n");
 }
 
@@ -163,6 +165,27 @@ TEST_F(SnapshotTool, FinerLevelsUpToTwelve)
     const Outcome load = Snapshot("--load " + In("zwoelf.mdt"));
     EXPECT_EQ(load.status, 0) << load.err;
     EXPECT_TRUE(HasLine(load.out, "MaxLevel: 12")) << load.out;
+}
+
+TEST_F(SnapshotTool, SignalsByNameAndFromFiles)
+{
+    Outcome run = Snapshot("--signal stufe --max-level 5 --level 3 --out " + In("pictures"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "Signal: Stufe")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "MaxLevel: 5")) << run.out;
+    const QImage tools((folder / "pictures" / "frmWerkzeuge.png").c_str());
+    EXPECT_NEAR(tools.width(), 300, 4);  // the client area inside the outer 300 x 740
+    EXPECT_NEAR(tools.height(), 740, 4);
+
+    std::ofstream(folder / "werte.txt") << "1\n2\n3\n4\n5\n6\n";
+    run = Snapshot("--signal " + In("werte.txt"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "Signal: werte.txt")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "MaxLevel: 3")) << run.out;
+    std::ofstream(folder / "kurz.txt") << "1\n2\n";
+    run = Snapshot("--signal " + In("kurz.txt"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Ungültiges Signal: weniger als 5 Werte"), std::string::npos) << run.err;
 }
 
 TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)

@@ -10,13 +10,17 @@ const char* const SnapshotUsage =
     "  --scroll P             move the Delta scroll bar to position P (0..100)\n"
     "  --go                   press \"Go!\"\n"
     "  --level L              move the track bar to L (2..12)\n"
-    "  --max-level M          sample the sine anew at the finest level M (2..12)\n"
+    "  --max-level M          sample the signal anew at the finest level M (2..12)\n"
+    "  --signal NAME|FILE     choose a signal: sinus, stufe, knick, rechteck, chirp,\n"
+    "                         blocks, bumps, heavisine, doppler, sinus-rauschen,\n"
+    "                         or the samples in FILE (\"Datei…\")\n"
     "  --zoom-skal on|off     set \"Zoom Skal-funktion\"\n"
     "  --zoom-wavelet on|off  set \"Zoom Wavelet\"\n"
     "  --load FILE            press \"Öffnen\" and choose FILE\n"
     "  --save FILE            press \"Sichern\" and choose FILE\n"
     "OUTPUTS, written after the last action:\n"
-    "  --out DIR              one PNG per visible window, and desktop.png\n"
+    "  --out DIR              one PNG per visible window (frmWerkzeuge.png too),\n"
+    "                         and desktop.png\n"
     "  --koeff-csv FILE       \"index,value\" lines of Koeff[0 .. 2^MaxLevel]\n"
     "Exit status: 0 done; 1 a file could not be loaded, saved or written;\n"
     "2 a usage error or an unreachable level (nothing is run or written).\n";
@@ -41,7 +45,8 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--zoom-skal",
-                                                        "--zoom-wavelet", "--load", "--save", "--out", "--koeff-csv"};
+                                                        "--zoom-wavelet", "--load", "--save", "--signal", "--out",
+                                                        "--koeff-csv"};
         const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
         if (!takesValue && option != "--go") {
             error = "unknown argument: " + option;
@@ -88,11 +93,14 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
                 return std::nullopt;
             options.actions.push_back(
                 {.kind = option == "--zoom-skal" ? SnapshotAction::ZoomSkal : SnapshotAction::ZoomWavelet, .on = *on});
-        } else if (option == "--load" || option == "--save") {
+        } else if (option == "--load" || option == "--save" || option == "--signal") {
             const std::optional<std::string> name = file();
             if (!name)
                 return std::nullopt;
-            options.actions.push_back({.kind = option == "--load" ? SnapshotAction::Load : SnapshotAction::Save, .file = *name});
+            const auto kind = option == "--load"   ? SnapshotAction::Load
+                              : option == "--save" ? SnapshotAction::Save
+                                                   : SnapshotAction::Signal;
+            options.actions.push_back({.kind = kind, .file = *name});
         } else {  // --out, --koeff-csv
             const std::optional<std::string> name = file();
             if (!name)

@@ -1,0 +1,120 @@
+#include "FilesFixture.h"
+
+#include "windows/Werkzeuge.h"
+
+#include <QContextMenuEvent>
+
+#include <algorithm>
+
+namespace {
+
+class Werkzeuge : public Files {
+protected:
+    TfrmWerkzeuge& Tools() { return *frmHaupt->frmWerkzeuge; }
+    void ChooseIndex(const QString& name)
+    {
+        const int index = Tools().cbxSignal.findText(name);
+        Tools().cbxSignal.setCurrentIndex(index);
+        emit Tools().cbxSignal.activated(index);
+    }
+    std::vector<std::string> MenuItems(TPopupMenu& menu)
+    {
+        std::vector<std::string> items;
+        for (const QAction* a : menu.actions())
+            items.push_back(a->text().toStdString());
+        return items;
+    }
+};
+
+TEST_F(Werkzeuge, OpensFromTheMenusAndClosingHidesIt)
+{
+    // The offscreen screen is narrower than 1324 pixels: hidden at start.
+    EXPECT_FALSE(Tools().isVisible());
+    EXPECT_EQ(Tools().Caption(), "Werkzeuge");
+    EXPECT_EQ(Tools().Left(), 1024);
+    EXPECT_EQ(Tools().Width(), 300);
+    EXPECT_EQ(Tools().Height(), 740);
+    EXPECT_EQ(MenuItems(frmHaupt->pmnHaupt), std::vector<std::string>{"Werkzeuge"});
+    EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge"}));
+    frmHaupt->mniWerkzeuge->trigger();
+    EXPECT_TRUE(Tools().isVisible());
+    Tools().close();
+    EXPECT_FALSE(Tools().isVisible());
+    frmGlaette->pmnPlot.actions().back()->trigger();
+    EXPECT_TRUE(Tools().isVisible());
+}
+
+TEST_F(Werkzeuge, TheMessageShowsTheWholeCaption)
+{
+    Write("lang.mdt", "5 3 0.5 abcdefghijklmnopqrstuvwxyz");
+    Open("lang.mdt");
+    const std::string text = Tools().labMeldung.text().toStdString();
+    EXPECT_TRUE(text.ends_with("  Ungültige Datei: kein Zahlwert „abcdefghijklmnopqrst“ an Stelle 4")) << text;
+}
+
+TEST_F(Werkzeuge, AChosenSignalIsSampledAndDecomposedFromItsFinestLevel)
+{
+    frmHaupt->trbLevel.SetPosition(3);
+    const Counts before = CountsNow();
+    ChooseIndex("Stufe");
+    const std::vector<double> step = SampleSignal(Signal{SignalKind::Stufe, {}, {}}, 7, 0.4);
+    EXPECT_TRUE(std::equal(step.begin(), step.end(), A->Koeff.begin()));
+    EXPECT_TRUE(std::equal(step.begin(), step.end(), A->KoeffOrig.begin()));
+    EXPECT_EQ(A->Level, 7);
+    EXPECT_EQ(frmHaupt->trbLevel.Position(), 7);
+    EXPECT_EQ(A->MaxAbsKoeff, 1.0);
+    EXPECT_EQ(frmCalcInfo->Lines[0], "Berechne Level 2 von 7");
+    const Counts after = CountsNow();
+    EXPECT_GE(after.function[0] - before.function[0], 1);
+    EXPECT_GE(after.basis[0] - before.basis[0], 1);
+
+    Tools().speFeinsteStufe.setValue(9);
+    EXPECT_EQ(A->MaxLevel, 9);
+    EXPECT_EQ(frmHaupt->trbLevel.Max(), 9);
+    EXPECT_EQ(A->Koeff[512], 1.0);  // still the step, at 513 points
+    Tools().butNeuAbtasten.click();
+    EXPECT_EQ(A->Level, 9);
+}
+
+TEST_F(Werkzeuge, TheUsersSamplesFromAFile)
+{
+    std::string table = "x;y\n";
+    for (int i = 0; i < 130; ++i)
+        table += std::to_string(i) + ";" + std::to_string(i % 2) + ",5\n";
+    Write("messung.csv", table);
+    answers = {(folder / "messung.csv").string()};
+    Tools().butDatei.click();
+    EXPECT_EQ(A->MaxLevel, 8);  // 130 values: the next 2^m + 1 is 257
+    EXPECT_EQ(A->KoeffOrig[0], 0.5);
+    EXPECT_EQ(A->KoeffOrig[256], 1.5);
+    EXPECT_EQ(Tools().cbxSignal.currentText(), "Datei: messung.csv");
+
+    const std::vector<double> koeff = A->Koeff;
+    Write("kaputt.txt", "1\n2\nzwei\n4\n5\n");
+    answers = {(folder / "kaputt.txt").string()};
+    Tools().butDatei.click();
+    EXPECT_EQ(frmHaupt->Caption(), "Ungültiges Signal: kein endlicher Zahlwert in Zeile 3");
+    EXPECT_EQ(A->Koeff, koeff);
+    EXPECT_EQ(A->MaxLevel, 8);
+}
+
+TEST_F(Werkzeuge, TheFileNamesItsSignal)
+{
+    ChooseIndex("Knick");
+    frmHaupt->trbLevel.SetPosition(4);
+    Save("knick");
+    const std::string bytes = [&] {
+        std::ifstream in(folder / "knick.mdt", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    EXPECT_NE(bytes.find("\r\n;Signal:Knick\r\n;Delta:"), std::string::npos);
+
+    ChooseIndex("Sinus (Original)");
+    Open("knick.mdt");
+    EXPECT_EQ(frmHaupt->CurrentSignal.kind, SignalKind::Knick);
+    EXPECT_EQ(Tools().cbxSignal.currentText(), "Knick");
+    const std::vector<double> kink = SampleSignal(Signal{SignalKind::Knick, {}, {}}, 7, 0.4);
+    EXPECT_TRUE(std::equal(kink.begin(), kink.end(), A->KoeffOrig.begin()));
+}
+
+}  // namespace
