@@ -50,6 +50,7 @@ void BM_LevelSweep(benchmark::State& state)
 {
     const int maxLevel = static_cast<int>(state.range(0));
     TfrmHaupt* frmHaupt = maxLevel == 7 ? StartProgram() : StartProgramWithMaxLevel(maxLevel);
+    frmHaupt->ShowWerkzeuge();  // its numbers follow every step
     for (auto _ : state) {
         frmHaupt->trbLevel.SetPosition(2);
         frmHaupt->trbLevel.SetPosition(maxLevel);
@@ -109,6 +110,19 @@ void BM_SignalChange(benchmark::State& state)
         frmHaupt->ChooseSignal(turn++ % 2 == 0 ? 1 : 2);
 }
 BENCHMARK(BM_SignalChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
+// One step of the compression slider at level 2: the compressed copy, the
+// details, function and error windows, the numbers.
+void BM_CompressionChange(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
+    frmHaupt->ShowWerkzeuge();
+    frmHaupt->trbLevel.SetPosition(2);
+    int turn = 0;
+    for (auto _ : state)
+        frmHaupt->ChooseKeepPercent(turn++ % 2 == 0 ? 30 : 31);
+}
+BENCHMARK(BM_CompressionChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
 // One curve in the 752-pixel error window, where fnError sums every detail.
 void BM_PlotError(benchmark::State& state)

@@ -10,6 +10,8 @@
 #include "app/ProgramIcon.h"
 #include "io/SignalFile.h"
 #include "toolkit/Application.h"
+#include "analysis/Compression.h"
+#include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
 
 #include <QGuiApplication>
@@ -39,6 +41,7 @@ TPlotWindow* CreatePlotWindow(TfrmHaupt& haupt, const PlotWindowRow& row)
     w->SetIcon(ProgramIcon());
     w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&haupt, w] { SavePlotPicture(*w, haupt); });
     w->pmnPlot.AddItem("Werkzeuge", [&haupt] { haupt.ShowWerkzeuge(); });
+    w->pmnPlot.AddItem("Koeffizienten", [&haupt] { haupt.ShowKoeffizienten(); });
     w->Show();
     return w;
 }
@@ -69,7 +72,8 @@ TfrmHaupt::TfrmHaupt()
       butSave(this, {112, 140, 65, 25}, "Sichern"),
       butExit(this, {184, 140, 65, 25}, "Beenden"),
       pmnHaupt(this),
-      mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [this] { ShowWerkzeuge(); }))
+      mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [this] { ShowWerkzeuge(); })),
+      mniKoeffizienten(pmnHaupt.AddItem("Koeffizienten", [this] { ShowKoeffizienten(); }))
 {
     PopupMenu = &pmnHaupt;
     SetName("frmHaupt");
@@ -84,6 +88,7 @@ TfrmHaupt::TfrmHaupt()
     QWidget::setTabOrder(&butSave, &butExit);
 
     Plots.analysis = &State;
+    Plots.compressed = &State;
     Plots.ZoomSkal = [this] { return cbxSkal.Checked(); };
     Plots.ZoomWavelet = [this] { return cbxWavelet.Checked(); };
 
@@ -134,6 +139,12 @@ void TfrmHaupt::CreateWerkzeuge()
     frmWerkzeuge->OnSignalFile = [this] { ChooseSignalFile(); };
     frmWerkzeuge->OnMaxLevelChosen = [this](int maxLevel) { ChooseMaxLevel(maxLevel); };
     frmWerkzeuge->OnResample = [this] { SampleAnew(); };
+    frmWerkzeuge->OnKeepChanged = [this](int percent) { ChooseKeepPercent(percent); };
+    frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
+    frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
+    frmKoeffizienten->SetIcon(ProgramIcon());
+    frmKoeffizienten->mniSavePicture =
+        frmKoeffizienten->pmnKoeffizienten.AddItem("Bild speichern…", [this] { SavePlotPicture(*frmKoeffizienten, *this); });
     frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
     frmWerkzeuge->ShowMessage(Caption());
     OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
@@ -281,6 +292,48 @@ void TfrmHaupt::ChooseMaxLevel(int maxLevel)
     SampleAnew();
 }
 
+void TfrmHaupt::RedrawFunctionWindows()
+{
+    UpdateCompressed();
+    ::RedrawFunctionWindows(Plots);
+    ShowNumbers();
+}
+
+void TfrmHaupt::UpdateCompressed()
+{
+    if (KeepPercent == 100) {
+        KeptDetails.assign(static_cast<std::size_t>(DetailCount(State)), 1);
+        Plots.compressed = &State;
+        return;
+    }
+    KeptDetails = ::KeptDetails(State, KeepPercent);
+    Compressed = State;
+    Compress(Compressed, KeptDetails);
+    Plots.compressed = &Compressed;
+}
+
+void TfrmHaupt::ShowNumbers()
+{
+    const ErrorNumbers numbers = ComputeErrorNumbers(*Plots.compressed);
+    const int N = DetailCount(State);
+    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(KeepPercent, N), N, LevelEnergies(State),
+                              State.Level);
+    frmKoeffizienten->ShowCoefficients(State, KeptDetails);
+}
+
+void TfrmHaupt::ChooseKeepPercent(int percent)
+{
+    KeepPercent = percent;
+    frmWerkzeuge->ShowKeep(percent);
+    UpdateCompressed();
+    for (TPlotWindow* w : Plots.windows)
+        if (w->Row.compressed)
+            w->Draw(w->RedrawFrame());
+    ShowNumbers();
+}
+
+void TfrmHaupt::ShowKoeffizienten() { frmKoeffizienten->Open(); }
+
 void TfrmHaupt::ShowWerkzeuge()
 {
     frmWerkzeuge->Show();
@@ -309,6 +362,7 @@ void FreeAllWindows()
     Release(haupt->frmCalcInfo);
     Release(haupt->frmAbout);
     Release(haupt->frmWerkzeuge);
+    Release(haupt->frmKoeffizienten);
     for (TPlotWindow*& w : haupt->Plots.windows)
         Release(w);
     Application->Release(haupt);

@@ -9,6 +9,7 @@
 
 class TfrmAbout;
 class TfrmCalcInfo;
+class TfrmKoeffizienten;
 class TfrmWerkzeuge;
 
 // The main window: every control of the program; closing it ends the program.
@@ -39,12 +40,19 @@ public:
     // The newest About window; earlier ones stay open.
     TfrmAbout* frmAbout = nullptr;
     TfrmWerkzeuge* frmWerkzeuge = nullptr;
+    TfrmKoeffizienten* frmKoeffizienten = nullptr;
     // The signal whose samples the analysis started from.
     Signal CurrentSignal;
+    // "Behaltene Details: P %", and the analysis with only those details,
+    // which the details, function and error windows draw below 100 %.
+    int KeepPercent = 100;
+    Analysis Compressed;
+    std::vector<char> KeptDetails;  // by position from 2^Level + 1 on
 
-    // The context menu: "Werkzeuge".
+    // The context menu: "Werkzeuge", "Koeffizienten".
     TPopupMenu pmnHaupt;
     QAction* mniWerkzeuge;
+    QAction* mniKoeffizienten;
 
     TPlotWindow& Plot(PlotWindowId id) const { return *Plots.windows[id]; }
 
@@ -64,7 +72,8 @@ public:
     // All level matrices from aktDelta, with the progress window; then the
     // function windows are redrawn.
     void ComputeLevelMatrices();
-    void RedrawFunctionWindows() { ::RedrawFunctionWindows(Plots); }
+    // The function windows, then the numbers and the coefficient window.
+    void RedrawFunctionWindows();
     void RedrawBasisWindows() { ::RedrawBasisWindows(Plots); }
     // New samples of the current signal at MaxLevel (with the shift of
     // aktDelta) become Koeff and KoeffOrig, Level = MaxLevel; the level
@@ -77,6 +86,10 @@ public:
     void ChooseMaxLevel(int maxLevel);
     // Shows and raises the tools window.
     void ShowWerkzeuge();
+    // "Behaltene Details: P %": the details, function and error windows, the
+    // numbers and the coefficient window follow; Koeff stays as it is.
+    void ChooseKeepPercent(int percent);
+    void ShowKoeffizienten();
     // The tools window shows the current signal and finest level.
     void ShowSignalInWerkzeuge();
     // A loaded file's Delta: the scroll bar (without its own reaction, which
@@ -89,6 +102,8 @@ protected:
 
 private:
     void CreateWerkzeuge();
+    void UpdateCompressed();
+    void ShowNumbers();
 };
 
 // The program's main window, once created.

@@ -1,7 +1,9 @@
 #include "app/ScriptedRun.h"
 
 #include "app/Calcmatrixfortschritt.h"
+#include "analysis/Compression.h"
 #include "app/Haupt.h"
+#include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
@@ -36,6 +38,7 @@ void StartScriptedProgram()
     TfrmHaupt* haupt = CreateMainForm();
     haupt->Show();
     haupt->ShowWerkzeuge();
+    haupt->ShowKoeffizienten();
 }
 
 std::vector<TForm*> ProgramWindows()
@@ -45,12 +48,15 @@ std::vector<TForm*> ProgramWindows()
     for (TPlotWindow* w : haupt->Plots.windows)
         all.push_back(w);
     all.push_back(haupt->frmWerkzeuge);
+    all.push_back(haupt->frmKoeffizienten);
     all.push_back(haupt->frmCalcInfo);
     std::erase(all, nullptr);
     return all;
 }
 
 const Analysis& ProgramAnalysis() { return MainWindow()->State; }
+
+const Analysis& ShownAnalysis() { return *MainWindow()->Plots.compressed; }
 
 bool Apply(const ScriptedAction& action, std::string& error)
 {
@@ -86,6 +92,9 @@ bool Apply(const ScriptedAction& action, std::string& error)
         break;
     case ScriptedAction::MaxLevel:
         Dispatch([&] { frmHaupt->ChooseMaxLevel(action.number); });
+        break;
+    case ScriptedAction::Keep:
+        Dispatch([&] { frmHaupt->ChooseKeepPercent(action.number); });
         break;
     case ScriptedAction::Signal: {
         // A name of the list, or else a file of samples.
@@ -128,6 +137,11 @@ std::string StateReport()
     report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
     report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
     report += "Signal: " + SignalShownName(frmHaupt->CurrentSignal) + "\n";
+    const ErrorNumbers numbers = ComputeErrorNumbers(ShownAnalysis());
+    report += "MaxError: " + Printf("%.17g", numbers.MaxError) + "\n";
+    report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
+    const int N = DetailCount(State);
+    report += "KeptDetails: " + std::to_string(KeptCount(frmHaupt->KeepPercent, N)) + " of " + std::to_string(N) + "\n";
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
     report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";
     report += "labLevel: " + frmHaupt->labLevel.Caption() + "\n";

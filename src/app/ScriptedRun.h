@@ -13,14 +13,14 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal } kind = Go;
-    int number = 0;         // the scroll position, the level or the finest level
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep } kind = Go;
+    int number = 0;         // the scroll position, a level, or the percentage of details kept
     bool on = false;        // a zoom box's wanted state
     std::string file = {};  // the file to load or save; a signal's name or file
 };
 
-// The program started as its entry starts it, its main window shown, and the
-// tools window beside it as on a screen wide enough.
+// The program started as its entry starts it, its main window shown, the
+// tools window beside it as on a screen wide enough, and the coefficients.
 void StartScriptedProgram();
 
 // Applies one action as the user would; false (with a message) when the track
@@ -38,5 +38,7 @@ std::string StateReport();
 // the table's order, the progress window last.
 std::vector<TForm*> ProgramWindows();
 
-// The program's analysis.
+// The program's analysis, and the one its details, function and error windows
+// draw (with the details that compression keeps).
 const Analysis& ProgramAnalysis();
+const Analysis& ShownAnalysis();

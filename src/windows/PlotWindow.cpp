@@ -14,7 +14,7 @@ TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
 
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    PlotCurve(surface, frame, PlotFunction(Row.plotted, context.analysis));
+    PlotCurve(surface, frame, PlotFunction(Row.plotted, Row.compressed ? context.compressed : context.analysis));
     Present();
     ++Draws;
     LastFrame = frame;

@@ -14,6 +14,9 @@ class TPlotWindow;
 // What the plot windows draw from and with; the program wires it at start-up.
 struct PlotContext {
     const Analysis* analysis = nullptr;
+    // The analysis with the details that compression keeps: the details,
+    // function and error windows draw it (the analysis itself at 100 %).
+    const Analysis* compressed = nullptr;
     // The zoom check boxes, read anew for each basis window.
     std::function<bool()> ZoomSkal;
     std::function<bool()> ZoomWavelet;

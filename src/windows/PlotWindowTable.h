@@ -34,6 +34,7 @@ struct PlotWindowRow {
     Evaluator evaluator;
     double (*plotted)(const void* analysis, double x);  // EvaluateOn<evaluator>
     FrameKind frame;
+    bool compressed;   // draws the analysis with the details that compression keeps
     OwnDraw paint;
     OwnDraw resize;
     double ownHeight;  // for OwnDraw::OwnFrame

@@ -3,6 +3,8 @@
 #include "toolkit/Application.h"
 
 #include <QDateTime>
+
+#include <cstdio>
 #include <QSignalBlocker>
 
 TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
@@ -10,8 +12,14 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
       grpSignal(QStringLiteral("Signal")),
       butDatei(QStringLiteral("Datei…")),
       butNeuAbtasten(QStringLiteral("Neu abtasten")),
+      grpKennzahlen(QStringLiteral("Kennzahlen")),
+      grpKompression(QStringLiteral("Kompression")),
+      sldKeep(Qt::Horizontal),
+      butKoeffizienten(QStringLiteral("Koeffizienten")),
       grpMeldung(QStringLiteral("Meldung")),
       signalForm(&grpSignal),
+      numbersBox(&grpKennzahlen),
+      keepForm(&grpKompression),
       messageBox(&grpMeldung),
       sections(this),
       listSize(static_cast<int>(signalNames.size()))
@@ -28,11 +36,31 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     signalForm.addRow(QStringLiteral("Feinste Stufe"), &speFeinsteStufe);
     signalForm.addRow(&butNeuAbtasten);
 
+    numbersBox.addWidget(&labMaxError);
+    numbersBox.addWidget(&labRmsError);
+    numbersBox.addWidget(&labKept);
+    labEnergie.setTextFormat(Qt::RichText);
+    numbersBox.addWidget(&labEnergie);
+
+    sldKeep.setRange(0, 100);
+    sldKeep.setValue(100);
+    sldKeep.setSingleStep(1);
+    sldKeep.setPageStep(10);
+    speKeep.setRange(0, 100);
+    speKeep.setValue(100);
+    speKeep.setSuffix(QStringLiteral(" %"));
+    keepRow.addWidget(&sldKeep, 1);
+    keepRow.addWidget(&speKeep);
+    keepForm.addRow(QStringLiteral("Behaltene Details:"), &keepRow);
+    keepForm.addRow(&butKoeffizienten);
+
     labMeldung.setWordWrap(true);
     labMeldung.setTextInteractionFlags(Qt::TextSelectableByMouse);
     messageBox.addWidget(&labMeldung);
 
     sections.addWidget(&grpSignal);
+    sections.addWidget(&grpKennzahlen);
+    sections.addWidget(&grpKompression);
     sections.addStretch(1);
     sections.addWidget(&grpMeldung);
 
@@ -53,6 +81,44 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
         if (OnResample)
             Dispatch(OnResample);
     });
+    // Slider and spin box are one control: each shows what the other chose.
+    auto keep = [this](int percent) {
+        ShowKeep(percent);
+        if (OnKeepChanged)
+            Dispatch([this, percent] { OnKeepChanged(percent); });
+    };
+    QObject::connect(&sldKeep, &QSlider::valueChanged, this, keep);
+    QObject::connect(&speKeep, &QSpinBox::valueChanged, this, keep);
+    QObject::connect(&butKoeffizienten, &QPushButton::clicked, this, [this] {
+        if (OnKoeffizienten)
+            Dispatch(OnKoeffizienten);
+    });
+}
+
+void TfrmWerkzeuge::ShowKeep(int percent)
+{
+    const QSignalBlocker quietSlider(&sldKeep), quietSpin(&speKeep);
+    sldKeep.setValue(percent);
+    speKeep.setValue(percent);
+}
+
+void TfrmWerkzeuge::ShowNumbers(double maxError, double rmsError, int kept, int detailCount,
+                                const std::vector<double>& energies, int level)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Max. Fehler: %.4g", maxError);
+    labMaxError.setText(QString::fromUtf8(text));
+    std::snprintf(text, sizeof text, "RMS-Fehler: %.4g", rmsError);
+    labRmsError.setText(QString::fromUtf8(text));
+    labKept.setText(QStringLiteral("Behaltene Details: %1 von %2").arg(kept).arg(detailCount));
+    QString table = QStringLiteral("<table><tr><th align=left>Teil</th><th align=right>Energie</th></tr>");
+    for (int row = 0; row < static_cast<int>(energies.size()); ++row) {
+        const QString part = row == 0 ? QStringLiteral("Glätte %1").arg(level)
+                                      : QStringLiteral("Details %1").arg(level + row - 1);
+        std::snprintf(text, sizeof text, "%.4g", energies[static_cast<std::size_t>(row)]);
+        table += QStringLiteral("<tr><td>%1</td><td align=right>&nbsp;&nbsp;%2</td></tr>").arg(part, QString::fromUtf8(text));
+    }
+    labEnergie.setText(table + QStringLiteral("</table>"));
 }
 
 void TfrmWerkzeuge::ShowSignal(int listIndex, const std::string& fileName)

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -34,6 +35,21 @@ public:
     std::function<void(int maxLevel)> OnMaxLevelChosen;
     std::function<void()> OnResample;                // "Neu abtasten"
 
+    // Section "Kennzahlen": the error numbers, the details kept, the energies.
+    QGroupBox grpKennzahlen;
+    QLabel labMaxError;
+    QLabel labRmsError;
+    QLabel labKept;
+    QLabel labEnergie;  // a small table: part, energy
+
+    // Section "Kompression": "Behaltene Details: P %", and the coefficient window.
+    QGroupBox grpKompression;
+    QSlider sldKeep;
+    QSpinBox speKeep;
+    QPushButton butKoeffizienten;
+    std::function<void(int percent)> OnKeepChanged;
+    std::function<void()> OnKoeffizienten;
+
     // Section "Meldung": the main window's last caption, in full, with its time.
     QGroupBox grpMeldung;
     QLabel labMeldung;
@@ -42,6 +58,11 @@ public:
     void ShowSignal(int listIndex, const std::string& fileName);
     void ShowMaxLevel(int maxLevel);
     void ShowMessage(const std::string& caption);
+    // The numbers: "%.4g" errors, K of N, and the energy of the smooth part of
+    // Level and of each detail level above it.
+    void ShowNumbers(double maxError, double rmsError, int kept, int detailCount,
+                     const std::vector<double>& energies, int level);
+    void ShowKeep(int percent);
 
     // The window's own column of sections, for the sections of later tools.
     QVBoxLayout& Sections() { return sections; }
@@ -51,6 +72,9 @@ private:
     // Declared after the widgets they hold: each goes before its parent.
     QFormLayout signalForm;
     QHBoxLayout signalRow;
+    QVBoxLayout numbersBox;
+    QFormLayout keepForm;
+    QHBoxLayout keepRow;
     QVBoxLayout messageBox;
     QVBoxLayout sections;
     int listSize;

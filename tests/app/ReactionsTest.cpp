@@ -258,7 +258,7 @@ TEST_F(Program, AboutWindowsAndTheReleaseOrder)
             QObject::connect(w, &QObject::destroyed, &listening,
                              [&released, name = w->objectName().toStdString()] { released.push_back(name); });
     FreeAllWindows();
-    const std::vector<std::string> order = {"frmCalcInfo", "frmAbout", "frmWerkzeuge", "frmSkalfunktion", "frmApprREQ",
+    const std::vector<std::string> order = {"frmCalcInfo", "frmAbout", "frmWerkzeuge", "frmKoeffizienten", "frmSkalfunktion", "frmApprREQ",
                                             "frmWavelet", "frmGlaette", "frmDetails", "frmFunktion",
                                             "frmError", "frmHaupt"};
     EXPECT_EQ(released, order);

@@ -1,6 +1,9 @@
 #include "FilesFixture.h"
 
+#include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
+
+#include "io/CoefficientFile.h"
 
 #include <QContextMenuEvent>
 
@@ -34,13 +37,13 @@ TEST_F(Werkzeuge, OpensFromTheMenusAndClosingHidesIt)
     EXPECT_EQ(Tools().Left(), 1024);
     EXPECT_EQ(Tools().Width(), 300);
     EXPECT_EQ(Tools().Height(), 740);
-    EXPECT_EQ(MenuItems(frmHaupt->pmnHaupt), std::vector<std::string>{"Werkzeuge"});
-    EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge"}));
+    EXPECT_EQ(MenuItems(frmHaupt->pmnHaupt), (std::vector<std::string>{"Werkzeuge", "Koeffizienten"}));
+    EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge", "Koeffizienten"}));
     frmHaupt->mniWerkzeuge->trigger();
     EXPECT_TRUE(Tools().isVisible());
     Tools().close();
     EXPECT_FALSE(Tools().isVisible());
-    frmGlaette->pmnPlot.actions().back()->trigger();
+    frmGlaette->pmnPlot.actions()[1]->trigger();
     EXPECT_TRUE(Tools().isVisible());
 }
 
@@ -115,6 +118,73 @@ TEST_F(Werkzeuge, TheFileNamesItsSignal)
     EXPECT_EQ(Tools().cbxSignal.currentText(), "Knick");
     const std::vector<double> kink = SampleSignal(Signal{SignalKind::Knick, {}, {}}, 7, 0.4);
     EXPECT_TRUE(std::equal(kink.begin(), kink.end(), A->KoeffOrig.begin()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Werkzeuge, CompressionActsOnACopyAndBackAtHundredIsToday)
+{
+    frmHaupt->trbLevel.SetPosition(3);
+    std::vector<QImage> today;
+    for (TPlotWindow* w : frmHaupt->Plots.windows)
+        today.push_back(w->ClientPicture());
+    const std::vector<double> koeff = A->Koeff;
+
+    Tools().speKeep.setValue(20);
+    EXPECT_EQ(Tools().sldKeep.value(), 20);
+    EXPECT_EQ(A->Koeff, koeff);  // Koeff itself keeps every detail
+    EXPECT_EQ(Tools().labKept.text(), "Behaltene Details: 24 von 120");
+    EXPECT_TRUE(Tools().labMaxError.text().startsWith("Max. Fehler: "));
+    for (std::size_t i = 0; i < today.size(); ++i) {
+        TPlotWindow* w = frmHaupt->Plots.windows[i];
+        EXPECT_EQ(w->ClientPicture() == today[i], !w->Row.compressed) << w->Name();
+    }
+    Tools().sldKeep.setValue(100);
+    EXPECT_EQ(Tools().speKeep.value(), 100);
+    for (std::size_t i = 0; i < today.size(); ++i)
+        EXPECT_EQ(frmHaupt->Plots.windows[i]->ClientPicture(), today[i]) << i;
+
+    // "Sichern" writes Koeff, every detail, whatever is kept.
+    Tools().speKeep.setValue(20);
+    Save("komprimiert");
+    std::ifstream in(folder / "komprimiert.mdt", std::ios::binary);
+    const auto saved = ParseKoeffFile(std::string(std::istreambuf_iterator<char>(in), {}));
+    ASSERT_TRUE(std::holds_alternative<KoeffFileContent>(saved));
+    const std::vector<double>& values = std::get<KoeffFileContent>(saved).values;
+    ASSERT_EQ(values.size(), 129u);
+    for (int i = 0; i <= 128; ++i)
+        EXPECT_NEAR(values[i], koeff[i], 5e-6 * std::fabs(koeff[i]) + 1e-12) << i;
+}
+
+TEST_F(Werkzeuge, StemsStandInTheirRowsAtTheirPlaces)
+{
+    // MaxLevel 3 at level 2: the smooth row of five, the details of level 2 above it.
+    Tools().speFeinsteStufe.setValue(3);
+    frmHaupt->trbLevel.SetPosition(2);
+    frmHaupt->mniKoeffizienten->trigger();
+    TfrmKoeffizienten& window = *frmHaupt->frmKoeffizienten;
+    ASSERT_TRUE(window.isVisible());
+    const QImage picture = window.ClientPicture();
+    // The columns holding stem pixels in a band of rows.
+    auto columns = [&](int top, int bottom) {
+        std::vector<int> found;
+        for (int x = 0; x < picture.width(); ++x)
+            for (int y = top; y < bottom; ++y)
+                if (picture.pixel(x, y) == qRgb(255, 0, 0)) {
+                    found.push_back(x);
+                    break;
+                }
+        return found;
+    };
+    const int h = picture.height();
+    const std::vector<int> smooth = columns(h / 2, h), details = columns(0, h / 2);
+    ASSERT_EQ(smooth.size(), 5u);
+    ASSERT_EQ(details.size(), 4u);
+    // Detail i of level 2 stands at (i + 0.5) / 4, over the smooth coefficient of shift i.
+    EXPECT_EQ(details, std::vector<int>(smooth.begin() + 1, smooth.end()));
+    EXPECT_NEAR(smooth[2] - smooth[1], smooth[4] - smooth[3], 1);  // evenly spaced, to a pixel
 }
 
 }  // namespace

@@ -88,6 +88,9 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "MaxLevel: 7\n"
               "MaxAbsKoeff: 1\n"
               "Signal: Sinus (Original)\n"
+              "MaxError: 0\n"
+              "RmsError: 0\n"
+              "KeptDetails: 0 of 0\n"
               "labDelta: Delta: 0.5\n"
               "labaktDelta: Aktuelles Delta: 0.4\n"
               "labLevel: Level: 7\n"
@@ -100,6 +103,7 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "frmFunktion: Die approximierte Funktion\n"
               "frmError: Fehler zwischen Funktion und Approximation\n"
               "frmWerkzeuge: Werkzeuge\n"
+              "frmKoeffizienten: Koeffizienten\n"
               "frmCalcInfo: Fortschritt\n");
 }
 
@@ -186,6 +190,27 @@ TEST_F(SnapshotTool, SignalsByNameAndFromFiles)
     run = Snapshot("--signal " + In("kurz.txt"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Ungültiges Signal: weniger als 5 Werte"), std::string::npos) << run.err;
+}
+
+TEST_F(SnapshotTool, CompressionNumbersAndTheKeptColumn)
+{
+    const Outcome run = Snapshot("--signal stufe --level 3 --keep 5 --koeff-csv " + In("k.csv") + " --out " + In("p"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "KeptDetails: 6 of 120")) << run.out;
+    EXPECT_NE(run.out.find("\nMaxError: 0."), std::string::npos) << run.out;
+    EXPECT_TRUE(fs::exists(folder / "p" / "frmKoeffizienten.png"));
+    // Index, value, and the value as the compressed windows take it.
+    std::istringstream csv(ReadAll(folder / "k.csv"));
+    int zeroed = 0;
+    for (std::string line; std::getline(csv, line);) {
+        const std::size_t a = line.find(','), b = line.find(',', a + 1);
+        ASSERT_NE(b, std::string::npos) << line;
+        if (line.substr(b + 1) != line.substr(a + 1, b - a - 1)) {
+            ++zeroed;
+            EXPECT_EQ(std::stod(line.substr(b + 1)), 0.0) << line;
+        }
+    }
+    EXPECT_GT(zeroed, 0);
 }
 
 TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)

@@ -14,6 +14,7 @@ const char* const SnapshotUsage =
     "  --signal NAME|FILE     choose a signal: sinus, stufe, knick, rechteck, chirp,\n"
     "                         blocks, bumps, heavisine, doppler, sinus-rauschen,\n"
     "                         or the samples in FILE (\"Datei…\")\n"
+    "  --keep P               keep P % of the details (0..100, \"Kompression\")\n"
     "  --zoom-skal on|off     set \"Zoom Skal-funktion\"\n"
     "  --zoom-wavelet on|off  set \"Zoom Wavelet\"\n"
     "  --load FILE            press \"Öffnen\" and choose FILE\n"
@@ -21,7 +22,8 @@ const char* const SnapshotUsage =
     "OUTPUTS, written after the last action:\n"
     "  --out DIR              one PNG per visible window (frmWerkzeuge.png too),\n"
     "                         and desktop.png\n"
-    "  --koeff-csv FILE       \"index,value\" lines of Koeff[0 .. 2^MaxLevel]\n"
+    "  --koeff-csv FILE       \"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\n"
+    "                         the value, and as compression leaves it\n"
     "Exit status: 0 done; 1 a file could not be loaded, saved or written;\n"
     "2 a usage error or an unreachable level (nothing is run or written).\n";
 
@@ -44,7 +46,7 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
     SnapshotOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--zoom-skal",
+        static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--keep", "--zoom-skal",
                                                         "--zoom-wavelet", "--load", "--save", "--signal", "--out",
                                                         "--koeff-csv"};
         const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
@@ -79,13 +81,15 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
 
         if (option == "--go") {
             options.actions.push_back({.kind = SnapshotAction::Go});
-        } else if (option == "--scroll" || option == "--level" || option == "--max-level") {
-            const bool scroll = option == "--scroll";
-            const std::optional<int> n = scroll ? number(0, 100) : number(MinLevel, LevelLimit);
+        } else if (option == "--scroll" || option == "--level" || option == "--max-level" || option == "--keep") {
+            const bool percent = option == "--scroll" || option == "--keep";
+            const std::optional<int> n = percent ? number(0, 100) : number(MinLevel, LevelLimit);
             if (!n)
                 return std::nullopt;
-            const auto kind = scroll ? SnapshotAction::Scroll
-                              : option == "--level" ? SnapshotAction::Level : SnapshotAction::MaxLevel;
+            const auto kind = option == "--scroll"  ? SnapshotAction::Scroll
+                              : option == "--keep"  ? SnapshotAction::Keep
+                              : option == "--level" ? SnapshotAction::Level
+                                                    : SnapshotAction::MaxLevel;
             options.actions.push_back({.kind = kind, .number = *n});
         } else if (option == "--zoom-skal" || option == "--zoom-wavelet") {
             const std::optional<bool> on = onOff();

@@ -82,9 +82,11 @@ std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
     }
     if (options.koeffCsv) {
         std::string csv;
+        // The coefficients, and as the details, function and error windows take them.
         const Analysis& State = ProgramAnalysis();
+        const Analysis& Shown = ShownAnalysis();
         for (int i = 0; i <= LevelSize[State.MaxLevel]; ++i)
-            csv += std::to_string(i) + ',' + Printf("%.17g", State.Koeff[i]) + '\n';
+            csv += std::to_string(i) + ',' + Printf("%.17g", State.Koeff[i]) + ',' + Printf("%.17g", Shown.Koeff[i]) + '\n';
         write(*options.koeffCsv, csv);
     }
     return failures;

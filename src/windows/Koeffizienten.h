@@ -1,0 +1,40 @@
+#pragma once
+
+#include "analysis/Analysis.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+
+#include <vector>
+
+// "Koeffizienten": the detail coefficients as stems, a row per level from
+// Level (low) to MaxLevel - 1 (high), with the smooth coefficients of Level as
+// the lowest row. Coefficient i of level j stands at x = (i + 0.5) / 2^j; all
+// heights share one scale, the largest magnitude; the details that
+// compression keeps are red, the others grey.
+class TfrmKoeffizienten : public TForm {
+public:
+    TfrmKoeffizienten();
+
+    // What the window shows from now on (the analysis must outlive it).
+    void ShowCoefficients(const Analysis& A, std::vector<char> kept);
+    // Shows the window, centred on the screen the first time.
+    void Open();
+
+    int Draws = 0;
+    TPopupMenu pmnKoeffizienten;
+    QAction* mniSavePicture = nullptr;
+
+protected:
+    void FormPaint() override { Draw(); }
+    void FormResize() override { Draw(); }
+
+private:
+    void Draw();
+
+    const Analysis* analysis = nullptr;
+    std::vector<char> kept;
+    bool opened = false;
+};
+
+// The stems' places: the x of coefficient i of level j on [0, 1].
+double StemX(int i, int j);
