@@ -8,6 +8,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -123,6 +127,53 @@ void BM_CompressionChange(benchmark::State& state)
         frmHaupt->ChooseKeepPercent(turn++ % 2 == 0 ? 30 : 31);
 }
 BENCHMARK(BM_CompressionChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
+// The whole Delta comparison at level 3 (101 Deltas: level matrices, the
+// steps down, the numbers), on all cores.
+void BM_DeltaSweep(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
+    frmHaupt->trbLevel.SetPosition(3);
+    for (auto _ : state)
+        frmHaupt->ComputeDeltaSweepNow();
+}
+BENCHMARK(BM_DeltaSweep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
+// The comparison at MaxLevel 12 in the background while the event loop runs:
+// after a slider step and its repaint, a timer every millisecond records the
+// longest gap between its ticks until the table is done, the time the window
+// could not react (counter max_blocked_ms).
+void BM_DeltaSweepInTheBackground(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(12);
+    frmHaupt->ShowWerkzeuge();
+    frmHaupt->trbLevel.SetPosition(3);
+    double worst = 0.0;
+    int turn = 0;
+    for (auto _ : state) {
+        const int percent = turn++ % 2 == 0 ? 99 : 100;  // a new table each time
+        frmHaupt->ChooseKeepPercent(percent);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            worst = std::max(worst, (now - last) / 1e6);
+            last = now;
+        });
+        tick.start(1);
+        auto done = [&] {
+            return frmHaupt->DeltaInput.percent == percent
+                   && std::all_of(frmHaupt->DeltaRows.begin(), frmHaupt->DeltaRows.end(),
+                                  [](const auto& r) { return r.has_value(); });
+        };
+        while (!done() && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    state.counters["max_blocked_ms"] = worst;
+}
+BENCHMARK(BM_DeltaSweepInTheBackground)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // One curve in the 752-pixel error window, where fnError sums every detail.
 void BM_PlotError(benchmark::State& state)

@@ -16,6 +16,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+
+#include <thread>
 
 #include <cmath>
 #include <filesystem>
@@ -141,6 +144,7 @@ void TfrmHaupt::CreateWerkzeuge()
     frmWerkzeuge->OnResample = [this] { SampleAnew(); };
     frmWerkzeuge->OnKeepChanged = [this](int percent) { ChooseKeepPercent(percent); };
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
+    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { ChooseDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture =
@@ -319,6 +323,83 @@ void TfrmHaupt::ShowNumbers()
     frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(KeepPercent, N), N, LevelEnergies(State),
                               State.Level);
     frmKoeffizienten->ShowCoefficients(State, KeptDetails);
+    frmWerkzeuge->pltDelta.SetMarker(State.aktDelta);
+    ScheduleDeltaSweep();
+}
+
+void TfrmHaupt::ScheduleDeltaSweep()
+{
+    if (deltaSweepScheduled)
+        return;
+    deltaSweepScheduled = true;
+    QTimer::singleShot(0, this, [this] { StartDeltaSweepWhenFree(); });
+}
+
+void TfrmHaupt::StartDeltaSweepWhenFree()
+{
+    // A zero timer fires when the event loop is free; but showing the progress
+    // window lets timers through too, so inside a handler it waits once more.
+    if (InsideHandler()) {
+        QTimer::singleShot(0, this, [this] { StartDeltaSweepWhenFree(); });
+        return;
+    }
+    deltaSweepScheduled = false;
+    Dispatch([this] { StartDeltaSweep(); });
+}
+
+void TfrmHaupt::StartDeltaSweep()
+{
+    DeltaSweepInput input = DeltaSweepInputOf(State, KeepPercent);
+    if (DeltaRun && input == DeltaInput)
+        return;  // "Go!" alone moves only the marker: the table stays
+    DeltaRun.reset();  // cancels the sweep under way and waits for its rows in hand
+    DeltaInput = std::move(input);
+    DeltaRows.assign(DeltaSweepPoints, std::nullopt);
+    frmWerkzeuge->ShowDeltaRows(DeltaRows);
+    const unsigned generation = ++DeltaGeneration;
+    // Each row comes back to the window thread as a value; rows of an older
+    // sweep are dropped there.
+    DeltaRun = std::make_unique<DeltaSweepRun>(
+        DeltaInput, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
+        [this, generation](int i, ErrorNumbers numbers) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, i, numbers] {
+                    if (generation != DeltaGeneration)
+                        return;
+                    DeltaRows[static_cast<std::size_t>(i)] = numbers;
+                    // Rows that arrive together are shown together.
+                    if (!deltaRowsPending) {
+                        deltaRowsPending = true;
+                        QTimer::singleShot(0, this, [this] {
+                            deltaRowsPending = false;
+                            frmWerkzeuge->ShowDeltaRows(DeltaRows);
+                        });
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void TfrmHaupt::ComputeDeltaSweepNow()
+{
+    DeltaRun.reset();
+    ++DeltaGeneration;
+    DeltaInput = DeltaSweepInputOf(State, KeepPercent);
+    DeltaRows.assign(DeltaSweepPoints, std::nullopt);
+    {
+        // Distinct rows from distinct threads: no row is written twice.
+        DeltaSweepRun run(DeltaInput, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
+                          [this](int i, ErrorNumbers numbers) { DeltaRows[static_cast<std::size_t>(i)] = numbers; });
+        run.Wait();
+    }
+    frmWerkzeuge->ShowDeltaRows(DeltaRows);
+}
+
+void TfrmHaupt::ChooseDelta(int position)
+{
+    scrDelta.SetPosition(position);
+    butGo.click();
 }
 
 void TfrmHaupt::ChooseKeepPercent(int percent)

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/DeltaSweep.h"
 #include "analysis/Signals.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "windows/PlotWindow.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 class TfrmAbout;
 class TfrmCalcInfo;
@@ -49,6 +54,12 @@ public:
     Analysis Compressed;
     std::vector<char> KeptDetails;  // by position from 2^Level + 1 on
 
+    // The error over all Deltas for the tools window, and the sweep under way.
+    std::vector<std::optional<ErrorNumbers>> DeltaRows;
+    DeltaSweepInput DeltaInput;
+    std::unique_ptr<DeltaSweepRun> DeltaRun;
+    unsigned DeltaGeneration = 0;
+
     // The context menu: "Werkzeuge", "Koeffizienten".
     TPopupMenu pmnHaupt;
     QAction* mniWerkzeuge;
@@ -90,6 +101,14 @@ public:
     // numbers and the coefficient window follow; Koeff stays as it is.
     void ChooseKeepPercent(int percent);
     void ShowKoeffizienten();
+    // The Delta comparison anew once the event loop is free again (from the
+    // samples, MaxLevel, Level and P of now), on worker threads.
+    void ScheduleDeltaSweep();
+    void StartDeltaSweep();
+    // The whole comparison before returning (the snapshot tool's).
+    void ComputeDeltaSweepNow();
+    // A Delta chosen on the comparison's curve: the scroll bar, then "Go!".
+    void ChooseDelta(int position);
     // The tools window shows the current signal and finest level.
     void ShowSignalInWerkzeuge();
     // A loaded file's Delta: the scroll bar (without its own reaction, which
@@ -104,6 +123,9 @@ private:
     void CreateWerkzeuge();
     void UpdateCompressed();
     void ShowNumbers();
+    void StartDeltaSweepWhenFree();
+    bool deltaSweepScheduled = false;
+    bool deltaRowsPending = false;
 };
 
 // The program's main window, once created.

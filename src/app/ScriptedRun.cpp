@@ -93,6 +93,9 @@ bool Apply(const ScriptedAction& action, std::string& error)
     case ScriptedAction::MaxLevel:
         Dispatch([&] { frmHaupt->ChooseMaxLevel(action.number); });
         break;
+    case ScriptedAction::DeltaSweep:
+        Dispatch([&] { frmHaupt->ComputeDeltaSweepNow(); });
+        break;
     case ScriptedAction::Keep:
         Dispatch([&] { frmHaupt->ChooseKeepPercent(action.number); });
         break;
@@ -126,7 +129,18 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
     return caption;
 }
 
-std::string StateReport()
+std::string DeltaSweepCsv()
+{
+    std::string csv = "delta,max_error,rms_error\n";
+    const std::vector<std::optional<ErrorNumbers>>& rows = MainWindow()->DeltaRows;
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+        if (rows[static_cast<std::size_t>(i)])
+            csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", rows[static_cast<std::size_t>(i)]->MaxError) + ','
+                   + Printf("%.17g", rows[static_cast<std::size_t>(i)]->RmsError) + '\n';
+    return csv;
+}
+
+std::string StateReport(bool withBestDelta)
 {
     const TfrmHaupt* frmHaupt = MainWindow();
     const Analysis& State = frmHaupt->State;
@@ -142,6 +156,8 @@ std::string StateReport()
     report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
     const int N = DetailCount(State);
     report += "KeptDetails: " + std::to_string(KeptCount(frmHaupt->KeepPercent, N)) + " of " + std::to_string(N) + "\n";
+    if (const int best = BestDelta(frmHaupt->DeltaRows, false); withBestDelta && best >= 0)
+        report += "BestDelta: " + Printf("%g", SweepDelta(best)) + "\n";
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
     report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";
     report += "labLevel: " + frmHaupt->labLevel.Caption() + "\n";

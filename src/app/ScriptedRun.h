@@ -13,7 +13,7 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep } kind = Go;
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, DeltaSweep } kind = Go;
     int number = 0;         // the scroll position, a level, or the percentage of details kept
     bool on = false;        // a zoom box's wanted state
     std::string file = {};  // the file to load or save; a signal's name or file
@@ -31,8 +31,13 @@ bool Apply(const ScriptedAction& action, std::string& error);
 // written); nothing for any other action or outcome.
 std::optional<std::string> FileFailure(const ScriptedAction& action);
 
-// The state lines: the analysis, the three labels and every window's caption.
-std::string StateReport();
+// The Delta comparison of the state reached, as CSV: "delta,max_error,rms_error"
+// and a row per Delta (after a DeltaSweep action).
+std::string DeltaSweepCsv();
+
+// The state lines: the analysis, the three labels and every window's caption,
+// and the best Delta of the comparison where one was asked for.
+std::string StateReport(bool withBestDelta);
 
 // Every window of the program, the main window first, the plot windows in
 // the table's order, the progress window last.

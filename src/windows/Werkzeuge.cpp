@@ -1,11 +1,23 @@
 #include "windows/Werkzeuge.h"
 
+#include "analysis/DeltaSweep.h"
 #include "toolkit/Application.h"
 
 #include <QDateTime>
 
 #include <cstdio>
 #include <QSignalBlocker>
+
+namespace {
+
+// A label's new text, only where it changed: every new text lays the window out anew.
+void SetText(QLabel& label, const QString& text)
+{
+    if (label.text() != text)
+        label.setText(text);
+}
+
+}  // namespace
 
 TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     : TForm(1024, 0, 300, 740, "Werkzeuge", clBtnFace),
@@ -16,10 +28,12 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
       grpKompression(QStringLiteral("Kompression")),
       sldKeep(Qt::Horizontal),
       butKoeffizienten(QStringLiteral("Koeffizienten")),
+      grpDelta(QStringLiteral("Delta-Vergleich")),
       grpMeldung(QStringLiteral("Meldung")),
       signalForm(&grpSignal),
       numbersBox(&grpKennzahlen),
       keepForm(&grpKompression),
+      deltaBox(&grpDelta),
       messageBox(&grpMeldung),
       sections(this),
       listSize(static_cast<int>(signalNames.size()))
@@ -39,8 +53,18 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     numbersBox.addWidget(&labMaxError);
     numbersBox.addWidget(&labRmsError);
     numbersBox.addWidget(&labKept);
-    labEnergie.setTextFormat(Qt::RichText);
-    numbersBox.addWidget(&labEnergie);
+    for (QLabel* label : {&labMaxError, &labRmsError, &labKept})
+        label->setFixedHeight(label->sizeHint().height());
+    energyGrid.addWidget(&labEnergieKopfTeil, 0, 0);
+    energyGrid.addWidget(&labEnergieKopfWert, 0, 1, Qt::AlignRight);
+    for (std::size_t row = 0; row < labEnergieTeil.size(); ++row) {
+        energyGrid.addWidget(&labEnergieTeil[row], static_cast<int>(row) + 1, 0);
+        energyGrid.addWidget(&labEnergieWert[row], static_cast<int>(row) + 1, 1, Qt::AlignRight);
+        labEnergieTeil[row].setFixedHeight(labEnergieTeil[row].sizeHint().height());
+        labEnergieWert[row].setFixedHeight(labEnergieTeil[row].sizeHint().height());
+    }
+    energyGrid.setColumnStretch(0, 1);
+    numbersBox.addLayout(&energyGrid);
 
     sldKeep.setRange(0, 100);
     sldKeep.setValue(100);
@@ -54,6 +78,15 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     keepForm.addRow(QStringLiteral("Behaltene Details:"), &keepRow);
     keepForm.addRow(&butKoeffizienten);
 
+    cbxDeltaMass.addItems({QStringLiteral("RMS-Fehler"), QStringLiteral("Max. Fehler")});
+    deltaBox.addWidget(&cbxDeltaMass);
+    deltaBox.addWidget(&pltDelta);
+    deltaBox.addWidget(&labBestDelta);
+    QObject::connect(&cbxDeltaMass, &QComboBox::currentIndexChanged, this, [this](int index) {
+        pltDelta.SetByMaxError(index == 1);
+        ShowDeltaRows(pltDelta.Rows());
+    });
+
     labMeldung.setWordWrap(true);
     labMeldung.setTextInteractionFlags(Qt::TextSelectableByMouse);
     messageBox.addWidget(&labMeldung);
@@ -61,6 +94,7 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     sections.addWidget(&grpSignal);
     sections.addWidget(&grpKennzahlen);
     sections.addWidget(&grpKompression);
+    sections.addWidget(&grpDelta);
     sections.addStretch(1);
     sections.addWidget(&grpMeldung);
 
@@ -95,6 +129,15 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     });
 }
 
+void TfrmWerkzeuge::ShowDeltaRows(const std::vector<std::optional<ErrorNumbers>>& rows)
+{
+    pltDelta.SetRows(rows);
+    const int best = BestDelta(rows, pltDelta.ByMaxError());
+    char text[48];
+    std::snprintf(text, sizeof text, "Bestes Delta: %g", SweepDelta(best));
+    SetText(labBestDelta, best < 0 ? QStringLiteral("Bestes Delta: …") : QString::fromUtf8(text));
+}
+
 void TfrmWerkzeuge::ShowKeep(int percent)
 {
     const QSignalBlocker quietSlider(&sldKeep), quietSpin(&speKeep);
@@ -107,18 +150,22 @@ void TfrmWerkzeuge::ShowNumbers(double maxError, double rmsError, int kept, int 
 {
     char text[64];
     std::snprintf(text, sizeof text, "Max. Fehler: %.4g", maxError);
-    labMaxError.setText(QString::fromUtf8(text));
+    SetText(labMaxError, QString::fromUtf8(text));
     std::snprintf(text, sizeof text, "RMS-Fehler: %.4g", rmsError);
-    labRmsError.setText(QString::fromUtf8(text));
-    labKept.setText(QStringLiteral("Behaltene Details: %1 von %2").arg(kept).arg(detailCount));
-    QString table = QStringLiteral("<table><tr><th align=left>Teil</th><th align=right>Energie</th></tr>");
-    for (int row = 0; row < static_cast<int>(energies.size()); ++row) {
-        const QString part = row == 0 ? QStringLiteral("Glätte %1").arg(level)
-                                      : QStringLiteral("Details %1").arg(level + row - 1);
-        std::snprintf(text, sizeof text, "%.4g", energies[static_cast<std::size_t>(row)]);
-        table += QStringLiteral("<tr><td>%1</td><td align=right>&nbsp;&nbsp;%2</td></tr>").arg(part, QString::fromUtf8(text));
+    SetText(labRmsError, QString::fromUtf8(text));
+    SetText(labKept, QStringLiteral("Behaltene Details: %1 von %2").arg(kept).arg(detailCount));
+    for (std::size_t row = 0; row < labEnergieTeil.size(); ++row) {
+        const bool used = row < energies.size();
+        if (used) {
+            const int r = static_cast<int>(row);
+            std::snprintf(text, sizeof text, "%.4g", energies[row]);
+            SetText(labEnergieTeil[row], r == 0 ? QStringLiteral("Glätte %1").arg(level)
+                                                : QStringLiteral("Details %1").arg(level + r - 1));
+            SetText(labEnergieWert[row], QString::fromUtf8(text));
+        }
+        labEnergieTeil[row].setVisible(used);
+        labEnergieWert[row].setVisible(used);
     }
-    labEnergie.setText(table + QStringLiteral("</table>"));
 }
 
 void TfrmWerkzeuge::ShowSignal(int listIndex, const std::string& fileName)

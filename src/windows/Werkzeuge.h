@@ -2,9 +2,11 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
+#include "windows/DeltaPlot.h"
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,7 +43,12 @@ public:
     QLabel labMaxError;
     QLabel labRmsError;
     QLabel labKept;
-    QLabel labEnergie;  // a small table: part, energy
+    // A small table: a row per part (the smooth part of Level, then each detail
+    // level), unused rows hidden; the window keeps its geometry as they change.
+    QLabel labEnergieKopfTeil{QStringLiteral("Teil")};
+    QLabel labEnergieKopfWert{QStringLiteral("Energie")};
+    std::array<QLabel, 12> labEnergieTeil;
+    std::array<QLabel, 12> labEnergieWert;
 
     // Section "Kompression": "Behaltene Details: P %", and the coefficient window.
     QGroupBox grpKompression;
@@ -49,6 +57,14 @@ public:
     QPushButton butKoeffizienten;
     std::function<void(int percent)> OnKeepChanged;
     std::function<void()> OnKoeffizienten;
+
+    // Section "Delta-Vergleich": the error against Delta, the best one named.
+    QGroupBox grpDelta;
+    QComboBox cbxDeltaMass;  // "RMS-Fehler" or "Max. Fehler"
+    TDeltaPlot pltDelta;
+    QLabel labBestDelta;
+    // The rows done so far (nothing for a Delta still being computed).
+    void ShowDeltaRows(const std::vector<std::optional<ErrorNumbers>>& rows);
 
     // Section "Meldung": the main window's last caption, in full, with its time.
     QGroupBox grpMeldung;
@@ -73,8 +89,10 @@ private:
     QFormLayout signalForm;
     QHBoxLayout signalRow;
     QVBoxLayout numbersBox;
+    QGridLayout energyGrid;
     QFormLayout keepForm;
     QHBoxLayout keepRow;
+    QVBoxLayout deltaBox;
     QVBoxLayout messageBox;
     QVBoxLayout sections;
     int listSize;

@@ -213,6 +213,22 @@ TEST_F(SnapshotTool, CompressionNumbersAndTheKeptColumn)
     EXPECT_GT(zeroed, 0);
 }
 
+TEST_F(SnapshotTool, TheErrorOverAllDeltas)
+{
+    const Outcome run = Snapshot("--signal knick --level 3 --delta-sweep " + In("d.csv"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "BestDelta: 1")) << run.out;  // the hat for the kink
+    std::istringstream csv(ReadAll(folder / "d.csv"));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "delta,max_error,rms_error");
+    int rows = 0;
+    while (std::getline(csv, line))
+        ++rows;
+    EXPECT_EQ(rows, 101);
+    EXPECT_FALSE(HasLine(Snapshot("").out, "BestDelta: 1"));
+}
+
 TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)
 {
     for (const std::string args : {"--bogus", "--scroll", "--scroll abc", "--scroll 101", "--scroll -1",

@@ -15,6 +15,8 @@ const char* const SnapshotUsage =
     "                         blocks, bumps, heavisine, doppler, sinus-rauschen,\n"
     "                         or the samples in FILE (\"Datei…\")\n"
     "  --keep P               keep P % of the details (0..100, \"Kompression\")\n"
+    "  --delta-sweep FILE     the error over Delta = 0 .. 1 of the state reached, as\n"
+    "                         \"delta,max_error,rms_error\" CSV (\"Delta-Vergleich\")\n"
     "  --zoom-skal on|off     set \"Zoom Skal-funktion\"\n"
     "  --zoom-wavelet on|off  set \"Zoom Wavelet\"\n"
     "  --load FILE            press \"Öffnen\" and choose FILE\n"
@@ -47,7 +49,7 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--keep", "--zoom-skal",
-                                                        "--zoom-wavelet", "--load", "--save", "--signal", "--out",
+                                                        "--zoom-wavelet", "--load", "--save", "--signal", "--delta-sweep", "--out",
                                                         "--koeff-csv"};
         const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
         if (!takesValue && option != "--go") {
@@ -97,13 +99,14 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
                 return std::nullopt;
             options.actions.push_back(
                 {.kind = option == "--zoom-skal" ? SnapshotAction::ZoomSkal : SnapshotAction::ZoomWavelet, .on = *on});
-        } else if (option == "--load" || option == "--save" || option == "--signal") {
+        } else if (option == "--load" || option == "--save" || option == "--signal" || option == "--delta-sweep") {
             const std::optional<std::string> name = file();
             if (!name)
                 return std::nullopt;
-            const auto kind = option == "--load"   ? SnapshotAction::Load
-                              : option == "--save" ? SnapshotAction::Save
-                                                   : SnapshotAction::Signal;
+            const auto kind = option == "--load"     ? SnapshotAction::Load
+                              : option == "--save"   ? SnapshotAction::Save
+                              : option == "--signal" ? SnapshotAction::Signal
+                                                     : SnapshotAction::DeltaSweep;
             options.actions.push_back({.kind = kind, .file = *name});
         } else {  // --out, --koeff-csv
             const std::optional<std::string> name = file();

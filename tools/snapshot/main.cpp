@@ -3,10 +3,12 @@
 #include "Options.h"
 #include "Snapshot.h"
 
+#include "io/SafeWrite.h"
 #include "toolkit/Application.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -51,11 +53,15 @@ int main(int argc, char** argv)
         Settle();
         if (const std::optional<std::string> failure = FileFailure(action))
             failures.push_back(action.file + ": " + *failure);
+        if (action.kind == SnapshotAction::DeltaSweep && !WriteWholeFile(action.file, DeltaSweepCsv()))
+            failures.push_back("cannot write " + action.file);
     }
 
     for (const std::string& failure : WriteOutputs(*options))
         failures.push_back(failure);
-    std::cout << StateReport() << std::flush;
+    const bool swept = std::any_of(options->actions.begin(), options->actions.end(),
+                                   [](const SnapshotAction& a) { return a.kind == SnapshotAction::DeltaSweep; });
+    std::cout << StateReport(swept) << std::flush;
     for (const std::string& failure : failures)
         std::cerr << "vexlor-snapshot: " << failure << "\n";
     return failures.empty() ? 0 : 1;

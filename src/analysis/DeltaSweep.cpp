@@ -1,0 +1,112 @@
+#include "analysis/DeltaSweep.h"
+
+#include "analysis/Decomposition.h"
+#include "analysis/LevelMatrices.h"
+#include "analysis/Samples.h"
+
+#include <algorithm>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+struct Quiet : LevelMatrixObserver {
+    void Begin(int) override {}
+    void Computing(int, int, LevelMatrixKind) override {}
+    void Advance() override {}
+    void End() override {}
+};
+
+}  // namespace
+
+DeltaSweepInput DeltaSweepInputOf(const Analysis& A, int percent)
+{
+    const auto end = A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1;
+    return {std::vector<double>(A.KoeffOrig.begin(), end), A.MaxLevel, A.Level, percent};
+}
+
+ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
+{
+    // The samples as right after choosing the signal ...
+    Analysis A;
+    SetMaxLevel(A, input.maxLevel);
+    std::copy(input.samples.begin(), input.samples.end(), A.Koeff.begin());
+    SaveOriginal(A);
+    A.Level = input.maxLevel;
+    // ... the scroll bar at i and "Go!" ...
+    A.Delta = SweepDelta(i);
+    A.aktDelta = A.Delta;
+    Quiet quiet;
+    FillLevelMatrices(A, quiet);
+    // ... the track bar down to the level, one step at a time ...
+    while (A.Level > input.level) {
+        A.Level = A.Level - 1;
+        DecomposeStep(A);
+    }
+    // ... and the compressed copy the error window draws.
+    if (input.percent != 100)
+        Compress(A, input.percent);
+    return ComputeErrorNumbers(A);
+}
+
+std::vector<int> DeltaSweepOrder()
+{
+    std::vector<int> order;
+    std::vector<bool> taken(DeltaSweepPoints, false);
+    for (const int step : {50, 10, 5, 1})
+        for (int i = 0; i < DeltaSweepPoints; i += step)
+            if (!taken[static_cast<std::size_t>(i)]) {
+                taken[static_cast<std::size_t>(i)] = true;
+                order.push_back(i);
+            }
+    return order;
+}
+
+int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+{
+    int best = -1;
+    double least = 0.0;
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        if (!rows[static_cast<std::size_t>(i)])
+            continue;
+        const double e = byMaxError ? rows[static_cast<std::size_t>(i)]->MaxError : rows[static_cast<std::size_t>(i)]->RmsError;
+        if (best < 0 || e < least) {
+            best = i;
+            least = e;
+        }
+    }
+    return best;
+}
+
+DeltaSweepRun::DeltaSweepRun(DeltaSweepInput input, int threads, std::function<void(int, ErrorNumbers)> done)
+    : input(std::move(input)), order(DeltaSweepOrder()), done(std::move(done))
+{
+    for (int t = 0; t < std::max(1, threads); ++t)
+        workers.emplace_back([this] { Work(); });
+}
+
+DeltaSweepRun::~DeltaSweepRun()
+{
+    Cancel();
+    Wait();
+}
+
+void DeltaSweepRun::Wait()
+{
+    for (std::thread& worker : workers)
+        if (worker.joinable())
+            worker.join();
+}
+
+void DeltaSweepRun::Work()
+{
+    // Below the window thread: with a worker on every core, the window still
+    // gets a core the moment it has something to do.
+    (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+    for (std::size_t k = next++; k < order.size() && !cancelled; k = next++) {
+        const int i = order[k];
+        const ErrorNumbers numbers = DeltaSweepRow(input, i);
+        if (!cancelled)
+            done(i, numbers);
+    }
+}

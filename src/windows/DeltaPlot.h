@@ -1,0 +1,41 @@
+#pragma once
+
+#include "analysis/Compression.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The error against Delta = 0 .. 1 in 101 points, the rows done so far as a
+// curve, a marker at aktDelta. A click on the curve (or the arrow keys and
+// Return) chooses a Delta.
+class TDeltaPlot : public QWidget {
+public:
+    TDeltaPlot();
+
+    void SetRows(const std::vector<std::optional<ErrorNumbers>>& rows);
+    void SetByMaxError(bool byMaxError);
+    void SetMarker(double aktDelta);
+
+    const std::vector<std::optional<ErrorNumbers>>& Rows() const { return rows; }
+    bool ByMaxError() const { return byMaxError; }
+    // The position of Delta (0 .. 100) under the horizontal pixel x.
+    int PositionAt(int x) const;
+
+    std::function<void(int position)> OnDeltaChosen;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QRect PlotArea() const;
+
+    std::vector<std::optional<ErrorNumbers>> rows;
+    bool byMaxError = false;
+    double marker = 0.4;
+    int cursor = 40;  // the keyboard's choice
+};
