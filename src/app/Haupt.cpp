@@ -7,13 +7,16 @@
 #include "app/Calcmatrixfortschritt.h"
 #include "app/KoeffFileCommands.h"
 #include "app/PictureFileCommands.h"
+#include "app/Pictures.h"
 #include "app/ProgramIcon.h"
 #include "io/SignalFile.h"
 #include "toolkit/Application.h"
 #include "analysis/Compression.h"
+#include "windows/Hilfe.h"
 #include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -42,9 +45,10 @@ TPlotWindow* CreatePlotWindow(TfrmHaupt& haupt, const PlotWindowRow& row)
 {
     TPlotWindow* w = Application->Own(std::make_unique<TPlotWindow>(row, haupt.Plots));
     w->SetIcon(ProgramIcon());
-    w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&haupt, w] { SavePlotPicture(*w, haupt); });
+    w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&haupt, w] { SaveWindowPicture(*w, VectorDrawingOf(*w), haupt); });
     w->pmnPlot.AddItem("Werkzeuge", [&haupt] { haupt.ShowWerkzeuge(); });
     w->pmnPlot.AddItem("Koeffizienten", [&haupt] { haupt.ShowKoeffizienten(); });
+    w->pmnPlot.AddItem("Alle Fenster speichern…", [&haupt] { SaveDesktopPicture(haupt); });
     w->Show();
     return w;
 }
@@ -76,8 +80,15 @@ TfrmHaupt::TfrmHaupt()
       butExit(this, {184, 140, 65, 25}, "Beenden"),
       pmnHaupt(this),
       mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [this] { ShowWerkzeuge(); })),
-      mniKoeffizienten(pmnHaupt.AddItem("Koeffizienten", [this] { ShowKoeffizienten(); }))
+      mniKoeffizienten(pmnHaupt.AddItem("Koeffizienten", [this] { ShowKoeffizienten(); })),
+      mnuFenster(pmnHaupt.addMenu(QStringLiteral("Fenster"))),
+      mniFensterAnordnen(nullptr),
+      mniAlleFensterSpeichern(pmnHaupt.AddItem("Alle Fenster speichern…", [this] { SaveDesktopPicture(*this); })),
+      mniHilfe(pmnHaupt.AddItem("Hilfe (F1)", [this] { ShowHilfe(); })),
+      shcHilfe(QKeySequence(Qt::Key_F1), this)
 {
+    shcHilfe.setContext(Qt::ApplicationShortcut);
+    QObject::connect(&shcHilfe, &QShortcut::activated, this, [this] { Dispatch([this] { ShowHilfe(); }); });
     PopupMenu = &pmnHaupt;
     SetName("frmHaupt");
     SetIcon(ProgramIcon());
@@ -148,7 +159,9 @@ void TfrmHaupt::CreateWerkzeuge()
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture =
-        frmKoeffizienten->pmnKoeffizienten.AddItem("Bild speichern…", [this] { SavePlotPicture(*frmKoeffizienten, *this); });
+        frmKoeffizienten->pmnKoeffizienten.AddItem(
+            "Bild speichern…", [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), *this); });
+    CreateFensterMenu();
     frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
     frmWerkzeuge->ShowMessage(Caption());
     OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
@@ -415,6 +428,65 @@ void TfrmHaupt::ChooseKeepPercent(int percent)
 
 void TfrmHaupt::ShowKoeffizienten() { frmKoeffizienten->Open(); }
 
+void TfrmHaupt::CreateFensterMenu()
+{
+    std::vector<TForm*> windows(Plots.windows.begin(), Plots.windows.end());
+    windows.push_back(frmWerkzeuge);
+    windows.push_back(frmKoeffizienten);
+    for (TForm* window : windows) {
+        QAction* entry = mnuFenster->addAction(QString::fromStdString(window->Caption()));
+        entry->setCheckable(true);
+        QObject::connect(entry, &QAction::triggered, this,
+                         [this, window](bool checked) { Dispatch([this, window, checked] { ShowWindow(*window, checked); }); });
+        // The checks say which windows are shown when the menu opens.
+        QObject::connect(mnuFenster, &QMenu::aboutToShow, entry, [entry, window] { entry->setChecked(window->isVisible()); });
+    }
+    mnuFenster->addSeparator();
+    mniFensterAnordnen = mnuFenster->addAction(QStringLiteral("Fenster anordnen"));
+    QObject::connect(mniFensterAnordnen, &QAction::triggered, this, [this] { Dispatch([this] { ArrangeWindows(); }); });
+}
+
+void TfrmHaupt::ShowWindow(TForm& window, bool shown)
+{
+    if (!shown) {
+        window.Hide();
+        return;
+    }
+    if (&window == frmKoeffizienten) {
+        frmKoeffizienten->Open();
+        return;
+    }
+    window.Show();
+    window.raise();
+    if (auto* plot = dynamic_cast<TPlotWindow*>(&window))
+        plot->Draw(plot->RedrawFrame());
+}
+
+void TfrmHaupt::ArrangeWindows()
+{
+    SetBounds(0, 0, 272, 202);
+    for (TPlotWindow* w : Plots.windows) {
+        const Bounds& b = w->Row.bounds;
+        w->SetBounds(b.left, b.top, b.width, b.height);
+        ShowWindow(*w, true);
+    }
+    frmWerkzeuge->SetBounds(1024, 0, 300, 740);
+    Show();
+}
+
+void TfrmHaupt::ShowHilfe()
+{
+    if (!frmHilfe) {
+        QFile text(QStringLiteral(":/vexlor/hilfe.html"));
+        text.open(QIODevice::ReadOnly);
+        frmHilfe = Application->Own(std::make_unique<TfrmHilfe>(QString::fromUtf8(text.readAll())));
+        frmHilfe->SetIcon(ProgramIcon());
+    }
+    frmHilfe->Show();
+    frmHilfe->raise();
+    frmHilfe->activateWindow();
+}
+
 void TfrmHaupt::ShowWerkzeuge()
 {
     frmWerkzeuge->Show();
@@ -444,6 +516,7 @@ void FreeAllWindows()
     Release(haupt->frmAbout);
     Release(haupt->frmWerkzeuge);
     Release(haupt->frmKoeffizienten);
+    Release(haupt->frmHilfe);
     for (TPlotWindow*& w : haupt->Plots.windows)
         Release(w);
     Application->Release(haupt);

@@ -4,6 +4,8 @@
 #include "analysis/DeltaSweep.h"
 #include "analysis/Signals.h"
 #include "toolkit/Controls.h"
+
+#include <QShortcut>
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "windows/PlotWindow.h"
@@ -14,6 +16,7 @@
 
 class TfrmAbout;
 class TfrmCalcInfo;
+class TfrmHilfe;
 class TfrmKoeffizienten;
 class TfrmWerkzeuge;
 
@@ -46,6 +49,7 @@ public:
     TfrmAbout* frmAbout = nullptr;
     TfrmWerkzeuge* frmWerkzeuge = nullptr;
     TfrmKoeffizienten* frmKoeffizienten = nullptr;
+    TfrmHilfe* frmHilfe = nullptr;  // made when first asked for
     // The signal whose samples the analysis started from.
     Signal CurrentSignal;
     // "Behaltene Details: P %", and the analysis with only those details,
@@ -60,10 +64,16 @@ public:
     std::unique_ptr<DeltaSweepRun> DeltaRun;
     unsigned DeltaGeneration = 0;
 
-    // The context menu: "Werkzeuge", "Koeffizienten".
+    // The context menu: "Werkzeuge", "Koeffizienten", "Fenster" (an entry per
+    // window, "Fenster anordnen"), "Alle Fenster speichern…", "Hilfe (F1)".
     TPopupMenu pmnHaupt;
     QAction* mniWerkzeuge;
     QAction* mniKoeffizienten;
+    QMenu* mnuFenster;
+    QAction* mniFensterAnordnen;
+    QAction* mniAlleFensterSpeichern;
+    QAction* mniHilfe;
+    QShortcut shcHilfe;  // F1 in every window of the program
 
     TPlotWindow& Plot(PlotWindowId id) const { return *Plots.windows[id]; }
 
@@ -109,6 +119,13 @@ public:
     void ComputeDeltaSweepNow();
     // A Delta chosen on the comparison's curve: the scroll bar, then "Go!".
     void ChooseDelta(int position);
+    // "Hilfe": opens (and raises) the help window.
+    void ShowHilfe();
+    // "Fenster": shows and raises a window with a current picture, or hides it.
+    void ShowWindow(TForm& window, bool shown);
+    // "Fenster anordnen": the original eight at their laid-out bounds, the tools
+    // window beside them.
+    void ArrangeWindows();
     // The tools window shows the current signal and finest level.
     void ShowSignalInWerkzeuge();
     // A loaded file's Delta: the scroll bar (without its own reaction, which
@@ -121,6 +138,7 @@ protected:
 
 private:
     void CreateWerkzeuge();
+    void CreateFensterMenu();
     void UpdateCompressed();
     void ShowNumbers();
     void StartDeltaSweepWhenFree();

@@ -1,51 +1,40 @@
 #include "app/PictureFileCommands.h"
 
+#include "app/Pictures.h"
 #include "io/SafeWrite.h"
-#include "toolkit/Form.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-
-#include <algorithm>
-#include <cctype>
+#include <string>
 
 namespace {
 
-bool EndsInPng(const std::string& name)
+// The dialog, the picture's bytes for the format chosen, the safe writer, and
+// the result in the caption.
+void SavePicture(TForm& report, const std::function<std::string(PictureFormat)>& picture)
 {
-    const std::string suffix = ".png";
-    return name.size() >= suffix.size()
-           && std::equal(suffix.rbegin(), suffix.rend(), name.rbegin(),
-                         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+    TSaveDialog dialog(PictureFilters);
+    if (!dialog.Execute()) {
+        report.SetCaption("Bild nicht gespeichert!");
+        return;
+    }
+    const PictureFormat format = PictureFormatOf(dialog.FilterIndex);
+    const std::string bytes = picture(format);
+    if (bytes.empty() || !WriteWholeFile(PictureFileName(dialog.FileName, format), bytes)) {
+        report.SetCaption("Konnte Bild nicht speichern!");
+        return;
+    }
+    report.SetCaption("Bild gespeichert!");
 }
 
 }  // namespace
 
-std::string EncodePng(const QImage& picture)
+void SaveWindowPicture(TForm& window, const std::function<void(PlotSurface&)>& vector, TForm& report)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
-        return {};
-    return png.toStdString();
+    SavePicture(report, [&](PictureFormat format) { return WindowPicture(window, format, window.ClientPicture(), vector); });
 }
 
-std::string PictureFileName(const std::string& chosen) { return EndsInPng(chosen) ? chosen : chosen + ".png"; }
-
-void SavePlotPicture(const TForm& window, TForm& report)
+void SaveDesktopPicture(TForm& report)
 {
-    auto ReportInCaption = [&report](const std::string& text) { report.SetCaption(text); };
-    TSaveDialog dialog("PNG-Bild (*.png)");
-    if (!dialog.Execute()) {
-        ReportInCaption("Bild nicht gespeichert!");
-        return;
-    }
-    const std::string png = EncodePng(window.ClientPicture());
-    if (png.empty() || !WriteWholeFile(PictureFileName(dialog.FileName), png)) {
-        ReportInCaption("Konnte Bild nicht speichern!");
-        return;
-    }
-    ReportInCaption("Bild gespeichert!");
+    SavePicture(report, [](PictureFormat format) { return DesktopPicture(format); });
 }

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <string>
+#include <functional>
 
-class QImage;
+class PlotSurface;
 class TForm;
 
-// The picture as PNG bytes; empty if it cannot be encoded.
-std::string EncodePng(const QImage& picture);
+// "Bild speichern…": asks for a file and a format (PNG, SVG, PDF) and saves
+// what the window shows; SVG and PDF come from `vector`, the window's drawing
+// on another surface. The result goes to the caption of `report` (the main
+// window). Nothing is written on failure.
+void SaveWindowPicture(TForm& window, const std::function<void(PlotSurface&)>& vector, TForm& report);
 
-// The chosen name, with ".png" appended unless it ends in ".png" (any case).
-std::string PictureFileName(const std::string& chosen);
-
-// Asks for a file and saves what the window shows as a PNG picture; the
-// result goes to the caption of `report` (the main window). Nothing is
-// written on failure.
-void SavePlotPicture(const TForm& window, TForm& report);
+// "Alle Fenster speichern…": the original arrangement of the eight windows as
+// one picture, 1024 x 740, in the format chosen.
+void SaveDesktopPicture(TForm& report);

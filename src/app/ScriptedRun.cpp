@@ -36,9 +36,10 @@ void Choose(const std::string& file)
 void StartScriptedProgram()
 {
     TfrmHaupt* haupt = CreateMainForm();
-    haupt->Show();
     haupt->ShowWerkzeuge();
     haupt->ShowKoeffizienten();
+    haupt->Show();  // last, the active window, as after a start
+    haupt->activateWindow();
 }
 
 std::vector<TForm*> ProgramWindows()

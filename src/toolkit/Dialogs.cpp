@@ -5,24 +5,27 @@
 
 #include "toolkit/Application.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
 
-std::optional<std::string> AskQt(DialogKind kind, const std::string& filter)
+std::optional<DialogAnswer> AskQt(DialogKind kind, const std::string& filter)
 {
     const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(kind, filter);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return QFile::encodeName(dialog->selectedFiles().front()).toStdString();
+    const int selected = static_cast<int>(dialog->nameFilters().indexOf(dialog->selectedNameFilter()));
+    return DialogAnswer(QFile::encodeName(dialog->selectedFiles().front()).toStdString(), std::max(selected, 0));
 }
 
-bool Ask(DialogKind kind, const std::string& filter, std::string& fileName)
+bool Ask(DialogKind kind, const std::string& filter, std::string& fileName, int& filterIndex)
 {
-    const std::optional<std::string> answer = FileDialogAnswer ? FileDialogAnswer(kind, filter) : std::nullopt;
+    const std::optional<DialogAnswer> answer = FileDialogAnswer ? FileDialogAnswer(kind, filter) : std::nullopt;
     if (!answer)
         return false;
-    fileName = *answer;
+    fileName = answer->File;
+    filterIndex = answer->Filter;
     if (Application)
         Application->LastFolder = std::filesystem::path(fileName).parent_path().string();
     return true;
@@ -47,8 +50,8 @@ std::unique_ptr<QFileDialog> MakeFileDialog(DialogKind kind, const std::string& 
     return dialog;
 }
 
-std::function<std::optional<std::string>(DialogKind, const std::string&)> FileDialogAnswer = AskQt;
+std::function<std::optional<DialogAnswer>(DialogKind, const std::string&)> FileDialogAnswer = AskQt;
 
-bool TOpenDialog::Execute() { return Ask(DialogKind::Open, Filter, FileName); }
+bool TOpenDialog::Execute() { return Ask(DialogKind::Open, Filter, FileName, FilterIndex); }
 
-bool TSaveDialog::Execute() { return Ask(DialogKind::Save, Filter, FileName); }
+bool TSaveDialog::Execute() { return Ask(DialogKind::Save, Filter, FileName, FilterIndex); }

@@ -9,10 +9,16 @@ class QFileDialog;
 
 enum class DialogKind { Open, Save };
 
-// The answer of a file dialog: a file name, or nothing when cancelled. Tests
-// replace it with a scripted answer; the default asks through QFileDialog.
-extern std::function<std::optional<std::string>(DialogKind kind, const std::string& filter)>
-    FileDialogAnswer;
+// A file chosen in a dialog, and which of its filters was selected (from 0).
+struct DialogAnswer {
+    DialogAnswer(std::string file, int filter = 0) : File(std::move(file)), Filter(filter) {}
+    std::string File;
+    int Filter;
+};
+
+// The answer of a file dialog: a file, or nothing when cancelled. Tests replace
+// it with a scripted answer; the default asks through QFileDialog.
+extern std::function<std::optional<DialogAnswer>(DialogKind kind, const std::string& filter)> FileDialogAnswer;
 
 // The dialog that the default answer runs: Qt's own, in German, starting in
 // the folder of the last file opened or saved.
@@ -25,6 +31,7 @@ public:
     bool Execute();
     std::string Filter;
     std::string FileName;
+    int FilterIndex = 0;
 };
 
 // No default suffix, no question before an existing file is replaced.
@@ -34,4 +41,5 @@ public:
     bool Execute();
     std::string Filter;
     std::string FileName;
+    int FilterIndex = 0;  // the filter selected when the file was chosen
 };

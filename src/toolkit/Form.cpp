@@ -190,6 +190,14 @@ void TForm::SetCaption(const std::string& caption)
 
 std::string TForm::Caption() const { return windowTitle().toStdString(); }
 
+void TForm::SetBounds(int newLeft, int newTop, int width, int height)
+{
+    left = newLeft;
+    top = newTop;
+    move(left, top);
+    resize(std::max(width - frame.left() - frame.right(), 1), std::max(height - frame.top() - frame.bottom(), 1));
+}
+
 void TForm::Show()
 {
     show();

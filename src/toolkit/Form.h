@@ -111,6 +111,10 @@ public:
     TColor Color() const { return color; }
     void SetIcon(const QIcon& icon) { setWindowIcon(icon); }
 
+    // Puts the window at outer bounds again: the frame's position, and the
+    // client the frame leaves of the outer size.
+    void SetBounds(int left, int top, int width, int height);
+
     // Shows the window and returns once it is on screen (bounded wait that
     // handles window-system events but no user input).
     void Show();

@@ -1,5 +1,7 @@
 #include "windows/Koeffizienten.h"
 
+#include "windows/PlotWindow.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -9,7 +11,7 @@
 
 namespace {
 
-constexpr TColor clGray = 0x808080;
+constexpr pen::Color Gray = 0x808080;
 constexpr int LabelWidth = 44;
 constexpr int Margin = 8;
 
@@ -48,10 +50,15 @@ void TfrmKoeffizienten::Open()
 
 void TfrmKoeffizienten::Draw()
 {
-    TCanvas& c = FormCanvas();
-    const int w = width(), h = height();
-    c.SetPenColor(clWhite);
-    c.SetBrushColor(clWhite);
+    FormPlotSurface surface(*this);
+    DrawOn(surface, width(), height());
+    Present();
+    ++Draws;
+}
+
+void TfrmKoeffizienten::DrawOn(Canvas& c, int w, int h) const
+{
+    c.SetPenColor(pen::White);
     c.Rectangle(0, 0, w, h);
     if (!analysis)
         return;
@@ -70,7 +77,7 @@ void TfrmKoeffizienten::Draw()
         const int baseline = h - Margin - static_cast<int>(std::lround((row + 0.5) * rowHeight));
         const int reach = std::max(1, static_cast<int>(rowHeight / 2) - 2);
         const int j = A.Level + row - 1;
-        c.SetPenColor(clBlack);
+        c.SetPenColor(pen::Black);
         c.MoveTo(left, baseline);
         c.LineTo(right, baseline);
         c.TextOut(6, baseline - 7, row == 0 ? "G " + std::to_string(A.Level) : std::to_string(j));
@@ -82,11 +89,9 @@ void TfrmKoeffizienten::Draw()
             // The smooth coefficient i belongs to the shift i - 1.
             const int x = column(row == 0 ? StemX(i - 1, A.Level) : StemX(i, j));
             const int top = baseline - (largest > 0.0 ? static_cast<int>(std::lround(v / largest * reach)) : 0);
-            c.SetPenColor(isKept ? clRed : clGray);
+            c.SetPenColor(isKept ? pen::Red : Gray);
             c.MoveTo(x, baseline);
             c.LineTo(x, top == baseline ? baseline - 1 : top);
         }
     }
-    Present();
-    ++Draws;
 }

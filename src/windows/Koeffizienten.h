@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "plot/PlotSurface.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
@@ -19,6 +20,10 @@ public:
     void ShowCoefficients(const Analysis& A, std::vector<char> kept);
     // Shows the window, centred on the screen the first time.
     void Open();
+
+    // The stems onto a canvas of the client's size: the window's own picture,
+    // or a vector picture of it.
+    void DrawOn(Canvas& canvas, int width, int height) const;
 
     int Draws = 0;
     TPopupMenu pmnKoeffizienten;

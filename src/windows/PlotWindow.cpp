@@ -20,6 +20,12 @@ void TPlotWindow::Draw(const PlotFrame& frame)
     LastFrame = frame;
 }
 
+void TPlotWindow::DrawPicture(PlotSurface& target) const
+{
+    if (Draws > 0)
+        PlotCurve(target, LastFrame, PlotFunction(Row.plotted, Row.compressed ? context.compressed : context.analysis));
+}
+
 PlotFrame TPlotWindow::RedrawFrame() const
 {
     const Analysis& A = *context.analysis;

@@ -53,6 +53,9 @@ public:
     void Draw(const PlotFrame& frame);
     // The frame that a redraw of its group gives it now.
     PlotFrame RedrawFrame() const;
+    // What the window shows (its last frame) drawn once more onto another
+    // surface: a vector picture of it.
+    void DrawPicture(PlotSurface& target) const;
 
     const PlotWindowRow& Row;
 

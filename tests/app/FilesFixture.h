@@ -16,7 +16,7 @@
 class Files : public Program {
 protected:
     std::filesystem::path folder;
-    std::vector<std::optional<std::string>> answers;
+    std::vector<std::optional<DialogAnswer>> answers;  // a file, and the filter chosen
     std::vector<std::string> filters;
 
     void SetUp() override

@@ -37,8 +37,10 @@ TEST_F(Werkzeuge, OpensFromTheMenusAndClosingHidesIt)
     EXPECT_EQ(Tools().Left(), 1024);
     EXPECT_EQ(Tools().Width(), 300);
     EXPECT_EQ(Tools().Height(), 740);
-    EXPECT_EQ(MenuItems(frmHaupt->pmnHaupt), (std::vector<std::string>{"Werkzeuge", "Koeffizienten"}));
-    EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge", "Koeffizienten"}));
+    EXPECT_EQ(MenuItems(frmHaupt->pmnHaupt), (std::vector<std::string>{"Werkzeuge", "Koeffizienten", "Fenster",
+                                                                        "Alle Fenster speichern…", "Hilfe (F1)"}));
+    EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge", "Koeffizienten",
+                                                                        "Alle Fenster speichern…"}));
     frmHaupt->mniWerkzeuge->trigger();
     EXPECT_TRUE(Tools().isVisible());
     Tools().close();

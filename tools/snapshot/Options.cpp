@@ -22,8 +22,9 @@ const char* const SnapshotUsage =
     "  --load FILE            press \"Öffnen\" and choose FILE\n"
     "  --save FILE            press \"Sichern\" and choose FILE\n"
     "OUTPUTS, written after the last action:\n"
-    "  --out DIR              one PNG per visible window (frmWerkzeuge.png too),\n"
-    "                         and desktop.png\n"
+    "  --out DIR              a picture per visible window (frmWerkzeuge too), and\n"
+    "                         desktop: the arrangement of the eight windows\n"
+    "  --format png|svg|pdf   the pictures' format (default png)\n"
     "  --koeff-csv FILE       \"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\n"
     "                         the value, and as compression leaves it\n"
     "Exit status: 0 done; 1 a file could not be loaded, saved or written;\n"
@@ -49,7 +50,7 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--keep", "--zoom-skal",
-                                                        "--zoom-wavelet", "--load", "--save", "--signal", "--delta-sweep", "--out",
+                                                        "--zoom-wavelet", "--load", "--save", "--signal", "--delta-sweep", "--out", "--format",
                                                         "--koeff-csv"};
         const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
         if (!takesValue && option != "--go") {
@@ -108,6 +109,12 @@ std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::strin
                               : option == "--signal" ? SnapshotAction::Signal
                                                      : SnapshotAction::DeltaSweep;
             options.actions.push_back({.kind = kind, .file = *name});
+        } else if (option == "--format") {
+            if (value != "png" && value != "svg" && value != "pdf") {
+                error = "--format takes png, svg or pdf, not \"" + value + "\"";
+                return std::nullopt;
+            }
+            options.format = value == "svg" ? PictureFormat::Svg : value == "pdf" ? PictureFormat::Pdf : PictureFormat::Png;
         } else {  // --out, --koeff-csv
             const std::optional<std::string> name = file();
             if (!name)

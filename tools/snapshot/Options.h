@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Pictures.h"
 #include "app/ScriptedRun.h"
 
 // One user action of a scripted run, in the order given.
@@ -12,6 +13,7 @@ using SnapshotAction = ScriptedAction;
 struct SnapshotOptions {
     std::vector<SnapshotAction> actions;
     std::optional<std::string> outFolder;
+    PictureFormat format = PictureFormat::Png;  // of --out
     std::optional<std::string> koeffCsv;
 };
 

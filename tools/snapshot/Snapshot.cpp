@@ -1,11 +1,9 @@
 #include "Snapshot.h"
 
-#include "app/PictureFileCommands.h"
+#include "app/Pictures.h"
 #include "app/ScriptedRun.h"
 #include "io/SafeWrite.h"
 #include "toolkit/Form.h"
-
-#include <QPainter>
 
 #include <cstdio>
 #include <filesystem>
@@ -19,47 +17,7 @@ std::string Printf(const char* format, double value)
     return text;
 }
 
-constexpr int TitleHeight = 18;
-
 }  // namespace
-
-QImage ScreenImage(TForm& form)
-{
-    QImage image(form.size(), QImage::Format_RGB32);
-    image.fill(ToQColor(form.Color()));
-    QPainter painter(&image);
-    painter.drawImage(0, 0, form.Picture());
-    for (QObject* child : form.children())
-        if (auto* control = qobject_cast<QWidget*>(child); control && control->isVisible())
-            control->render(&painter, control->pos());
-    return image;
-}
-
-QImage Desktop()
-{
-    QImage desktop(1024, 740, QImage::Format_RGB32);
-    desktop.fill(QColor(0x3A, 0x6E, 0xA5));
-    QPainter painter(&desktop);
-    std::vector<TForm*> order = ProgramWindows();
-    std::rotate(order.begin(), order.begin() + 1, order.end());  // the main window on top
-    for (TForm* form : order) {
-        if (!form->isVisible())
-            continue;
-        const QRect outer(form->Left(), form->Top(), form->Width(), form->Height());
-        painter.save();
-        painter.setClipRect(outer);
-        painter.fillRect(outer, QColor(0xC0, 0xC0, 0xC0));
-        const QRect title(outer.left() + 1, outer.top() + 1, outer.width() - 2, TitleHeight);
-        painter.fillRect(title, QColor(0x00, 0x00, 0x80));
-        painter.setPen(Qt::white);
-        painter.setFont(form->font());
-        painter.drawText(title.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QString::fromStdString(form->Caption()));
-        painter.drawImage(outer.left() + 2, title.bottom() + 1, ScreenImage(*form));
-        painter.restore();
-    }
-    return desktop;
-}
 
 std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
 {
@@ -75,10 +33,13 @@ std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
         std::filesystem::create_directories(folder, error);
         if (!std::filesystem::is_directory(folder, error))
             return {"cannot create the folder " + *options.outFolder};
+        const PictureFormat format = options.format;
+        const std::string suffix = PictureSuffix(format);
         for (TForm* form : ProgramWindows())
             if (form->isVisible())
-                write(folder / (form->Name() + ".png"), EncodePng(ScreenImage(*form)));
-        write(folder / "desktop.png", EncodePng(Desktop()));
+                write(folder / (form->Name() + suffix),
+                      WindowPicture(*form, format, ScreenImage(*form), VectorDrawingOf(*form)));
+        write(folder / ("desktop" + suffix), DesktopPicture(format));
     }
     if (options.koeffCsv) {
         std::string csv;
