@@ -37,7 +37,6 @@ void TakeOverSignal(TfrmHaupt& haupt, const std::optional<std::string>& name)
         Analysis& A = haupt.State;
         const std::vector<double> samples = SampleSignal(haupt.CurrentSignal, A.MaxLevel, A.aktDelta);
         std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
-        haupt.ShowSignalInWerkzeuge();
     }
 }
 
@@ -50,6 +49,7 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
     StoreKoeffFile(content, haupt.State);
     TakeOverSignal(haupt, content.signal);
+    haupt.ShowSignalInWerkzeuge();  // the file's finest level
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
     if (!content.delta)

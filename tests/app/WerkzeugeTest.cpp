@@ -115,7 +115,9 @@ TEST_F(Werkzeuge, TheFileNamesItsSignal)
     EXPECT_NE(bytes.find("\r\n;Signal:Knick\r\n;Delta:"), std::string::npos);
 
     ChooseIndex("Sinus (Original)");
+    Tools().speFeinsteStufe.setValue(5);
     Open("knick.mdt");
+    EXPECT_EQ(Tools().speFeinsteStufe.value(), 7);  // the file's finest level
     EXPECT_EQ(frmHaupt->CurrentSignal.kind, SignalKind::Knick);
     EXPECT_EQ(Tools().cbxSignal.currentText(), "Knick");
     const std::vector<double> kink = SampleSignal(Signal{SignalKind::Knick, {}, {}}, 7, 0.4);
