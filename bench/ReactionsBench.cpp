@@ -54,7 +54,8 @@ void BM_LevelSweep(benchmark::State& state)
 {
     const int maxLevel = static_cast<int>(state.range(0));
     TfrmHaupt* frmHaupt = maxLevel == 7 ? StartProgram() : StartProgramWithMaxLevel(maxLevel);
-    frmHaupt->ShowWerkzeuge();  // its numbers follow every step
+    if (maxLevel == 7)
+        frmHaupt->ShowWerkzeuge();  // its numbers follow every step
     for (auto _ : state) {
         frmHaupt->trbLevel.SetPosition(2);
         frmHaupt->trbLevel.SetPosition(maxLevel);

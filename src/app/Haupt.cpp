@@ -139,7 +139,7 @@ void TfrmHaupt::FormCreate()
     // Beside the original arrangement, where the screen has room for it.
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && screen->availableGeometry().width() >= frmWerkzeuge->Left() + frmWerkzeuge->Width())
-        frmWerkzeuge->Show();
+        ShowWerkzeuge();
 }
 
 void TfrmHaupt::CreateWerkzeuge()
@@ -331,13 +331,18 @@ void TfrmHaupt::UpdateCompressed()
 
 void TfrmHaupt::ShowNumbers()
 {
+    frmWerkzeuge->pltDelta.SetMarker(State.aktDelta);
+    ScheduleDeltaSweep();
+    // Nobody sees the numbers while both windows are closed: they are brought
+    // up to date when one of them opens.
+    numbersOwed = !frmWerkzeuge->isVisible() && !frmKoeffizienten->isVisible();
+    if (numbersOwed)
+        return;
     const ErrorNumbers numbers = ComputeErrorNumbers(*Plots.compressed);
     const int N = DetailCount(State);
     frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(KeepPercent, N), N, LevelEnergies(State),
                               State.Level);
     frmKoeffizienten->ShowCoefficients(State, KeptDetails);
-    frmWerkzeuge->pltDelta.SetMarker(State.aktDelta);
-    ScheduleDeltaSweep();
 }
 
 void TfrmHaupt::ScheduleDeltaSweep()
@@ -426,7 +431,12 @@ void TfrmHaupt::ChooseKeepPercent(int percent)
     ShowNumbers();
 }
 
-void TfrmHaupt::ShowKoeffizienten() { frmKoeffizienten->Open(); }
+void TfrmHaupt::ShowKoeffizienten()
+{
+    frmKoeffizienten->Open();
+    if (numbersOwed)
+        ShowNumbers();
+}
 
 void TfrmHaupt::CreateFensterMenu()
 {
@@ -453,7 +463,11 @@ void TfrmHaupt::ShowWindow(TForm& window, bool shown)
         return;
     }
     if (&window == frmKoeffizienten) {
-        frmKoeffizienten->Open();
+        ShowKoeffizienten();
+        return;
+    }
+    if (&window == frmWerkzeuge) {
+        ShowWerkzeuge();
         return;
     }
     window.Show();
@@ -490,6 +504,8 @@ void TfrmHaupt::ShowHilfe()
 void TfrmHaupt::ShowWerkzeuge()
 {
     frmWerkzeuge->Show();
+    if (numbersOwed)
+        ShowNumbers();
     frmWerkzeuge->raise();
     frmWerkzeuge->activateWindow();
 }

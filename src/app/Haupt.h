@@ -144,6 +144,7 @@ private:
     void StartDeltaSweepWhenFree();
     bool deltaSweepScheduled = false;
     bool deltaRowsPending = false;
+    bool numbersOwed = false;  // computed when the tools or coefficient window opens
 };
 
 // The program's main window, once created.

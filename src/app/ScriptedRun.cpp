@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -128,6 +129,14 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
     if (!failed)
         return std::nullopt;
     return caption;
+}
+
+void CompleteDeltaComparison()
+{
+    TfrmHaupt* haupt = MainWindow();
+    const bool current = haupt->DeltaInput == DeltaSweepInputOf(haupt->State, haupt->KeepPercent);
+    if (!current || std::any_of(haupt->DeltaRows.begin(), haupt->DeltaRows.end(), [](const auto& r) { return !r; }))
+        haupt->ComputeDeltaSweepNow();
 }
 
 std::string DeltaSweepCsv()

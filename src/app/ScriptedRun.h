@@ -31,6 +31,10 @@ bool Apply(const ScriptedAction& action, std::string& error);
 // written); nothing for any other action or outcome.
 std::optional<std::string> FileFailure(const ScriptedAction& action);
 
+// The tools window's Delta comparison completed for the state reached, so that
+// pictures do not depend on how far the background got.
+void CompleteDeltaComparison();
+
 // The Delta comparison of the state reached, as CSV: "delta,max_error,rms_error"
 // and a row per Delta (after a DeltaSweep action).
 std::string DeltaSweepCsv();

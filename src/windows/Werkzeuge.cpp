@@ -55,15 +55,20 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     numbersBox.addWidget(&labKept);
     for (QLabel* label : {&labMaxError, &labRmsError, &labKept})
         label->setFixedHeight(label->sizeHint().height());
+    // Two columns of part and energy: eleven parts at most (level 2 of 12) fit.
+    energyGrid.setVerticalSpacing(1);
     energyGrid.addWidget(&labEnergieKopfTeil, 0, 0);
     energyGrid.addWidget(&labEnergieKopfWert, 0, 1, Qt::AlignRight);
-    for (std::size_t row = 0; row < labEnergieTeil.size(); ++row) {
-        energyGrid.addWidget(&labEnergieTeil[row], static_cast<int>(row) + 1, 0);
-        energyGrid.addWidget(&labEnergieWert[row], static_cast<int>(row) + 1, 1, Qt::AlignRight);
-        labEnergieTeil[row].setFixedHeight(labEnergieTeil[row].sizeHint().height());
-        labEnergieWert[row].setFixedHeight(labEnergieTeil[row].sizeHint().height());
+    for (std::size_t k = 0; k < labEnergieTeil.size(); ++k) {
+        const int row = static_cast<int>(k / 2) + 1, column = 3 * static_cast<int>(k % 2);
+        energyGrid.addWidget(&labEnergieTeil[k], row, column);
+        energyGrid.addWidget(&labEnergieWert[k], row, column + 1, Qt::AlignRight);
+        labEnergieTeil[k].setFixedHeight(labEnergieTeil[k].sizeHint().height());
+        labEnergieWert[k].setFixedHeight(labEnergieTeil[k].sizeHint().height());
+        labEnergieTeil[k].hide();  // until the numbers name the parts
+        labEnergieWert[k].hide();
     }
-    energyGrid.setColumnStretch(0, 1);
+    energyGrid.setColumnMinimumWidth(2, 10);
     numbersBox.addLayout(&energyGrid);
 
     sldKeep.setRange(0, 100);

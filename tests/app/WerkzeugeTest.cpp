@@ -130,6 +130,7 @@ namespace {
 
 TEST_F(Werkzeuge, CompressionActsOnACopyAndBackAtHundredIsToday)
 {
+    frmHaupt->mniWerkzeuge->trigger();  // its numbers follow while it is open
     frmHaupt->trbLevel.SetPosition(3);
     std::vector<QImage> today;
     for (TPlotWindow* w : frmHaupt->Plots.windows)

@@ -57,6 +57,7 @@ int main(int argc, char** argv)
             failures.push_back("cannot write " + action.file);
     }
 
+    CompleteDeltaComparison();
     for (const std::string& failure : WriteOutputs(*options))
         failures.push_back(failure);
     const bool swept = std::any_of(options->actions.begin(), options->actions.end(),
