@@ -5,8 +5,6 @@
 
 #include <cmath>
 
-#include <cmath>
-
 namespace {
 
 // The boundary and interior wavelet vectors as Q_3 holds them.

@@ -30,9 +30,7 @@ ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
     // The samples as right after choosing the signal ...
     Analysis A;
     SetMaxLevel(A, input.maxLevel);
-    std::copy(input.samples.begin(), input.samples.end(), A.Koeff.begin());
-    SaveOriginal(A);
-    A.Level = input.maxLevel;
+    StoreSamples(A, input.samples);
     // ... the scroll bar at i and "Go!" ...
     A.Delta = SweepDelta(i);
     A.aktDelta = A.Delta;

@@ -1,12 +1,13 @@
 #include "analysis/Samples.h"
 
+#include <algorithm>
 #include <cmath>
+
+float SampleShift(double aktDelta) { return static_cast<float>((1.0 + aktDelta) * 0.5); }
 
 void SampleFunction(Analysis& A, int j)
 {
-    // The centre of the unshifted scaling function, deliberately held in single
-    // precision: the stored samples carry its rounding in their last digits.
-    const float s = static_cast<float>((1.0 + A.aktDelta) * 0.5);
+    const float s = SampleShift(A.aktDelta);
     for (int i = -1; static_cast<double>(i) < Pow2[j]; ++i)
         A.Koeff[i + 1] = std::sin(((static_cast<double>(i) + s) * 6.28) * Pow2Inv[j]);
 }
@@ -27,4 +28,14 @@ void SaveOriginal(Analysis& A)
 {
     for (int i = 0; i <= LevelSize[A.MaxLevel]; ++i)
         A.KoeffOrig[i] = A.Koeff[i];
+}
+
+void StoreSamples(Analysis& A, const std::vector<double>& samples)
+{
+    std::copy(samples.begin(), samples.end(), A.Koeff.begin());
+    SaveOriginal(A);
+    A.Level = A.MaxLevel;
+    A.MaxAbsKoeff = 0.0;
+    for (const double v : samples)
+        A.MaxAbsKoeff = std::max(A.MaxAbsKoeff, std::fabs(v));
 }

@@ -1,6 +1,5 @@
 #include "analysis/ScalingFunctions.h"
 
-
 #include <climits>
 #include <cmath>
 

@@ -127,7 +127,7 @@ std::vector<double> SampleSignal(const Signal& signal, int j, double aktDelta)
         return samples;
     }
 
-    const float s = static_cast<float>((1.0 + aktDelta) * 0.5);  // the sine's shift
+    const float s = SampleShift(aktDelta);
     double largest = 0.0;
     for (int i = -1; static_cast<double>(i) < Pow2[j]; ++i) {
         const double x = std::clamp((static_cast<double>(i) + s) * Pow2Inv[j], 0.0, 1.0);
@@ -144,10 +144,5 @@ void TakeSamples(Analysis& A, const Signal& signal)
 {
     const std::vector<double> samples = SampleSignal(signal, A.MaxLevel, A.aktDelta);
     SetMaxLevel(A, A.MaxLevel);
-    std::copy(samples.begin(), samples.end(), A.Koeff.begin());
-    SaveOriginal(A);
-    A.Level = A.MaxLevel;
-    A.MaxAbsKoeff = 0.0;
-    for (const double v : samples)
-        A.MaxAbsKoeff = std::max(A.MaxAbsKoeff, std::fabs(v));
+    StoreSamples(A, samples);
 }

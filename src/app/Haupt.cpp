@@ -1,5 +1,6 @@
 #include "app/Haupt.h"
 
+#include "analysis/Compression.h"
 #include "analysis/Decomposition.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/Samples.h"
@@ -11,7 +12,6 @@
 #include "app/ProgramIcon.h"
 #include "io/SignalFile.h"
 #include "toolkit/Application.h"
-#include "analysis/Compression.h"
 #include "windows/Hilfe.h"
 #include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
@@ -21,13 +21,12 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <thread>
-
 #include <cmath>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -52,6 +51,9 @@ TPlotWindow* CreatePlotWindow(TfrmHaupt& haupt, const PlotWindowRow& row)
     w->Show();
     return w;
 }
+
+// The Delta comparison takes every core: its workers run below the window thread.
+int SweepThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 template <typename T> void Release(T*& form)
 {
@@ -378,8 +380,7 @@ void TfrmHaupt::StartDeltaSweep()
     // Each row comes back to the window thread as a value; rows of an older
     // sweep are dropped there.
     DeltaRun = std::make_unique<DeltaSweepRun>(
-        DeltaInput, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
-        [this, generation](int i, ErrorNumbers numbers) {
+        DeltaInput, SweepThreads(), [this, generation](int i, ErrorNumbers numbers) {
             QMetaObject::invokeMethod(
                 this,
                 [this, generation, i, numbers] {
@@ -407,7 +408,7 @@ void TfrmHaupt::ComputeDeltaSweepNow()
     DeltaRows.assign(DeltaSweepPoints, std::nullopt);
     {
         // Distinct rows from distinct threads: no row is written twice.
-        DeltaSweepRun run(DeltaInput, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
+        DeltaSweepRun run(DeltaInput, SweepThreads(),
                           [this](int i, ErrorNumbers numbers) { DeltaRows[static_cast<std::size_t>(i)] = numbers; });
         run.Wait();
     }

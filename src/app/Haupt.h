@@ -4,11 +4,11 @@
 #include "analysis/DeltaSweep.h"
 #include "analysis/Signals.h"
 #include "toolkit/Controls.h"
-
-#include <QShortcut>
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "windows/PlotWindow.h"
+
+#include <QShortcut>
 
 #include <memory>
 #include <optional>

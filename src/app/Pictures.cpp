@@ -145,17 +145,39 @@ std::string WindowPicture(TForm& form, PictureFormat format, const QImage& png,
     });
 }
 
-QImage DesktopImage()
+namespace {
+
+const QColor DesktopColor(0x3A, 0x6E, 0xA5);
+const QSize DesktopSize(1024, 740);
+
+// The arrangement with each window's frame; a window with a drawing of its own
+// as vectors where asked for, else as the screen shows it.
+void PaintDesktop(QPainter& painter, bool vectors)
 {
-    QImage desktop(1024, 740, QImage::Format_RGB32);
-    desktop.fill(QColor(0x3A, 0x6E, 0xA5));
-    QPainter painter(&desktop);
+    painter.fillRect(QRect(QPoint(0, 0), DesktopSize), DesktopColor);
     for (TForm* form : Arrangement()) {
         painter.save();
         const QRect client = PaintFrame(painter, *form);
-        painter.drawImage(client.topLeft(), ScreenImage(*form));
+        // An SVG has no clipping: what lies outside the frame is left out here.
+        const QRect visible = client.intersected(QRect(form->Left(), form->Top(), form->Width(), form->Height()));
+        painter.translate(client.topLeft());
+        if (const auto vector = vectors ? VectorDrawingOf(*form) : nullptr) {
+            PainterPlotSurface surface(painter, form->Width(), form->Height(), form->font());
+            vector(surface);
+        } else {
+            painter.drawImage(QPoint(0, 0), ScreenImage(*form), QRect(QPoint(0, 0), visible.size()));
+        }
         painter.restore();
     }
+}
+
+}  // namespace
+
+QImage DesktopImage()
+{
+    QImage desktop(DesktopSize, QImage::Format_RGB32);
+    QPainter painter(&desktop);
+    PaintDesktop(painter, false);
     return desktop;
 }
 
@@ -163,22 +185,5 @@ std::string DesktopPicture(PictureFormat format)
 {
     if (format == PictureFormat::Png)
         return EncodePng(DesktopImage());
-    return EncodeVector(format, QSize(1024, 740), [](QPainter& painter) {
-        painter.fillRect(QRect(0, 0, 1024, 740), QColor(0x3A, 0x6E, 0xA5));
-        for (TForm* form : Arrangement()) {
-            painter.save();
-            const QRect client = PaintFrame(painter, *form);
-            // An SVG has no clipping: what lies outside the frame is left out here.
-            const QRect visible = client.intersected(QRect(form->Left(), form->Top(), form->Width(), form->Height()));
-            painter.translate(client.topLeft());
-            if (const auto vector = VectorDrawingOf(*form)) {
-                PainterPlotSurface surface(painter, form->Width(), form->Height(), form->font());
-                vector(surface);
-            } else {
-                // The controls, as the screen shows them.
-                painter.drawImage(QPoint(0, 0), ScreenImage(*form), QRect(QPoint(0, 0), visible.size()));
-            }
-            painter.restore();
-        }
-    });
+    return EncodeVector(format, DesktopSize, [](QPainter& painter) { PaintDesktop(painter, true); });
 }

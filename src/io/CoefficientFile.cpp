@@ -230,8 +230,7 @@ std::optional<double> ParseDecimal(const std::string& word)
 
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes)
 {
-    const std::string_view bom = "\xEF\xBB\xBF";
-    const std::vector<std::string> words = Words(bytes.starts_with(bom) ? bytes.substr(bom.size()) : bytes);
+    const std::vector<std::string> words = Words(WithoutByteOrderMark(bytes));
     KoeffFileContent content;
     std::vector<const std::string*> valueWords;
     for (const std::string& word : words) {
@@ -297,6 +296,12 @@ void StoreKoeffFile(const KoeffFileContent& content, Analysis& A)
         A.Delta = *content.delta;
         A.aktDelta = *content.delta;
     }
+}
+
+std::string WithoutByteOrderMark(const std::string& bytes)
+{
+    const std::string_view bom = "\xEF\xBB\xBF";
+    return bytes.starts_with(bom) ? bytes.substr(bom.size()) : bytes;
 }
 
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes)

@@ -69,6 +69,8 @@ bool WriteKoeffFile(const std::string& path, const std::string& bytes);
 // Text conversions between UTF-8 (the program's) and Windows-1252 (the file's).
 std::string ToWindows1252(const std::string& utf8);
 std::string FromWindows1252(const std::string& bytes);
+// The bytes without the UTF-8 byte-order mark that some editors put first.
+std::string WithoutByteOrderMark(const std::string& bytes);
 
 // The conversions of the reader, without the locale; each takes the whole
 // word or nothing. A whole number: optional sign and decimal digits (a long,

@@ -31,8 +31,7 @@ std::vector<std::string> Tokens(const std::string& line)
 
 std::variant<std::vector<double>, SignalFileRefusal> ParseSignalFile(const std::string& bytes)
 {
-    const std::string_view bom = "\xEF\xBB\xBF";
-    std::istringstream lines(bytes.starts_with(bom) ? bytes.substr(bom.size()) : bytes);
+    std::istringstream lines(WithoutByteOrderMark(bytes));
     std::vector<double> values;
     bool headerPossible = true;
     int number = 0;

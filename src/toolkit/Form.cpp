@@ -20,6 +20,17 @@ QColor ToQColor(TColor color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+void PaintRectangle(QPainter& p, int x1, int y1, int x2, int y2, QColor fill, QColor outline)
+{
+    p.fillRect(x1, y1, x2 - x1, y2 - y1, fill);
+    if (!outline.isValid())
+        return;
+    p.setPen(QPen(outline, 1));
+    p.setBrush(Qt::NoBrush);
+    // A QRect of width w outlines w + 1 columns: this one covers x1 .. x2 - 1.
+    p.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+}
+
 QPainter& TCanvas::Painter()
 {
     if (!painter) {
@@ -122,18 +133,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     if (x2 <= x1 || y2 <= y1)
         return;
     FlushLines();
-    QPainter& p = Painter();
-    p.fillRect(x1, y1, x2 - x1, y2 - y1, ToQColor(brush));
     // An outline in the fill's colour changes no pixel of the picture (at
     // device pixel ratio 1, where it lies on the filled pixels): every plot
     // starts by clearing its window this way, and stroking costs more than
     // filling.
-    if (pen == brush && form.picture.devicePixelRatio() == 1.0)
-        return;
-    p.setPen(QPen(ToQColor(pen), 1));
-    p.setBrush(Qt::NoBrush);
-    // A QRect of width w outlines w + 1 columns: this one covers x1 .. x2 - 1.
-    p.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    const bool outlined = pen != brush || form.picture.devicePixelRatio() != 1.0;
+    PaintRectangle(Painter(), x1, y1, x2, y2, ToQColor(brush), outlined ? ToQColor(pen) : QColor());
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text)

@@ -75,6 +75,10 @@ private:
 
 QColor ToQColor(TColor color);
 
+// Fills x1..x2-1 by y1..y2-1 and, with a valid outline colour, strokes the
+// border pixels of that area.
+void PaintRectangle(QPainter& p, int x1, int y1, int x2, int y2, QColor fill, QColor outline);
+
 // The old toolkit's one-pixel line into an image at device pixel ratio 1: its
 // start pixel, never its end pixel, and between them a Bresenham line with one
 // pixel per step along the major axis. Pixels outside the image are skipped.

@@ -1,15 +1,8 @@
 #include "windows/PainterSurface.h"
 
+#include "toolkit/Form.h"
+
 #include <QFontInfo>
-
-namespace {
-
-QColor ToColor(pen::Color c)
-{
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-}
-
-}  // namespace
 
 QFont ShownFont(const QFont& font)
 {
@@ -51,7 +44,7 @@ void PainterPlotSurface::FlushPath()
 {
     if (path.isEmpty())
         return;
-    painter.setPen(QPen(ToColor(pen), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(ToQColor(pen), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     path = QPainterPath();
@@ -62,19 +55,15 @@ void PainterPlotSurface::Rectangle(int x1, int y1, int x2, int y2)
     FlushPath();
     if (x2 <= x1 || y2 <= y1)
         return;
-    painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToColor(brush));
-    if (pen == brush)
-        return;
-    painter.setPen(QPen(ToColor(pen), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    // An outline in the fill's colour would only thicken the area's border.
+    PaintRectangle(painter, x1, y1, x2, y2, ToQColor(brush), pen != brush ? ToQColor(pen) : QColor());
 }
 
 void PainterPlotSurface::TextOut(int x, int y, const std::string& text)
 {
     FlushPath();
     const QString s = QString::fromStdString(text);
-    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToColor(brush));
-    painter.setPen(ToColor(pen));
+    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brush));
+    painter.setPen(ToQColor(pen));
     painter.drawText(QPointF(x, y + metrics.ascent()), s);
 }

@@ -47,18 +47,6 @@ TEST(Decomposition, LayoutAfterOneAndTwoSteps)
         EXPECT_LT(std::fabs(A->Koeff[i]), 0.05) << i;
 }
 
-// Every element the same double, zeros included.
-template <typename M> bool SameAs(const M& a, const Matrix& b)
-{
-    if (a.Rows() != b.Rows())
-        return false;
-    for (int i = 1; i <= b.Rows(); ++i)
-        for (int j = 1; j <= b.Cols(); ++j)
-            if (a.Get(i, j) != b.Get(i, j))
-                return false;
-    return true;
-}
-
 // The inner products of the fine level: 1 for a scaling function with itself,
 // D/6 with each neighbour. Coarse functions and wavelets are columns of P and
 // Q over it, so their Gram matrices are P^T M P and Q^T M Q.
@@ -155,10 +143,10 @@ TEST(Decomposition, EveryStepEqualsTheDenseReference)
             const auto banded = StartAnalysis(D, maxLevel), reference = StartAnalysis(D, maxLevel);
             const dense::LevelMatrices M(D, maxLevel);
             for (int j = 2; j <= maxLevel; ++j) {
-                EXPECT_TRUE(SameAs(dense::ToDense(banded->LevelMatrices.P(j + 1)), M.P.at(j + 1))) << D << " P " << j;
-                EXPECT_TRUE(SameAs(dense::ToDense(banded->LevelMatrices.Q(j + 1)), M.Q.at(j + 1))) << D << " Q " << j;
-                EXPECT_TRUE(SameAs(GramPhi(D, j), dense::GramPhi(D, j))) << D << " " << j;
-                EXPECT_TRUE(SameAs(GramPsi(*banded, D, j), dense::GramPsi(M.Q.at(3), D, j))) << D << " " << j;
+                EXPECT_TRUE(SameElements(dense::ToDense(banded->LevelMatrices.P(j + 1)), M.P.at(j + 1))) << D << " P " << j;
+                EXPECT_TRUE(SameElements(dense::ToDense(banded->LevelMatrices.Q(j + 1)), M.Q.at(j + 1))) << D << " Q " << j;
+                EXPECT_TRUE(SameElements(GramPhi(D, j), dense::GramPhi(D, j))) << D << " " << j;
+                EXPECT_TRUE(SameElements(GramPsi(*banded, D, j), dense::GramPsi(M.Q.at(3), D, j))) << D << " " << j;
             }
             while (banded->Level > 2) {
                 --banded->Level;

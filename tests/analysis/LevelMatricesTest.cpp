@@ -1,3 +1,4 @@
+#include "DenseReference.h"
 #include "TestAnalysis.h"
 
 #include "linalg/Solvers.h"
@@ -11,17 +12,6 @@ template <typename M> bool IsZero(const M& m)
     for (int i = 1; i <= m.Rows(); ++i)
         for (int j = 1; j <= m.Cols(); ++j)
             if (m.Get(i, j) != 0.0)
-                return false;
-    return true;
-}
-
-template <typename M> bool SameValues(const M& a, const M& b)
-{
-    if (a.Rows() != b.Rows() || a.Cols() != b.Cols())
-        return false;
-    for (int i = 1; i <= a.Rows(); ++i)
-        for (int j = 1; j <= a.Cols(); ++j)
-            if (a.Get(i, j) != b.Get(i, j))
                 return false;
     return true;
 }
@@ -135,8 +125,8 @@ TEST(LevelMatrices, FillsLevelsThreeToMaxLevelPlusOne)
         EXPECT_TRUE(IsZero(A->LevelMatrices.Q(j))) << j;
     }
     for (int j = 3; j <= 8; ++j) {
-        EXPECT_TRUE(SameValues(A->LevelMatrices.P(j), BuildP(0.4, j - 1))) << j;
-        EXPECT_TRUE(SameValues(A->LevelMatrices.Q(j), BuildQ(0.4, j - 1))) << j;
+        EXPECT_TRUE(SameElements(A->LevelMatrices.P(j), BuildP(0.4, j - 1))) << j;
+        EXPECT_TRUE(SameElements(A->LevelMatrices.Q(j), BuildQ(0.4, j - 1))) << j;
     }
 }
 
@@ -148,8 +138,8 @@ TEST(LevelMatrices, RefillFollowsANewAktDeltaAndKeepsKoeff)
     RecordingObserver quiet;
     FillLevelMatrices(*A, quiet);
     for (int j = 3; j <= 8; ++j) {
-        EXPECT_TRUE(SameValues(A->LevelMatrices.P(j), BuildP(0.3, j - 1))) << j;
-        EXPECT_TRUE(SameValues(A->LevelMatrices.Q(j), BuildQ(0.3, j - 1))) << j;
+        EXPECT_TRUE(SameElements(A->LevelMatrices.P(j), BuildP(0.3, j - 1))) << j;
+        EXPECT_TRUE(SameElements(A->LevelMatrices.Q(j), BuildQ(0.3, j - 1))) << j;
     }
     EXPECT_EQ(A->Koeff, before);
 }

@@ -6,6 +6,25 @@
 
 #include <map>
 
+// Every element the same double, zeros included, in matrices of the same shape
+// (a matrix without Cols() is square).
+template <typename A, typename B> bool SameElements(const A& a, const B& b)
+{
+    auto cols = [](const auto& m) {
+        if constexpr (requires { m.Cols(); })
+            return m.Cols();
+        else
+            return m.Rows();
+    };
+    if (a.Rows() != b.Rows() || cols(a) != cols(b))
+        return false;
+    for (int i = 1; i <= a.Rows(); ++i)
+        for (int j = 1; j <= cols(a); ++j)
+            if (a.Get(i, j) != b.Get(i, j))
+                return false;
+    return true;
+}
+
 // The level steps as dense matrices and a dense Cholesky solve: the program's
 // arithmetic before the band storage, kept as the reference the banded code
 // must match bit for bit.
