@@ -67,7 +67,7 @@ int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxEr
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         if (!rows[static_cast<std::size_t>(i)])
             continue;
-        const double e = byMaxError ? rows[static_cast<std::size_t>(i)]->MaxError : rows[static_cast<std::size_t>(i)]->RmsError;
+        const double e = ErrorMeasure(*rows[static_cast<std::size_t>(i)], byMaxError);
         if (best < 0 || e < least) {
             best = i;
             least = e;

@@ -38,6 +38,12 @@ ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i);
 // sweep under way already spans the whole range.
 std::vector<int> DeltaSweepOrder();
 
+// The error a comparison ranks by: MaxError or RmsError.
+inline double ErrorMeasure(const ErrorNumbers& numbers, bool byMaxError)
+{
+    return byMaxError ? numbers.MaxError : numbers.RmsError;
+}
+
 // The position of the least error among the rows done (the lower of equal
 // ones), -1 when none is done; by MaxError or by RmsError.
 int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError);

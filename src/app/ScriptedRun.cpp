@@ -1,12 +1,12 @@
 #include "app/ScriptedRun.h"
 
-#include "app/Calcmatrixfortschritt.h"
 #include "analysis/Compression.h"
+#include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
-#include "windows/Koeffizienten.h"
-#include "windows/Werkzeuge.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
+#include "windows/Koeffizienten.h"
+#include "windows/Werkzeuge.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +19,9 @@ std::string Printf(const char* format, double value)
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
+
+// The analysis the details, function and error windows draw.
+const Analysis& ShownAnalysis() { return *MainWindow()->Plots.compressed; }
 
 void SetZoom(TCheckBox& box, bool on)
 {
@@ -55,10 +58,6 @@ std::vector<TForm*> ProgramWindows()
     std::erase(all, nullptr);
     return all;
 }
-
-const Analysis& ProgramAnalysis() { return MainWindow()->State; }
-
-const Analysis& ShownAnalysis() { return *MainWindow()->Plots.compressed; }
 
 bool Apply(const ScriptedAction& action, std::string& error)
 {
@@ -147,6 +146,16 @@ std::string DeltaSweepCsv()
         if (rows[static_cast<std::size_t>(i)])
             csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", rows[static_cast<std::size_t>(i)]->MaxError) + ','
                    + Printf("%.17g", rows[static_cast<std::size_t>(i)]->RmsError) + '\n';
+    return csv;
+}
+
+std::string KoeffCsv()
+{
+    const Analysis& State = MainWindow()->State;
+    const Analysis& Shown = ShownAnalysis();
+    std::string csv;
+    for (int i = 0; i <= LevelSize[State.MaxLevel]; ++i)
+        csv += std::to_string(i) + ',' + Printf("%.17g", State.Koeff[i]) + ',' + Printf("%.17g", Shown.Koeff[i]) + '\n';
     return csv;
 }
 

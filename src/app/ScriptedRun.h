@@ -39,6 +39,11 @@ void CompleteDeltaComparison();
 // and a row per Delta (after a DeltaSweep action).
 std::string DeltaSweepCsv();
 
+// The coefficients as CSV: a row "i,Koeff[i],shown[i]" per position up to
+// 2^MaxLevel, shown[i] as the details, function and error windows take it
+// (with the details that compression keeps).
+std::string KoeffCsv();
+
 // The state lines: the analysis, the three labels and every window's caption,
 // and the best Delta of the comparison where one was asked for.
 std::string StateReport(bool withBestDelta);
@@ -46,8 +51,3 @@ std::string StateReport(bool withBestDelta);
 // Every window of the program, the main window first, the plot windows in
 // the table's order, the progress window last.
 std::vector<TForm*> ProgramWindows();
-
-// The program's analysis, and the one its details, function and error windows
-// draw (with the details that compression keeps).
-const Analysis& ProgramAnalysis();
-const Analysis& ShownAnalysis();

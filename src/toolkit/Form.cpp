@@ -6,8 +6,8 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QPointer>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QWindow>
 

@@ -53,7 +53,7 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     double largest = 0.0;
     for (const auto& row : rows)
         if (row)
-            largest = std::max(largest, byMaxError ? row->MaxError : row->RmsError);
+            largest = std::max(largest, ErrorMeasure(*row, byMaxError));
     auto x = [&](double delta) { return area.left() + delta * area.width(); };
     auto y = [&](double e) { return area.bottom() - (largest > 0.0 ? e / largest : 0.0) * area.height(); };
 
@@ -75,8 +75,7 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         if (!rows[static_cast<std::size_t>(i)])
             continue;
-        const ErrorNumbers& n = *rows[static_cast<std::size_t>(i)];
-        const QPointF point(x(SweepDelta(i)), y(byMaxError ? n.MaxError : n.RmsError));
+        const QPointF point(x(SweepDelta(i)), y(ErrorMeasure(*rows[static_cast<std::size_t>(i)], byMaxError)));
         if (any)
             p.drawLine(last, point);
         else

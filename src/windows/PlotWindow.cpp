@@ -12,9 +12,14 @@ TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
     PopupMenu = &pmnPlot;
 }
 
+const Analysis* TPlotWindow::DrawnAnalysis() const
+{
+    return Row.compressed ? context.compressed : context.analysis;
+}
+
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    PlotCurve(surface, frame, PlotFunction(Row.plotted, Row.compressed ? context.compressed : context.analysis));
+    PlotCurve(surface, frame, PlotFunction(Row.plotted, DrawnAnalysis()));
     Present();
     ++Draws;
     LastFrame = frame;
@@ -23,7 +28,7 @@ void TPlotWindow::Draw(const PlotFrame& frame)
 void TPlotWindow::DrawPicture(PlotSurface& target) const
 {
     if (Draws > 0)
-        PlotCurve(target, LastFrame, PlotFunction(Row.plotted, Row.compressed ? context.compressed : context.analysis));
+        PlotCurve(target, LastFrame, PlotFunction(Row.plotted, DrawnAnalysis()));
 }
 
 PlotFrame TPlotWindow::RedrawFrame() const

@@ -73,6 +73,7 @@ protected:
 
 private:
     void DrawOwn(OwnDraw what);
+    const Analysis* DrawnAnalysis() const;
 
     PlotContext& context;
     FormPlotSurface surface{*this};

@@ -4,9 +4,9 @@
 #include "toolkit/Application.h"
 
 #include <QDateTime>
+#include <QSignalBlocker>
 
 #include <cstdio>
-#include <QSignalBlocker>
 
 namespace {
 

@@ -5,19 +5,7 @@
 #include "io/SafeWrite.h"
 #include "toolkit/Form.h"
 
-#include <cstdio>
 #include <filesystem>
-
-namespace {
-
-std::string Printf(const char* format, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-}  // namespace
 
 std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
 {
@@ -41,14 +29,7 @@ std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
                       WindowPicture(*form, format, ScreenImage(*form), VectorDrawingOf(*form)));
         write(folder / ("desktop" + suffix), DesktopPicture(format));
     }
-    if (options.koeffCsv) {
-        std::string csv;
-        // The coefficients, and as the details, function and error windows take them.
-        const Analysis& State = ProgramAnalysis();
-        const Analysis& Shown = ShownAnalysis();
-        for (int i = 0; i <= LevelSize[State.MaxLevel]; ++i)
-            csv += std::to_string(i) + ',' + Printf("%.17g", State.Koeff[i]) + ',' + Printf("%.17g", Shown.Koeff[i]) + '\n';
-        write(*options.koeffCsv, csv);
-    }
+    if (options.koeffCsv)
+        write(*options.koeffCsv, KoeffCsv());
     return failures;
 }
