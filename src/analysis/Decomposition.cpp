@@ -3,7 +3,10 @@
 #include "analysis/Shorthands.h"
 #include "linalg/Solvers.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -101,15 +104,24 @@ std::vector<double> ProjPsi(const Analysis& A, double D, int j)
     return s;
 }
 
+GramFactors FactorGramSystems(const Analysis& A, double D, int j)
+{
+    return {D, CholeskyFactor(GramPhi(D, j)), CholeskyFactor(GramPsi(A, D, j))};
+}
+
 void DecomposeStep(Analysis& A)
 {
     const double D = A.aktDelta;
     const int j = A.Level;
     const int n = LevelSize[j];
+    std::optional<GramFactors> factored;
+    const GramFactors* factors = A.LevelMatrices.Gram(j);
+    if (!factors || std::bit_cast<std::uint64_t>(factors->delta) != std::bit_cast<std::uint64_t>(D))
+        factors = &factored.emplace(FactorGramSystems(A, D, j));
+    // Both right-hand sides from Koeff before it changes.
     std::vector<double> c = ProjPhi(A, D, j);
-    SolveCholesky(GramPhi(D, j), c);
     std::vector<double> d = ProjPsi(A, D, j);
-    SolveCholesky(GramPsi(A, D, j), d);
+    SolveCholesky(factors->phi, c, factors->psi, d);
     for (int i = 0; i <= n; ++i)
         A.Koeff[i] = c[i];
     for (int i = 0; i <= n - 1; ++i)

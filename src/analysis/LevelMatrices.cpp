@@ -1,11 +1,18 @@
 #include "analysis/LevelMatrices.h"
 
+#include "analysis/Decomposition.h"
 #include "analysis/Shorthands.h"
 #include "linalg/Solvers.h"
 
-LevelMatrixStore::LevelMatrixStore() : p(LastLevel - FirstLevel + 1), q(LastLevel - FirstLevel + 1) {}
+#include <array>
+#include <span>
 
-const BandMatrix& LevelMatrixStore::Read(const std::optional<BandMatrix>& stored)
+LevelMatrixStore::LevelMatrixStore()
+    : p(LastLevel - FirstLevel + 1), q(LastLevel - FirstLevel + 1), gram(LastLevel - FirstLevel + 1)
+{
+}
+
+const BandMatrix& LevelMatrixStore::Read(const std::shared_ptr<const BandMatrix>& stored)
 {
     static const BandMatrix empty(0, 0, 0);
     return stored ? *stored : empty;
@@ -16,11 +23,12 @@ BandMatrix BuildP(double D, int j)
     const int n = LevelSize[j];
     const int m = LevelSize[j + 1];
     const double a = Shorthands(D).a;
+    const std::array<double, 3> mask{a, 1.0, 1.0 - a};
     BandMatrix P(m + 1, n + 1, 3);
-    P.SetColumn(1, 1, {1.0, 1.0 - a});
+    P.SetColumn(1, 1, std::span(mask).last(2));
     for (int c = 2; c <= n; ++c)
-        P.SetColumn(c, 2 * c - 2, {a, 1.0, 1.0 - a});
-    P.SetColumn(n + 1, m, {a, 1.0});
+        P.SetColumn(c, 2 * c - 2, mask);
+    P.SetColumn(n + 1, m, std::span(mask).first(2));
     return P;
 }
 
@@ -93,5 +101,9 @@ void FillLevelMatrices(Analysis& A, LevelMatrixObserver& observer)
         A.LevelMatrices.SetQ(j + 1, BuildQ(A.aktDelta, j));
         observer.Advance();
     }
+    // The Gram factors of the steps down to the levels 2 .. MaxLevel - 1, after
+    // the loop: the wavelet systems read Q_3, its last matrix.
+    for (int j = 2; j <= maxLevel - 1; ++j)
+        A.LevelMatrices.SetGram(j, FactorGramSystems(A, A.aktDelta, j));
     observer.End();
 }

@@ -33,5 +33,6 @@ public:
     virtual void End() = 0;
 };
 
-// P_{j+1} and Q_{j+1} for the coarse levels MaxLevel down to 2, from aktDelta.
+// P_{j+1} and Q_{j+1} for the coarse levels MaxLevel down to 2, from aktDelta,
+// and the Gram factors of the steps down to the levels below MaxLevel.
 void FillLevelMatrices(Analysis& A, LevelMatrixObserver& observer);

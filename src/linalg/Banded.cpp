@@ -1,6 +1,8 @@
 #include "linalg/Banded.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 BandMatrix::BandMatrix(int rows, int cols, int width)
     : rows(rows), cols(cols), width(width), first(static_cast<std::size_t>(cols), 1),
@@ -9,7 +11,7 @@ BandMatrix::BandMatrix(int rows, int cols, int width)
 {
 }
 
-void BandMatrix::SetColumn(int c, int firstRow, const std::vector<double>& entries)
+void BandMatrix::SetColumn(int c, int firstRow, std::span<const double> entries)
 {
     first[static_cast<std::size_t>(c - 1)] = firstRow;
     count[static_cast<std::size_t>(c - 1)] = static_cast<int>(entries.size());
@@ -41,24 +43,105 @@ double SymmetricTridiagonal::Get(int i, int j) const
     return 0.0;
 }
 
-std::vector<double>& SolveCholesky(const SymmetricTridiagonal& A, std::vector<double>& b)
+namespace {
+
+// The same double, bit for bit (0.0 and -0.0 differ).
+bool Same(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// The substitutions of one system, element by element. The last value is
+// carried in x, so that a chain of divisions never waits to read back what
+// it has just stored.
+struct Substitution {
+    const TridiagonalCholesky& L;
+    std::vector<double>& b;
+    double x = 0.0;
+
+    std::size_t Size() const { return L.diagonal.size(); }
+    // The first element of a sweep: forward at 0, back at the last.
+    void Start(std::size_t i) { x = b[i] = b[i] / L.diagonal[i]; }
+    void Forward(std::size_t i) { x = b[i] = (b[i] - L.lower[i - 1] * x) / L.diagonal[i]; }
+    void Back(std::size_t i) { x = b[i] = (b[i] - L.lower[i] * x) / L.diagonal[i]; }
+};
+
+}  // namespace
+
+TridiagonalCholesky CholeskyFactor(const SymmetricTridiagonal& A)
 {
     const std::size_t n = A.diagonal.size();
+    TridiagonalCholesky L{std::vector<double>(n), std::vector<double>(n > 0 ? n - 1 : 0)};
+    if (n == 0)
+        return L;
+    // L(i, i) and L(i + 1, i), column by column.
+    L.diagonal[0] = std::sqrt(A.diagonal[0]);
+    for (std::size_t i = 1; i < n; ++i) {
+        // Where a column of A repeats the one before and L's column before
+        // repeated its own predecessor, the same operations on the same
+        // operands give the same L: the Gram systems settle within some
+        // fifteen columns, and their long constant run costs no root.
+        if (i >= 2 && Same(A.diagonal[i], A.diagonal[i - 1]) && Same(A.lower[i - 1], A.lower[i - 2])
+            && Same(L.diagonal[i - 1], L.diagonal[i - 2])) {
+            L.lower[i - 1] = L.lower[i - 2];
+            L.diagonal[i] = L.diagonal[i - 1];
+            continue;
+        }
+        L.lower[i - 1] = A.lower[i - 1] / L.diagonal[i - 1];
+        L.diagonal[i] = std::sqrt(A.diagonal[i] - L.lower[i - 1] * L.lower[i - 1]);
+    }
+    return L;
+}
+
+std::vector<double>& SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b)
+{
+    Substitution s{L, b};
+    const std::size_t n = s.Size();
     if (n == 0)
         return b;
-    // L(i, i) and L(i + 1, i), column by column.
-    std::vector<double> d(n), l(n - 1);
-    d[0] = std::sqrt(A.diagonal[0]);
-    for (std::size_t i = 1; i < n; ++i) {
-        l[i - 1] = A.lower[i - 1] / d[i - 1];
-        d[i] = std::sqrt(A.diagonal[i] - l[i - 1] * l[i - 1]);
-    }
-    // Forward with L, then back with its transpose.
-    b[0] = b[0] / d[0];
+    s.Start(0);
     for (std::size_t i = 1; i < n; ++i)
-        b[i] = (b[i] - l[i - 1] * b[i - 1]) / d[i];
-    b[n - 1] = b[n - 1] / d[n - 1];
-    for (std::size_t i = n - 1; i-- > 0;)
-        b[i] = (b[i] - l[i] * b[i + 1]) / d[i];
+        s.Forward(i);
+    s.Start(n - 1);
+    for (std::size_t i = n - 1; i > 0;)
+        s.Back(--i);
     return b;
+}
+
+void SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b, const TridiagonalCholesky& M,
+                   std::vector<double>& c)
+{
+    Substitution s{L, b}, t{M, c};
+    const std::size_t n = s.Size(), m = t.Size();
+    if (n == 0 || m == 0) {
+        SolveCholesky(L, b);
+        SolveCholesky(M, c);
+        return;
+    }
+    // Forward from 0 together, then the longer one alone.
+    s.Start(0);
+    t.Start(0);
+    std::size_t i = 1;
+    for (; i < n && i < m; ++i) {
+        s.Forward(i);
+        t.Forward(i);
+    }
+    for (std::size_t k = i; k < n; ++k)
+        s.Forward(k);
+    for (std::size_t k = i; k < m; ++k)
+        t.Forward(k);
+    // Back: the longer one alone until both have as far to go, then together to 0.
+    s.Start(n - 1);
+    t.Start(m - 1);
+    std::size_t is = n - 1, it = m - 1;
+    while (is > it)
+        s.Back(--is);
+    while (it > is)
+        t.Back(--it);
+    while (is > 0) {
+        s.Back(--is);
+        t.Back(--it);
+    }
+}
+
+std::vector<double>& SolveCholesky(const SymmetricTridiagonal& A, std::vector<double>& b)
+{
+    return SolveCholesky(CholeskyFactor(A), b);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 // Matrices whose non-zero entries lie in a narrow band, stored without the
@@ -27,7 +28,7 @@ public:
     // The column's band: Count(c) values, from row First(c) on.
     const double* Column(int c) const { return values.data() + Slot(c, 0); }
     // The column's band becomes rows first .. first + entries.size() - 1.
-    void SetColumn(int c, int firstRow, const std::vector<double>& entries);
+    void SetColumn(int c, int firstRow, std::span<const double> entries);
 
     // The product with a column vector x (cols values): for each row the sum
     // over the columns in ascending order, as the dense product forms it.
@@ -60,7 +61,26 @@ struct SymmetricTridiagonal {
     std::vector<double> lower;
 };
 
-// A * x = b by the Cholesky factorisation, as the dense SolveCholesky computes
-// it: L is bidiagonal, so each step keeps only its one neighbour term. b is
+// The Cholesky factor L (A = L L^T) of a symmetric tridiagonal matrix: its
+// diagonal, and the band below it (lower[i] is L(i + 2, i + 1)).
+struct TridiagonalCholesky {
+    std::vector<double> diagonal;
+    std::vector<double> lower;
+};
+
+// L as the dense SolveCholesky computes it: L is bidiagonal, so each element
+// keeps only its one neighbour term.
+TridiagonalCholesky CholeskyFactor(const SymmetricTridiagonal& A);
+
+// A * x = b with A's factor L: forward with L, back with its transpose. b is
 // overwritten with x and returned.
+std::vector<double>& SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b);
+
+// Two independent systems side by side, each solved exactly as alone: their
+// chains of divisions run in one loop and overlap on the processor.
+void SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b, const TridiagonalCholesky& M,
+                   std::vector<double>& c);
+
+// A * x = b by the Cholesky factorisation, as the dense SolveCholesky computes
+// it. b is overwritten with x and returned.
 std::vector<double>& SolveCholesky(const SymmetricTridiagonal& A, std::vector<double>& b);

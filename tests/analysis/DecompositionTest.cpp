@@ -167,6 +167,23 @@ TEST(Decomposition, EveryStepEqualsTheDenseReference)
     }
 }
 
+TEST(Decomposition, ANewAktDeltaBeforeItsLevelMatricesStepsAsBefore)
+{
+    // Between a new aktDelta and its level matrices (a load, before they are
+    // computed) the kept Gram factors of the old Delta must not be taken: the
+    // step factors the new Delta's systems with the wavelets it has.
+    const auto A = StartAnalysis(0.3, 7), reference = StartAnalysis(0.3, 7);
+    const dense::LevelMatrices M(0.3, 7);
+    A->aktDelta = reference->aktDelta = 0.57;
+    while (A->Level > 2) {
+        --A->Level;
+        --reference->Level;
+        DecomposeStep(*A);
+        dense::DecomposeStep(*reference, M);
+        ASSERT_EQ(A->Koeff, reference->Koeff) << A->Level;
+    }
+}
+
 TEST(Decomposition, TwoAnalysesSideBySideEachAsAlone)
 {
     // Interleaved steps of two analyses of different Deltas give, bit for bit,

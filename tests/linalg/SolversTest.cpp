@@ -1,3 +1,4 @@
+#include "linalg/Banded.h"
 #include "linalg/Solvers.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,63 @@ TEST(SolveCholesky, NonSquareWritesMessageAndKeepsB)
     SolveCholesky(Matrix(2, 3), b);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), CholeskyMessage);
     EXPECT_EQ(b, (std::vector<double>{1, 2}));
+}
+
+// A Gram-like system of n rows: its own first and last rows, a constant run
+// between, broken once at row `broken` (0: never).
+SymmetricTridiagonal GramLike(int n, int broken)
+{
+    SymmetricTridiagonal A(n);
+    for (int i = 1; i <= n; ++i) {
+        A.SetDiagonal(i, i == 1 ? 1.3 : i == n ? 1.7 : i == broken ? 2.6 : 2.1);
+        if (i < n)
+            A.SetLower(i, i == 1 ? 0.4 : i == broken ? 0.2 : 0.45);
+    }
+    return A;
+}
+
+std::vector<double> RightHandSide(int n)
+{
+    std::vector<double> b(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        b[static_cast<std::size_t>(i)] = std::sin(0.37 * i) + 0.01 * i;
+    return b;
+}
+
+Matrix Dense(const SymmetricTridiagonal& A)
+{
+    Matrix M(A.Rows(), A.Rows());
+    for (int i = 1; i <= A.Rows(); ++i)
+        for (int j = 1; j <= A.Rows(); ++j)
+            M.Set(i, j, A.Get(i, j));
+    return M;
+}
+
+TEST(TridiagonalCholesky, LongConstantRunsSolveAsTheDenseFactorisation)
+{
+    // The factor skips its roots where a constant run has settled; a row that
+    // breaks the run must be factored again, and so must the rows after it.
+    for (const int broken : {0, 40, 199}) {
+        const SymmetricTridiagonal A = GramLike(300, broken);
+        std::vector<double> banded = RightHandSide(300), dense = banded;
+        SolveCholesky(A, banded);
+        SolveCholesky(Dense(A), dense);
+        EXPECT_EQ(banded, dense) << broken;
+    }
+}
+
+TEST(TridiagonalCholesky, TwoSystemsSideBySideAsEachAlone)
+{
+    for (const auto& [n, m] : {std::pair{9, 8}, std::pair{8, 9}, std::pair{6, 6}, std::pair{1, 4}}) {
+        const TridiagonalCholesky L = CholeskyFactor(GramLike(n, 0)), M = CholeskyFactor(GramLike(m, 3));
+        std::vector<double> b = RightHandSide(n), c = RightHandSide(m);
+        std::vector<double> bAlone = b, cAlone = c;
+        SolveCholesky(L, b, M, c);
+        SolveCholesky(L, bAlone);
+        SolveCholesky(M, cAlone);
+        EXPECT_EQ(b, bAlone) << n << " " << m;
+        EXPECT_EQ(c, cAlone) << n << " " << m;
+    }
 }
 
 TEST(CalcKoeff, DeltaOneExampleAndEliminatedMatrix)
