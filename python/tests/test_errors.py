@@ -1,0 +1,72 @@
+"""The errors a Python user expects, each with a message that says what to do."""
+import math
+
+import numpy as np
+import pytest
+
+import vexlor
+
+SAMPLES = vexlor.test_signal("sinus", 3)  # 9 values: max_level 3
+
+VALUE_ERRORS = [
+    (lambda: vexlor.decompose(np.arange(100.0), 0.4, 3),
+     r"samples must hold 2\^m \+ 1 values .* not 100: vexlor.test_signal\(name, m\) .* vexlor.resample\(values\)"),
+    (lambda: vexlor.Analysis(np.arange(4.0)), r"samples must hold 2\^m \+ 1 values .* not 4"),
+    (lambda: vexlor.decompose(SAMPLES, 1.5, 2), r"delta must lie in \[0, 1\] .* not 1.5"),
+    (lambda: vexlor.Analysis(SAMPLES, math.nan), r"delta must lie in \[0, 1\] .* not nan"),
+    (lambda: vexlor.decompose(SAMPLES, 0.4, 4), r"level must lie between 2 and 3 .*, not 4"),
+    (lambda: vexlor.decompose(SAMPLES, 0.4, 1), r"level must lie between 2 and 3"),
+    (lambda: vexlor.decompose(np.where(np.arange(9) == 5, np.nan, SAMPLES), 0.4, 2),
+     r"samples must be finite numbers, but samples\[5\] is nan"),
+    (lambda: vexlor.Analysis(np.where(np.arange(9) == 0, -np.inf, SAMPLES)), r"samples\[0\] is -inf"),
+    (lambda: vexlor.decompose(np.ones((3, 3)), 0.4, 2), "samples must be one-dimensional, not of 2 dimensions"),
+    (lambda: vexlor.wavelet(0.5, 0.4, 12, 0), r"level must lie between 2 and 11 \(the levels that have details"),
+    (lambda: vexlor.wavelet(0.5, 0.4, 2, 3), r"shift must lie between -1 and 2"),
+    (lambda: vexlor.scaling_function(0.5, 0.4, level=13), "level must lie between 0 and 12"),
+    (lambda: vexlor.test_signal("sine", 7), 'no test signal "sine"; the signals are sinus, stufe, knick'),
+    (lambda: vexlor.test_signal("stufe", 13), "max_level must lie between 2 and 12"),
+    (lambda: vexlor.resample([1.0, 2.0, 3.0]), "values must hold at least 5 numbers"),
+    (lambda: vexlor.resample(np.arange(10.0), max_level=1), "max_level must lie between 2 and 12"),
+    (lambda: vexlor.reconstruct([], 0.4), "coeffs must hold the smooth part and the details"),
+    (lambda: vexlor.reconstruct([np.zeros(6)], 0.4), r"coeffs\[0\], the smooth part, must hold 2\^level \+ 1"),
+    (lambda: vexlor.reconstruct([np.zeros(5), np.zeros(3)], 0.4),
+     r"coeffs\[1\], the details of level 2, must hold 2\^2 = 4 values, not 3"),
+    (lambda: vexlor.reconstruct([np.zeros(2049), np.zeros(2048), np.zeros(4096)], 0.4),
+     "coeffs reach the finest level 13, but the finest level is at most 12"),
+]
+
+
+@pytest.mark.parametrize("call, message", VALUE_ERRORS)
+def test_value_errors(call, message):
+    with pytest.raises(ValueError, match=message):
+        call()
+
+
+def test_a_level_out_of_range_leaves_the_analysis_as_it_was():
+    a = vexlor.Analysis(SAMPLES)
+    a.level = 2
+    with pytest.raises(ValueError, match="level must lie between 2 and 3"):
+        a.level = 4
+    assert a.level == 2
+
+
+@pytest.mark.parametrize("values, kind", [
+    (["a"] * 9, "text"),
+    (np.ones(9, dtype=complex), "complex numbers"),
+    ([None] * 9, "Python objects"),
+    (np.array(["2024-01-01"] * 9, dtype="datetime64[D]"), "dates or times"),
+])
+def test_type_errors_for_what_is_not_numbers(values, kind):
+    with pytest.raises(TypeError, match=f"samples must be real numbers .*, not {kind}"):
+        vexlor.decompose(values, 0.4, 2)
+    with pytest.raises(TypeError, match="x must be real numbers"):
+        vexlor.Analysis(SAMPLES).smooth(values)
+
+
+def test_numbers_of_other_types_are_taken():
+    as_floats = vexlor.decompose(SAMPLES, 0.4, 2)
+    for other in (list(SAMPLES), np.repeat(SAMPLES, 2)[::2], SAMPLES.astype(">f8")):
+        assert all(np.array_equal(p, q) for p, q in zip(vexlor.decompose(other, 0.4, 2), as_floats))
+    single = SAMPLES.astype(np.float32)
+    assert np.array_equal(vexlor.decompose(single, 0.4, 2)[0], vexlor.decompose(single.astype(float), 0.4, 2)[0])
+    assert vexlor.decompose(np.arange(9), 0.4, 2)[0].dtype == np.float64
