@@ -25,7 +25,77 @@ WaveletVectors ReadWaveletVectors(const Analysis& A)
             Q.Get(6, 4), Q.Get(7, 4), Q.Get(8, 4), Q.Get(9, 4)};
 }
 
+// r[i] of ProjPhi, from K[0 .. 2n]: the inner product of the coarse scaling
+// function i with the fine function.
+struct PhiProjection {
+    double a, q;
+    const double* K;
+    std::size_t n;
+
+    double operator()(std::size_t i) const
+    {
+        if (i == 0)
+            return (1.0 + q) * K[0] + (q + 1.0 - a) * K[1] + (1.0 - a) * q * K[2];
+        if (i == n)
+            return a * q * K[2 * n - 2] + (a + q) * K[2 * n - 1] + (1.0 + q) * K[2 * n];
+        const double* k = K + 2 * (i - 1);
+        return a * q * k[0] + (a + q) * k[1] + (1.0 + q) * k[2] + (q + 1.0 - a) * k[3] + (1.0 - a) * q * k[4];
+    }
+};
+
+PhiProjection PhiProjectionOf(const Analysis& A, double D, int j)
+{
+    const Shorthands s(D);
+    return {s.a, s.q, A.Koeff.data(), static_cast<std::size_t>(LevelSize[j])};
+}
+
+// s[i] of ProjPsi, from K[0 .. 2n]: the inner product of the wavelet i with
+// the fine function.
+struct PsiProjection {
+    WaveletVectors w;
+    double q;
+    const double* K;
+    std::size_t n;
+
+    double operator()(std::size_t i) const
+    {
+        const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = w;
+        if (i == 0)
+            return (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
+                   + (q * L3 + L4) * K[3] + q * L4 * K[4];
+        if (i == n - 1)
+            return q * R1 * K[2 * n - 4] + (R1 + q * R2) * K[2 * n - 3] + (q * R1 + R2 + q * R3) * K[2 * n - 2]
+                   + (q * R2 + R3 + q * R4) * K[2 * n - 1] + (q * R3 + R4) * K[2 * n];
+        const double* k = K + 2 * (i - 1);
+        return q * I1 * k[0] + (I1 + q * I2) * k[1] + (q * I1 + I2 + q * I3) * k[2] + (q * I2 + I3 + q * I4) * k[3]
+               + (q * I3 + I4 + q * I5) * k[4] + (q * I4 + I5) * k[5] + q * I5 * k[6];
+    }
+};
+
+PsiProjection PsiProjectionOf(const Analysis& A, double D, int j)
+{
+    return {ReadWaveletVectors(A), Shorthands(D).q, A.Koeff.data(), static_cast<std::size_t>(LevelSize[j])};
+}
+
+template <typename Projection> std::vector<double> Tabulate(const Projection& projection, std::size_t count)
+{
+    std::vector<double> values(count);
+    for (std::size_t i = 0; i < count; ++i)
+        values[i] = projection(i);
+    return values;
+}
+
 }  // namespace
+
+std::vector<double> ProjPhi(const Analysis& A, double D, int j)
+{
+    return Tabulate(PhiProjectionOf(A, D, j), static_cast<std::size_t>(LevelSize[j]) + 1);
+}
+
+std::vector<double> ProjPsi(const Analysis& A, double D, int j)
+{
+    return Tabulate(PsiProjectionOf(A, D, j), static_cast<std::size_t>(LevelSize[j]));
+}
 
 SymmetricTridiagonal GramPhi(double D, int j)
 {
@@ -43,21 +113,6 @@ SymmetricTridiagonal GramPhi(double D, int j)
     }
     G.SetDiagonal(n + 1, a * a + a * D * (1.0 / 3.0) + 1.0);
     return G;
-}
-
-std::vector<double> ProjPhi(const Analysis& A, double D, int j)
-{
-    const Shorthands s(D);
-    const double a = s.a, q = s.q;
-    const int n = LevelSize[j];
-    const std::vector<double>& K = A.Koeff;
-    std::vector<double> r(static_cast<std::size_t>(n) + 1);
-    r[0] = (1.0 + q) * K[0] + (q + 1.0 - a) * K[1] + (1.0 - a) * q * K[2];
-    for (int i = 0; i <= n - 2; ++i)
-        r[i + 1] = a * q * K[2 * i] + (a + q) * K[2 * i + 1] + (1.0 + q) * K[2 * i + 2]
-                   + (q + 1.0 - a) * K[2 * i + 3] + (1.0 - a) * q * K[2 * i + 4];
-    r[n] = a * q * K[2 * n - 2] + (a + q) * K[2 * n - 1] + (1.0 + q) * K[2 * n];
-    return r;
 }
 
 SymmetricTridiagonal GramPsi(const Analysis& A, double D, int j)
@@ -84,26 +139,6 @@ SymmetricTridiagonal GramPsi(const Analysis& A, double D, int j)
     return H;
 }
 
-std::vector<double> ProjPsi(const Analysis& A, double D, int j)
-{
-    const double q = Shorthands(D).q;
-    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors(A);
-    const int n = LevelSize[j];
-    const std::vector<double>& K = A.Koeff;
-    std::vector<double> s(static_cast<std::size_t>(n));
-    s[0] = (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
-           + (q * L3 + L4) * K[3] + q * L4 * K[4];
-    for (int i = 0; i <= n - 3; ++i)
-        s[i + 1] = q * I1 * K[2 * i] + (I1 + q * I2) * K[2 * i + 1]
-                   + (q * I1 + I2 + q * I3) * K[2 * i + 2] + (q * I2 + I3 + q * I4) * K[2 * i + 3]
-                   + (q * I3 + I4 + q * I5) * K[2 * i + 4] + (q * I4 + I5) * K[2 * i + 5]
-                   + q * I5 * K[2 * i + 6];
-    s[n - 1] = q * R1 * K[2 * n - 4] + (R1 + q * R2) * K[2 * n - 3]
-               + (q * R1 + R2 + q * R3) * K[2 * n - 2] + (q * R2 + R3 + q * R4) * K[2 * n - 1]
-               + (q * R3 + R4) * K[2 * n];
-    return s;
-}
-
 GramFactors FactorGramSystems(const Analysis& A, double D, int j)
 {
     return {D, CholeskyFactor(GramPhi(D, j)), CholeskyFactor(GramPsi(A, D, j))};
@@ -118,10 +153,10 @@ void DecomposeStep(Analysis& A)
     const GramFactors* factors = A.LevelMatrices.Gram(j);
     if (!factors || std::bit_cast<std::uint64_t>(factors->delta) != std::bit_cast<std::uint64_t>(D))
         factors = &factored.emplace(FactorGramSystems(A, D, j));
-    // Both right-hand sides from Koeff before it changes.
-    std::vector<double> c = ProjPhi(A, D, j);
-    std::vector<double> d = ProjPsi(A, D, j);
-    SolveCholesky(factors->phi, c, factors->psi, d);
+    // Both right-hand sides from Koeff before it changes, computed as the
+    // solution reaches them.
+    std::vector<double> c(static_cast<std::size_t>(n) + 1), d(static_cast<std::size_t>(n));
+    SolveCholesky(factors->phi, PhiProjectionOf(A, D, j), c, factors->psi, PsiProjectionOf(A, D, j), d);
     for (int i = 0; i <= n; ++i)
         A.Koeff[i] = c[i];
     for (int i = 0; i <= n - 1; ++i)

@@ -48,21 +48,6 @@ namespace {
 // The same double, bit for bit (0.0 and -0.0 differ).
 bool Same(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
-// The substitutions of one system, element by element. The last value is
-// carried in x, so that a chain of divisions never waits to read back what
-// it has just stored.
-struct Substitution {
-    const TridiagonalCholesky& L;
-    std::vector<double>& b;
-    double x = 0.0;
-
-    std::size_t Size() const { return L.diagonal.size(); }
-    // The first element of a sweep: forward at 0, back at the last.
-    void Start(std::size_t i) { x = b[i] = b[i] / L.diagonal[i]; }
-    void Forward(std::size_t i) { x = b[i] = (b[i] - L.lower[i - 1] * x) / L.diagonal[i]; }
-    void Back(std::size_t i) { x = b[i] = (b[i] - L.lower[i] * x) / L.diagonal[i]; }
-};
-
 }  // namespace
 
 TridiagonalCholesky CholeskyFactor(const SymmetricTridiagonal& A)
@@ -92,53 +77,17 @@ TridiagonalCholesky CholeskyFactor(const SymmetricTridiagonal& A)
 
 std::vector<double>& SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b)
 {
-    Substitution s{L, b};
+    banded::Substitution s{L, b};
     const std::size_t n = s.Size();
     if (n == 0)
         return b;
-    s.Start(0);
+    s.Start(b[0]);
     for (std::size_t i = 1; i < n; ++i)
-        s.Forward(i);
-    s.Start(n - 1);
+        s.Forward(i, b[i]);
+    s.StartBack();
     for (std::size_t i = n - 1; i > 0;)
         s.Back(--i);
     return b;
-}
-
-void SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b, const TridiagonalCholesky& M,
-                   std::vector<double>& c)
-{
-    Substitution s{L, b}, t{M, c};
-    const std::size_t n = s.Size(), m = t.Size();
-    if (n == 0 || m == 0) {
-        SolveCholesky(L, b);
-        SolveCholesky(M, c);
-        return;
-    }
-    // Forward from 0 together, then the longer one alone.
-    s.Start(0);
-    t.Start(0);
-    std::size_t i = 1;
-    for (; i < n && i < m; ++i) {
-        s.Forward(i);
-        t.Forward(i);
-    }
-    for (std::size_t k = i; k < n; ++k)
-        s.Forward(k);
-    for (std::size_t k = i; k < m; ++k)
-        t.Forward(k);
-    // Back: the longer one alone until both have as far to go, then together to 0.
-    s.Start(n - 1);
-    t.Start(m - 1);
-    std::size_t is = n - 1, it = m - 1;
-    while (is > it)
-        s.Back(--is);
-    while (it > is)
-        t.Back(--it);
-    while (is > 0) {
-        s.Back(--is);
-        t.Back(--it);
-    }
 }
 
 std::vector<double>& SolveCholesky(const SymmetricTridiagonal& A, std::vector<double>& b)

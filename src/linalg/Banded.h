@@ -72,14 +72,71 @@ struct TridiagonalCholesky {
 // keeps only its one neighbour term.
 TridiagonalCholesky CholeskyFactor(const SymmetricTridiagonal& A);
 
+namespace banded {
+
+// The substitutions of one system, element by element, into x. The last value
+// is carried, so that a chain of divisions never waits to read back what it
+// has just stored.
+struct Substitution {
+    const TridiagonalCholesky& L;
+    std::vector<double>& x;
+    double last = 0.0;
+
+    std::size_t Size() const { return L.diagonal.size(); }
+    // Forward with L: the first element, then each from the one before.
+    void Start(double b) { last = x[0] = b / L.diagonal[0]; }
+    void Forward(std::size_t i, double b) { last = x[i] = (b - L.lower[i - 1] * last) / L.diagonal[i]; }
+    // Back with L's transpose, from the last element down.
+    void StartBack() { last = x[Size() - 1] = x[Size() - 1] / L.diagonal[Size() - 1]; }
+    void Back(std::size_t i) { last = x[i] = (x[i] - L.lower[i] * last) / L.diagonal[i]; }
+};
+
+}  // namespace banded
+
 // A * x = b with A's factor L: forward with L, back with its transpose. b is
 // overwritten with x and returned.
 std::vector<double>& SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b);
 
-// Two independent systems side by side, each solved exactly as alone: their
-// chains of divisions run in one loop and overlap on the processor.
-void SolveCholesky(const TridiagonalCholesky& L, std::vector<double>& b, const TridiagonalCholesky& M,
-                   std::vector<double>& c);
+// Two independent systems side by side, L x = b and M y = c, each solved
+// exactly as alone: their chains of divisions run in one loop and overlap on
+// the processor. The right-hand sides come element by element, b(i) and c(i),
+// as the forward sweep reaches them, so that computing them fills the time
+// the divisions wait. x and y have the systems' sizes.
+template <typename B, typename C>
+void SolveCholesky(const TridiagonalCholesky& L, const B& b, std::vector<double>& x, const TridiagonalCholesky& M,
+                   const C& c, std::vector<double>& y)
+{
+    banded::Substitution s{L, x}, t{M, y};
+    const std::size_t n = s.Size(), m = t.Size();
+    // Forward from 0 together, then the longer one alone.
+    if (n > 0)
+        s.Start(b(0));
+    if (m > 0)
+        t.Start(c(0));
+    std::size_t i = 1;
+    for (; i < n && i < m; ++i) {
+        s.Forward(i, b(i));
+        t.Forward(i, c(i));
+    }
+    for (std::size_t k = i; k < n; ++k)
+        s.Forward(k, b(k));
+    for (std::size_t k = i; k < m; ++k)
+        t.Forward(k, c(k));
+    // Back: the longer one alone until both have as far to go, then together to 0.
+    if (n > 0)
+        s.StartBack();
+    if (m > 0)
+        t.StartBack();
+    std::size_t is = n > 0 ? n - 1 : 0, it = m > 0 ? m - 1 : 0;
+    while (is > it)
+        s.Back(--is);
+    while (it > is)
+        t.Back(--it);
+    while (is > 0) {
+        s.Back(--is);
+        t.Back(--it);
+    }
+}
 
 // A * x = b by the Cholesky factorisation, as the dense SolveCholesky computes
 // it. b is overwritten with x and returned.

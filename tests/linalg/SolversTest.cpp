@@ -124,13 +124,13 @@ TEST(TridiagonalCholesky, TwoSystemsSideBySideAsEachAlone)
 {
     for (const auto& [n, m] : {std::pair{9, 8}, std::pair{8, 9}, std::pair{6, 6}, std::pair{1, 4}}) {
         const TridiagonalCholesky L = CholeskyFactor(GramLike(n, 0)), M = CholeskyFactor(GramLike(m, 3));
-        std::vector<double> b = RightHandSide(n), c = RightHandSide(m);
-        std::vector<double> bAlone = b, cAlone = c;
-        SolveCholesky(L, b, M, c);
-        SolveCholesky(L, bAlone);
-        SolveCholesky(M, cAlone);
-        EXPECT_EQ(b, bAlone) << n << " " << m;
-        EXPECT_EQ(c, cAlone) << n << " " << m;
+        const std::vector<double> b = RightHandSide(n), c = RightHandSide(m);
+        std::vector<double> x(b.size()), y(c.size()), xAlone = b, yAlone = c;
+        SolveCholesky(L, [&](std::size_t i) { return b[i]; }, x, M, [&](std::size_t i) { return c[i]; }, y);
+        SolveCholesky(L, xAlone);
+        SolveCholesky(M, yAlone);
+        EXPECT_EQ(x, xAlone) << n << " " << m;
+        EXPECT_EQ(y, yAlone) << n << " " << m;
     }
 }
 
