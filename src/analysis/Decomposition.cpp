@@ -59,7 +59,7 @@ struct PsiProjection {
 
     double operator()(std::size_t i) const
     {
-        const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = w;
+        const auto& [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = w;
         if (i == 0)
             return (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
                    + (q * L3 + L4) * K[3] + q * L4 * K[4];
