@@ -80,8 +80,11 @@ def reconstruct(coeffs: Sequence[ArrayLike], delta: float) -> _Array:
     """The coefficients of decompose() (or Analysis.coefficients) rebuilt to the
     finest level: the smooth part and the details of each level refined to the
     level above (P c + Q d), as the program's track bar steps up. The result has
-    2^max_level + 1 values; it is near the samples that were decomposed, not
-    equal to them: the spaces of neighbouring levels are not nested.
+    2^max_level + 1 values. Only at Delta 0 is it the samples that were
+    decomposed (to rounding): the spaces of neighbouring levels are not nested,
+    and near the ends of [0, 1] a signal far from 0 comes back far from its
+    samples (a constant 130, decomposed at Delta 0.5 to level 3 from level 10,
+    comes back 58 off at the left end).
 
     coeffs: [smooth (2^level + 1 values), details of level (2^level values), ...,
     details of max_level - 1], level >= 2, max_level <= 12, finite numbers.

@@ -1,0 +1,105 @@
+"""BLaC wavelets in a notebook: a tour of vexlor, cell by cell.
+
+Run it whole, or cell by cell ("# %%") in Jupyter, VS Code or Spyder:
+
+    /usr/bin/python3 python/examples/notebook.py [FOLDER]
+
+It needs matplotlib (Debian's python3-matplotlib) and writes its figures as
+PNG files into FOLDER (default: vexlor-notebook).
+"""
+
+# %% The basis: scaling functions and wavelets between box and hat
+import sys
+from pathlib import Path
+
+import matplotlib
+
+if "ipykernel" not in sys.modules:
+    matplotlib.use("Agg")  # a script writes files; a notebook shows the figures
+import matplotlib.pyplot as plt
+import numpy as np
+
+import vexlor
+
+folder = Path(sys.argv[1] if len(sys.argv) > 1 and "ipykernel" not in sys.modules else "vexlor-notebook")
+folder.mkdir(exist_ok=True)
+
+x = np.linspace(-0.1, 2.2, 1151)
+fig, (phi, psi) = plt.subplots(1, 2, figsize=(10, 3.5))
+for delta in (0.0, 0.4, 1.0):
+    phi.plot(x, vexlor.scaling_function(x, delta), label=f"Delta {delta:g}")
+    # The interior wavelet of level 2 (shift 0), built from scaling functions of level 3.
+    psi.plot(x / 2, vexlor.wavelet(x / 2, delta, level=2, shift=0), label=f"Delta {delta:g}")
+phi.set_title("Skalierungsfunktion")
+psi.set_title("Wavelet, level 2")
+phi.legend()
+fig.tight_layout()
+fig.savefig(folder / "basis.png")
+
+# %% A test signal decomposed: the smooth part and the details
+samples = vexlor.test_signal("heavisine", max_level=8)  # 2^8 + 1 samples
+a = vexlor.Analysis(samples, delta=0.4)
+a.level = 4  # from 8 down to 4, one level at a time, as the track bar moves
+x = np.linspace(0, 1, 1001)
+
+fig, axes = plt.subplots(3, 1, sharex=True, figsize=(8, 7))
+axes[0].plot(x, a.original(x), color="grey", label="Abtastwerte")
+axes[0].plot(x, a.smooth(x), label="Glätteanteil, level 4")
+axes[1].plot(x, a.details(x), label="Details, levels 4 .. 7")
+axes[2].plot(x, a.error(x), label="Fehler")
+for ax in axes:
+    ax.legend(loc="upper right")
+fig.tight_layout()
+fig.savefig(folder / "heavisine.png")
+
+# The coefficients themselves, a row per level: where the signal jumps, the
+# details of every level are large.
+smooth, *details = a.coefficients
+fig, axes = plt.subplots(len(details) + 1, 1, sharex=True, figsize=(8, 7))
+axes[0].stem(np.linspace(0, 1, len(smooth)), smooth)
+axes[0].set_ylabel("smooth")
+for ax, level, d in zip(axes[1:], range(a.level, a.max_level), details):
+    ax.stem((np.arange(len(d)) + 1.5) / len(d), d, markerfmt=".")
+    ax.set_ylabel(f"level {level}")
+fig.tight_layout()
+fig.savefig(folder / "coefficients.png")
+
+# %% Your own data: an offset series with a time column, 2^m values
+t = np.arange(1024) / 250.0  # four seconds at 250 Hz
+pulse = 130 + 15 * np.exp(-(((t % 0.8) - 0.2) ** 2) / 5e-4) + 2 * np.sin(2 * np.pi * 0.3 * t)
+series = np.column_stack([t, pulse])
+
+samples = vexlor.resample(series[:, 1])  # 1024 values become 1025, as the program's "Datei..."
+print(f"{len(series)} values resampled to {len(samples)}: finest level {int(np.log2(len(samples) - 1))}")
+
+# Points off every knot (k + 0.1 over 4000 is never j / 2^m): at Delta 0 the
+# box functions are 0 at their own ends, so the curves would drop there.
+x = (np.arange(4000) + 0.1) / 4000
+fig, ax = plt.subplots(figsize=(8, 3.5))
+ax.plot(np.linspace(0, 1, len(samples)), samples, ".", color="grey", markersize=2, label="samples")
+for delta in (0.0, 0.5, 1.0):
+    a = vexlor.Analysis(samples, delta)
+    a.level = 5
+    rms = np.sqrt(np.mean(a.error(x) ** 2))
+    ax.plot(x, a.function(x), label=f"Delta {delta:g}, level 5 (rms error {rms:.2f})")
+ax.legend(loc="upper right", fontsize="small")
+fig.tight_layout()
+fig.savefig(folder / "pulse.png")
+
+# %% decompose and reconstruct, as PyWavelets' wavedec and waverec
+coeffs = vexlor.decompose(samples, 0.5, level=3)  # level: where to go, not how many steps
+print("coefficients per level:", [len(c) for c in coeffs])
+rebuilt = vexlor.reconstruct(coeffs, 0.5)
+# Not the samples again: the spaces of the levels are not nested, and near the
+# ends, where the boundary functions sit, a signal around 130 moves furthest.
+off = np.abs(rebuilt - samples)
+print(f"rebuilt: {off[0]:.3g} off at the left end, {off[-1]:.3g} at the right, "
+      f"at most {off[len(off) // 4:-len(off) // 4].max():.3g} in the middle half")
+
+# %% The program's coefficient files: open this one with "Öffnen" in Vexlor
+a = vexlor.Analysis(vexlor.test_signal("stufe", 7), delta=0.3)
+a.level = 3
+path = vexlor.write_mdt(folder / "stufe", a)
+b = vexlor.read_mdt(path, samples=a.samples)
+print(f"{path}: level {b.level} of {b.max_level}, Delta {b.delta}")
+print(f"the figures are in {folder}/")
