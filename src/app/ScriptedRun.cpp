@@ -40,6 +40,9 @@ void Choose(const std::string& file)
 void StartScriptedProgram()
 {
     TfrmHaupt* haupt = CreateMainForm();
+    // Scripted pictures come out the same on every run, the tools window's too.
+    haupt->frmWerkzeuge->Clock = [] { return QTime(12, 0, 0); };
+    haupt->frmWerkzeuge->ShowMessage(haupt->Caption());
     haupt->ShowWerkzeuge();
     haupt->ShowKoeffizienten();
     haupt->Show();  // last, the active window, as after a start
