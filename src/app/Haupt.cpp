@@ -147,8 +147,8 @@ void TfrmHaupt::FormCreate()
 void TfrmHaupt::CreateWerkzeuge()
 {
     std::vector<std::string> names;
-    for (const SignalName& name : SignalList)
-        names.emplace_back(name.shown);
+    for (const SignalRow& row : SignalList())
+        names.emplace_back(row.shown);
     frmWerkzeuge = Application->Own(std::make_unique<TfrmWerkzeuge>(names));
     frmWerkzeuge->SetIcon(ProgramIcon());
     frmWerkzeuge->OnSignalChosen = [this](int index) { ChooseSignal(index); };
@@ -265,17 +265,13 @@ void TfrmHaupt::SampleAnew()
 
 void TfrmHaupt::ShowSignalInWerkzeuge()
 {
-    int listIndex = -1;
-    for (std::size_t i = 0; i < SignalList.size(); ++i)
-        if (SignalList[i].kind == CurrentSignal.kind)
-            listIndex = static_cast<int>(i);
-    frmWerkzeuge->ShowSignal(listIndex, CurrentSignal.fileName);
+    frmWerkzeuge->ShowSignal(CurrentSignal.listIndex, CurrentSignal.fileName);
     frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
 }
 
 void TfrmHaupt::ChooseSignal(int listIndex)
 {
-    CurrentSignal = Signal{SignalList[static_cast<std::size_t>(listIndex)].kind, {}, {}};
+    CurrentSignal = Signal::Listed(listIndex);
     SampleAnew();
 }
 
@@ -299,7 +295,7 @@ void TfrmHaupt::ChooseSignalFile()
         return;
     }
     const std::vector<double>& values = std::get<std::vector<double>>(parsed);
-    CurrentSignal = Signal{SignalKind::Datei, values, std::filesystem::path(dialog.FileName).filename().string()};
+    CurrentSignal = Signal::File(values, std::filesystem::path(dialog.FileName).filename().string());
     SetMaxLevel(State, SignalLevel(values.size()));
     SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
     SampleAnew();

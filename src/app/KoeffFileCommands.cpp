@@ -30,14 +30,13 @@ std::string OpenedCaption(const KoeffFileContent& content)
 // the current signal stays the original.
 void TakeOverSignal(TfrmHaupt& haupt, const std::optional<std::string>& name)
 {
-    for (const SignalName& listed : SignalList) {
-        if (!name || *name != listed.shown || listed.kind == haupt.CurrentSignal.kind)
-            continue;
-        haupt.CurrentSignal = Signal{listed.kind, {}, {}};
-        Analysis& A = haupt.State;
-        const std::vector<double> samples = SampleSignal(haupt.CurrentSignal, A.MaxLevel, A.aktDelta);
-        std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
-    }
+    const std::optional<int> listed = name ? FindSignal(*name) : std::nullopt;
+    if (!listed || *listed == haupt.CurrentSignal.listIndex)
+        return;
+    haupt.CurrentSignal = Signal::Listed(*listed);
+    Analysis& A = haupt.State;
+    const std::vector<double> samples = SampleSignal(haupt.CurrentSignal, A.MaxLevel, A.aktDelta);
+    std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
 }
 
 // A file that was read and checked: its levels and values become the state's,
@@ -92,7 +91,7 @@ void SaveKoeffFile(TfrmHaupt& haupt)
     }
     const std::string name = KoeffFileName(haupt.sdgSave.FileName);
     const std::string signal =
-        haupt.CurrentSignal.kind == SignalKind::Datei ? "Datei" : SignalShownName(haupt.CurrentSignal);
+        haupt.CurrentSignal.IsFile() ? "Datei" : SignalShownName(haupt.CurrentSignal);
     const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.State, signal);
     if (!bytes || !WriteKoeffFile(name, *bytes)) {
         haupt.SetCaption("Konnte Datei nicht sichern!");

@@ -105,12 +105,8 @@ bool Apply(const ScriptedAction& action, std::string& error)
         break;
     case ScriptedAction::Signal: {
         // A name of the list, or else a file of samples.
-        int listIndex = -1;
-        for (std::size_t i = 0; i < SignalList.size(); ++i)
-            if (action.file == SignalList[i].word)
-                listIndex = static_cast<int>(i);
-        if (listIndex >= 0) {
-            Dispatch([&] { frmHaupt->ChooseSignal(listIndex); });
+        if (const std::optional<int> listIndex = FindSignal(action.file)) {
+            Dispatch([&] { frmHaupt->ChooseSignal(*listIndex); });
         } else {
             Choose(action.file);
             Dispatch([&] { frmHaupt->ChooseSignalFile(); });

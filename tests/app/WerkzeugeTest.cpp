@@ -62,7 +62,7 @@ TEST_F(Werkzeuge, AChosenSignalIsSampledAndDecomposedFromItsFinestLevel)
     frmHaupt->trbLevel.SetPosition(3);
     const Counts before = CountsNow();
     ChooseIndex("Stufe");
-    const std::vector<double> step = SampleSignal(Signal{SignalKind::Stufe, {}, {}}, 7, 0.4);
+    const std::vector<double> step = SampleSignal(Signal::Listed(*FindSignal("Stufe")), 7, 0.4);
     EXPECT_TRUE(std::equal(step.begin(), step.end(), A->Koeff.begin()));
     EXPECT_TRUE(std::equal(step.begin(), step.end(), A->KoeffOrig.begin()));
     EXPECT_EQ(A->Level, 7);
@@ -118,9 +118,9 @@ TEST_F(Werkzeuge, TheFileNamesItsSignal)
     Tools().speFeinsteStufe.setValue(5);
     Open("knick.mdt");
     EXPECT_EQ(Tools().speFeinsteStufe.value(), 7);  // the file's finest level
-    EXPECT_EQ(frmHaupt->CurrentSignal.kind, SignalKind::Knick);
+    EXPECT_EQ(frmHaupt->CurrentSignal, Signal::Listed(2));
     EXPECT_EQ(Tools().cbxSignal.currentText(), "Knick");
-    const std::vector<double> kink = SampleSignal(Signal{SignalKind::Knick, {}, {}}, 7, 0.4);
+    const std::vector<double> kink = SampleSignal(Signal::Listed(*FindSignal("Knick")), 7, 0.4);
     EXPECT_TRUE(std::equal(kink.begin(), kink.end(), A->KoeffOrig.begin()));
 }
 
