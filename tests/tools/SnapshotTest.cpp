@@ -241,13 +241,17 @@ TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)
     }
 }
 
-TEST_F(SnapshotTool, ALevelAboveTheMaximumAfterALoadExitsTwoWithoutOutputs)
+TEST_F(SnapshotTool, ALevelAboveTheMaximumAfterALoadExitsOneNamingWhatWasWritten)
 {
     std::ofstream(folder / "fuenf.mdt") << "5 3 1 2 3";
-    const Outcome run = Snapshot("--load " + In("fuenf.mdt") + " --level 6 --out " + In("pictures"));
-    EXPECT_EQ(run.status, 2);
+    const Outcome run = Snapshot("--save " + In("vorher.mdt") + " --load " + In("fuenf.mdt") + " --level 6 --out "
+                                 + In("pictures"));
+    EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(fs::exists(folder / "pictures"));
+    EXPECT_TRUE(fs::exists(folder / "vorher.mdt"));
+    EXPECT_NE(run.err.find("--level 6 is above the track bar's maximum 5"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("written before: " + (folder / "vorher.mdt").string()), std::string::npos) << run.err;
 }
 
 TEST_F(SnapshotTool, AnOutputThatCannotBeWrittenExitsOne)
