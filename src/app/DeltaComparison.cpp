@@ -67,7 +67,7 @@ WorkerPool::~WorkerPool()
 int DeltaComparison::DefaultThreads() { return std::max(1, QThread::idealThreadCount()); }
 
 DeltaComparison::DeltaComparison(std::function<void()> show, RowFunction row, int threads)
-    : show(std::move(show)), row(std::move(row)), workers(threads)
+    : show(std::move(show)), row(std::move(row)), threads(threads)
 {
     onThisThread.setInterval(0);
     QObject::connect(&onThisThread, &QTimer::timeout, &context, [this] { ComputeNextOnThisThread(); });
@@ -75,6 +75,13 @@ DeltaComparison::DeltaComparison(std::function<void()> show, RowFunction row, in
 
 // The pool then waits for the rows in hand, which hold copies of what they need.
 DeltaComparison::~DeltaComparison() { Cancel(); }
+
+QThreadPool* DeltaComparison::Pool()
+{
+    if (!workers)
+        workers = std::make_unique<WorkerPool>(threads);
+    return workers->Pool();
+}
 
 bool DeltaComparison::Complete() const
 {
@@ -99,7 +106,7 @@ void DeltaComparison::Request(DeltaSweepInput wanted)
     requested = true;
     rows.assign(DeltaSweepPoints, std::nullopt);
     show();
-    QThreadPool* pool = workers.Pool();
+    QThreadPool* pool = Pool();
     if (!pool) {
         nextOnThisThread = 0;
         onThisThread.start();
@@ -149,7 +156,7 @@ void DeltaComparison::ComputeNow(DeltaSweepInput wanted)
     requested = true;
     rows.assign(DeltaSweepPoints, std::nullopt);
     auto compute = [row = row, request = input](int position) { return row(request, position); };
-    if (QThreadPool* pool = workers.Pool()) {
+    if (QThreadPool* pool = Pool()) {
         const QList<ErrorNumbers> results = QtConcurrent::blockingMapped<QList<ErrorNumbers>>(pool, order, compute);
         for (std::size_t k = 0; k < order.size(); ++k)
             rows[static_cast<std::size_t>(order[k])] = results[static_cast<qsizetype>(k)];

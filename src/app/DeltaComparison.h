@@ -55,7 +55,8 @@ public:
     const DeltaSweepInput& Input() const { return input; }
     const Rows& CurrentRows() const { return rows; }
     bool Complete() const;
-    int Threads() const { return workers.Threads(); }
+    // The worker threads that started (none before the first request).
+    int Threads() const { return workers ? workers->Threads() : 0; }
 
     // One worker a core.
     static int DefaultThreads();
@@ -71,7 +72,12 @@ private:
     QObject context;
     std::function<void()> show;
     RowFunction row;
-    WorkerPool workers;
+    // Made at the first request, after the windows have first been drawn:
+    // where the system allows few threads, Qt's own painting has taken the
+    // ones it needs by then.
+    std::unique_ptr<WorkerPool> workers;
+    int threads;
+    QThreadPool* Pool();
     const std::vector<int> order = DeltaSweepOrder();
     DeltaSweepInput input;
     bool requested = false;

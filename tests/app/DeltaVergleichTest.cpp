@@ -107,11 +107,11 @@ TEST_F(Program, NoRowOfAnOlderRequestIsEverShownAndItsRestIsNeverComputed)
     std::vector<DeltaComparison::Rows> shown;
     DeltaComparison comparison([&] { shown.push_back(comparison.CurrentRows()); },
                                [&](const DeltaSweepInput& input, int i) { return held.Row(input, i); }, 2);
-    ASSERT_EQ(comparison.Threads(), 2);
     DeltaSweepInput older, newer;
     older.percent = 1;
     newer.percent = 2;
     comparison.Request(older);
+    ASSERT_EQ(comparison.Threads(), 2);
     ProcessEventsUntil([&] { return held.Count(held.begun, 1) == 2; });  // both workers hold a row
     // Two rows are done and sent, and the workers hold the next two, when the
     // newer request comes; the window has not yet taken what was sent.
