@@ -1,5 +1,6 @@
 // What the program's reactions cost, on the real windows, offscreen.
 #include "TestProgram.h"
+#include "app/WerkzeugeCommands.h"
 #include "analysis/Decomposition.h"
 #include "analysis/Samples.h"
 #include "analysis/ScalingFunctions.h"
@@ -22,18 +23,12 @@ namespace {
 
 TfrmHaupt* StartProgram() { return RestartProgram(); }
 
-// The samples of the finest level the data serves, as a loaded file gives
-// them, with every level matrix up to it.
+// The sine sampled at a finest level ("Feinste Stufe"), with every level
+// matrix up to it.
 TfrmHaupt* StartProgramWithMaxLevel(int maxLevel)
 {
     TfrmHaupt* frmHaupt = StartProgram();
-    Analysis& A = frmHaupt->State;
-    SetMaxLevel(A, maxLevel);
-    A.Level = maxLevel;
-    SampleFunction(A, maxLevel);
-    SaveOriginal(A);
-    frmHaupt->UpdateLevelControls();
-    frmHaupt->butGo.click();
+    frmHaupt->Werkzeuge().ChooseMaxLevel(maxLevel);
     return frmHaupt;
 }
 
@@ -55,7 +50,7 @@ void BM_LevelSweep(benchmark::State& state)
     const int maxLevel = static_cast<int>(state.range(0));
     TfrmHaupt* frmHaupt = maxLevel == 7 ? StartProgram() : StartProgramWithMaxLevel(maxLevel);
     if (maxLevel == 7)
-        frmHaupt->ShowWerkzeuge();  // its numbers follow every step
+        frmHaupt->Werkzeuge().ShowWerkzeuge();  // its numbers follow every step
     for (auto _ : state) {
         frmHaupt->trbLevel.SetPosition(2);
         frmHaupt->trbLevel.SetPosition(maxLevel);
@@ -87,7 +82,7 @@ BENCHMARK(BM_ScrollDelta)->Unit(benchmark::kMillisecond);
 void LevelStep(benchmark::State& state, int above, void (*step)(Analysis&))
 {
     TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(LevelLimit);
-    Analysis& A = frmHaupt->State;
+    Analysis& A = frmHaupt->Session().State();
     const int j = static_cast<int>(state.range(0));
     frmHaupt->trbLevel.SetPosition(j + above);
     const KoeffArray coefficients = A.Koeff;
@@ -109,10 +104,10 @@ BENCHMARK(BM_ReconstructStep)->DenseRange(2, 11)->Unit(benchmark::kMicrosecond);
 void BM_SignalChange(benchmark::State& state)
 {
     TfrmHaupt* frmHaupt = StartProgram();
-    frmHaupt->ChooseMaxLevel(static_cast<int>(state.range(0)));
+    frmHaupt->Werkzeuge().ChooseMaxLevel(static_cast<int>(state.range(0)));
     int turn = 0;
     for (auto _ : state)
-        frmHaupt->ChooseSignal(turn++ % 2 == 0 ? 1 : 2);
+        frmHaupt->Werkzeuge().ChooseSignal(turn++ % 2 == 0 ? 1 : 2);
 }
 BENCHMARK(BM_SignalChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
@@ -121,11 +116,11 @@ BENCHMARK(BM_SignalChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 void BM_CompressionChange(benchmark::State& state)
 {
     TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
-    frmHaupt->ShowWerkzeuge();
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
     frmHaupt->trbLevel.SetPosition(2);
     int turn = 0;
     for (auto _ : state)
-        frmHaupt->ChooseKeepPercent(turn++ % 2 == 0 ? 30 : 31);
+        frmHaupt->Werkzeuge().ChooseKeepPercent(turn++ % 2 == 0 ? 30 : 31);
 }
 BENCHMARK(BM_CompressionChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
@@ -135,8 +130,10 @@ void BM_DeltaSweep(benchmark::State& state)
 {
     TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
     frmHaupt->trbLevel.SetPosition(3);
+    DeltaComparison& comparison = frmHaupt->Werkzeuge().Comparison();
+    const AnalysisSession& session = frmHaupt->Session();
     for (auto _ : state)
-        frmHaupt->ComputeDeltaSweepNow();
+        comparison.ComputeNow(DeltaSweepInputOf(session.State(), session.KeepPercent()));
 }
 BENCHMARK(BM_DeltaSweep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
@@ -147,13 +144,13 @@ BENCHMARK(BM_DeltaSweep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 void BM_DeltaSweepInTheBackground(benchmark::State& state)
 {
     TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(12);
-    frmHaupt->ShowWerkzeuge();
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
     frmHaupt->trbLevel.SetPosition(3);
     double worst = 0.0;
     int turn = 0;
     for (auto _ : state) {
         const int percent = turn++ % 2 == 0 ? 99 : 100;  // a new table each time
-        frmHaupt->ChooseKeepPercent(percent);
+        frmHaupt->Werkzeuge().ChooseKeepPercent(percent);
         QElapsedTimer clock;
         clock.start();
         qint64 last = 0;
@@ -164,11 +161,8 @@ void BM_DeltaSweepInTheBackground(benchmark::State& state)
             last = now;
         });
         tick.start(1);
-        auto done = [&] {
-            return frmHaupt->DeltaInput.percent == percent
-                   && std::all_of(frmHaupt->DeltaRows.begin(), frmHaupt->DeltaRows.end(),
-                                  [](const auto& r) { return r.has_value(); });
-        };
+        const DeltaComparison& comparison = frmHaupt->Werkzeuge().Comparison();
+        auto done = [&] { return comparison.Input().percent == percent && comparison.Complete(); };
         while (!done() && clock.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
@@ -181,7 +175,7 @@ void BM_PlotError(benchmark::State& state)
 {
     TfrmHaupt* frmHaupt = StartProgram();
     frmHaupt->trbLevel.SetPosition(2);
-    const Analysis& A = frmHaupt->State;
+    const Analysis& A = frmHaupt->Session().State();
     FormPlotSurface surface(frmHaupt->Plot(Error));
     const PlotFrame frame = FunctionFrame(A.MaxAbsKoeff, 1.7);
     for (auto _ : state)

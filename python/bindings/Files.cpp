@@ -3,6 +3,7 @@
 #include "PyAnalysis.h"
 
 #include "Analyses.h"
+#include "Docstrings.h"
 
 #include "analysis/Signals.h"
 #include "io/CoefficientFile.h"
@@ -17,36 +18,10 @@
 
 namespace {
 
-const char* const ReadDoc = R"(The analysis a coefficient file (".mdt") holds, read as the program reads
-it: its finest level, level and coefficients, and its Delta (0.4, the
-program's start value, when the file records none). The level matrices are
-computed for that Delta, so that the curves are the program's after the load.
-
-The samples, which the file does not hold: `samples` when given (2^max_level
-+ 1 values), else the test signal the file names, sampled at its finest
-level and Delta as the program samples it on a load; without either they are
-not known, and error() and original() refuse.
-
-FileNotFoundError or OSError when the file cannot be read; ValueError with
-the program's reason when it refuses the file (a word that is no number, a
-level out of range, more than 4097 values, larger than 1 MiB). A file with
-fewer or more values than 2^max_level + 1 loads, with a warning: the missing
-coefficients are 0.)";
-
-const char* const WriteDoc = R"(Writes the analysis at its current level as a coefficient file (".mdt"),
-as the program's "Sichern" writes it: Windows-1252 text with CR LF line ends,
-six significant digits a value, the signal's name and the Delta in full. The
-file is never written in place: a failed write leaves an old file whole.
-".mdt" is appended unless the name ends in it, as the program does. Returns
-the path written. OSError when it cannot be written.)";
-
-// What the program's load takes for the samples of a file.
-std::optional<std::vector<double>> SamplesOfFile(const KoeffFileContent& content, double delta)
+// The signal of the list a file names, as the program's load takes it.
+std::optional<int> SignalOfFile(const KoeffFileContent& content)
 {
-    for (const SignalName& listed : SignalList)
-        if (content.signal && *content.signal == listed.shown)
-            return SampleSignal(Signal{listed.kind, {}, {}}, content.maxLevel, delta);
-    return std::nullopt;
+    return content.signal ? FindSignal(*content.signal) : std::nullopt;
 }
 
 void WarnOfCount(const std::string& path, std::size_t count, std::size_t expected)
@@ -99,15 +74,20 @@ std::unique_ptr<PyAnalysis> ReadMdt(const std::filesystem::path& path, const py:
     py::gil_scoped_release free;
     Analysis A;
     StoreKoeffFile(content, A);
-    const std::optional<std::vector<double>> named =
-        given ? std::nullopt : SamplesOfFile(content, A.aktDelta);
-    if (given)
+    // The user's samples, else those of the signal the file names.
+    std::string signal = "Datei";
+    bool hasSamples = given.has_value();
+    if (given) {
         std::copy_n(given->data(), expected, A.KoeffOrig.begin());
-    else if (named)
-        std::copy(named->begin(), named->end(), A.KoeffOrig.begin());
+    } else if (const std::optional<int> named = SignalOfFile(content)) {
+        const Signal listed = Signal::Listed(*named);
+        const std::vector<double> samples = SampleSignal(listed, A.MaxLevel, A.aktDelta);
+        std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
+        signal = SignalShownName(listed);
+        hasSamples = true;
+    }
     ComputeLevelMatrices(A);
-    return std::make_unique<PyAnalysis>(std::move(A), given || named,
-                                        named ? *content.signal : std::string("Datei"));
+    return std::make_unique<PyAnalysis>(std::move(A), hasSamples, signal);
 }
 
 std::string WriteMdt(const std::filesystem::path& path, const PyAnalysis& analysis)
@@ -134,6 +114,6 @@ std::string WriteMdt(const std::filesystem::path& path, const PyAnalysis& analys
 
 void BindFiles(py::module_& m)
 {
-    m.def("read_mdt", &ReadMdt, py::arg("path"), py::arg("samples") = py::none(), ReadDoc);
-    m.def("write_mdt", &WriteMdt, py::arg("path"), py::arg("analysis"), WriteDoc);
+    m.def("read_mdt", &ReadMdt, py::arg("path"), py::arg("samples") = py::none(), Doc_read_mdt);
+    m.def("write_mdt", &WriteMdt, py::arg("path"), py::arg("analysis"), Doc_write_mdt);
 }

@@ -1,6 +1,7 @@
 // The module vexlor._vexlor: the program's core for Python.
 #include "Analyses.h"
 #include "Arrays.h"
+#include "Docstrings.h"
 #include "PyAnalysis.h"
 
 #include "analysis/ScalingFunctions.h"
@@ -14,73 +15,6 @@
 #include <string>
 
 namespace {
-
-const char* const ScalingFunctionDoc = R"(The BLaC scaling function phi(2^level x - shift) of this Delta at x: the
-trapezoid that rises on (0, Delta), is 1 on [Delta, 1] and falls on
-(1, 1 + Delta), dilated to level and shifted (the window
-"Skalierungsfunktion" shows it at shift 0).
-
-x: a number, or an array of any shape; the result is a float, or an array
-of that shape. delta: in [0, 1]. level: 0 .. 12. shift: any integer; level j
-has the shifts -1 .. 2^j - 1.)";
-
-const char* const WaveletDoc = R"(The BLaC wavelet of this Delta, of level and shift, at x: a combination of
-the scaling functions of level + 1 that is orthogonal to those of level.
-Shift -1 is the left boundary wavelet, 2^level - 2 the right one, the shifts
-between are interior wavelets, supported on (shift, shift + 3) / 2^level.
-The details of level j (decompose()) are the coefficients of these wavelets,
-in the order of their shifts.
-
-x: a number, or an array of any shape; the result is a float, or an array
-of that shape. delta: in [0, 1]. level: 2 .. 11.)";
-
-const char* const TestSignalDoc = R"(The program's test signal `name` at the finest level max_level: 2^max_level
-+ 1 samples at the centres of the scaling functions, x_i = (i + s) / 2^max_level
-for i = -1 .. 2^max_level - 1 with s = (1 + delta) / 2 held in single
-precision, as the program samples. A test signal takes outside [0, 1] its
-value at the nearer end.
-
-name: one of SIGNALS: "sinus" (the program's sin(6.28 x)), "stufe",
-"knick", "rechteck", "chirp", "blocks", "bumps", "heavisine", "doppler"
-(the last four scaled to a largest magnitude of 1), "sinus-rauschen" (the
-sine with the same Gaussian noise of sigma 0.1 every time).
-max_level: 2 .. 12. delta: in [0, 1].)";
-
-const char* const ResampleDoc = R"(The values resampled linearly over their index range to 2^m + 1 points, as
-the program takes the values of a signal file ("Datei..."). Without
-max_level, m is the level such a file gets: 2^m + 1 values stay as they are,
-any other count goes to the next 2^m + 1, and beyond 4097 values to 4097.
-
-values: at least 5 finite numbers. max_level: 2 .. 12.)";
-
-const char* const DecomposeDoc = R"(The BLaC decomposition of the samples with this Delta down to `level`:
-[smooth, details of level, details of level + 1, ..., details of
-max_level - 1], coarsest first as in PyWavelets; the smooth part has
-2^level + 1 values and the details of level j have 2^j. These are the
-program's coefficients bit for bit, as Analysis(samples, delta) with its
-level set gives them.
-
-Here, as everywhere in vexlor, `level` is the level the result is at
-(2^level intervals on [0, 1], the program's track bar), not a number of
-steps: 2^m + 1 samples are at max_level = m, and the steps are
-max_level - level.
-
-samples: 2^m + 1 finite numbers, m = 2 .. 12 (resample() makes such a
-count). delta: in [0, 1]. level: 2 .. max_level. The arrays are views of one
-new array, the program's coefficient array.)";
-
-const char* const ReconstructDoc = R"(The coefficients of decompose() (or Analysis.coefficients) rebuilt to the
-finest level: the smooth part and the details of each level refined to the
-level above (P c + Q d), as the program's track bar steps up. The result has
-2^max_level + 1 values. Only at Delta 0 is it the samples that were
-decomposed (to rounding): the spaces of neighbouring levels are not nested,
-and near the ends of [0, 1] a signal far from 0 comes back far from its
-samples (a constant 130, decomposed at Delta 0.5 to level 3 from level 10,
-comes back 58 off at the left end).
-
-coeffs: [smooth (2^level + 1 values), details of level (2^level values), ...,
-details of max_level - 1], level >= 2, max_level <= 12, finite numbers.
-delta: in [0, 1], the Delta they were decomposed with.)";
 
 py::object ScalingFunction(const py::object& x, double delta, int level, int shift)
 {
@@ -112,21 +46,19 @@ py::object Wavelet(const py::object& x, double delta, int level, int shift)
 
 DoubleArray TestSignal(const std::string& name, int maxLevel, double delta)
 {
-    const SignalName* signal = nullptr;
-    std::string names;
-    for (const SignalName& listed : SignalList) {
-        if (name == listed.word)
-            signal = &listed;
-        names += (names.empty() ? "" : ", ") + std::string(listed.word);
+    const std::optional<int> listed = FindSignal(name);
+    if (!listed) {
+        std::string words;
+        for (const SignalRow& row : SignalList())
+            words += (words.empty() ? "" : ", ") + std::string(row.word);
+        throw py::value_error("there is no test signal \"" + name + "\"; the signals are " + words);
     }
-    if (!signal)
-        throw py::value_error("there is no test signal \"" + name + "\"; the signals are " + names);
     CheckLevel("max_level", maxLevel, MinLevel, LevelLimit, "2 to 12");
     CheckedDelta(delta);
     std::vector<double> samples;
     {
         py::gil_scoped_release free;
-        samples = SampleSignal(Signal{signal->kind, {}, {}}, maxLevel, delta);
+        samples = SampleSignal(Signal::Listed(*listed), maxLevel, delta);
     }
     return ToArray(std::move(samples));
 }
@@ -221,15 +153,15 @@ PYBIND11_MODULE(_vexlor, m)
 {
     m.doc() = "The compiled core of vexlor; use the package vexlor.";
     m.def("scaling_function", &ScalingFunction, py::arg("x"), py::arg("delta"), py::arg("level") = 0,
-          py::arg("shift") = 0, ScalingFunctionDoc);
-    m.def("wavelet", &Wavelet, py::arg("x"), py::arg("delta"), py::arg("level"), py::arg("shift"), WaveletDoc);
-    m.def("test_signal", &TestSignal, py::arg("name"), py::arg("max_level"), py::arg("delta") = 0.4, TestSignalDoc);
-    m.def("resample", &Resample, py::arg("values"), py::arg("max_level") = py::none(), ResampleDoc);
-    m.def("decompose", &Decompose, py::arg("samples"), py::arg("delta"), py::arg("level"), DecomposeDoc);
-    m.def("reconstruct", &Reconstruct, py::arg("coeffs"), py::arg("delta"), ReconstructDoc);
-    py::tuple signals(SignalList.size());
-    for (std::size_t i = 0; i < SignalList.size(); ++i)
-        signals[i] = SignalList[i].word;
+          py::arg("shift") = 0, Doc_scaling_function);
+    m.def("wavelet", &Wavelet, py::arg("x"), py::arg("delta"), py::arg("level"), py::arg("shift"), Doc_wavelet);
+    m.def("test_signal", &TestSignal, py::arg("name"), py::arg("max_level"), py::arg("delta") = 0.4, Doc_test_signal);
+    m.def("resample", &Resample, py::arg("values"), py::arg("max_level") = py::none(), Doc_resample);
+    m.def("decompose", &Decompose, py::arg("samples"), py::arg("delta"), py::arg("level"), Doc_decompose);
+    m.def("reconstruct", &Reconstruct, py::arg("coeffs"), py::arg("delta"), Doc_reconstruct);
+    py::tuple signals(SignalList().size());
+    for (std::size_t i = 0; i < SignalList().size(); ++i)
+        signals[i] = SignalList()[i].word;
     m.attr("SIGNALS") = signals;
     BindAnalysis(m);
     BindFiles(m);

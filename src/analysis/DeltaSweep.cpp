@@ -5,8 +5,6 @@
 #include "analysis/Samples.h"
 
 #include <algorithm>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -74,37 +72,4 @@ int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxEr
         }
     }
     return best;
-}
-
-DeltaSweepRun::DeltaSweepRun(DeltaSweepInput input, int threads, std::function<void(int, ErrorNumbers)> done)
-    : input(std::move(input)), order(DeltaSweepOrder()), done(std::move(done))
-{
-    for (int t = 0; t < std::max(1, threads); ++t)
-        workers.emplace_back([this] { Work(); });
-}
-
-DeltaSweepRun::~DeltaSweepRun()
-{
-    Cancel();
-    Wait();
-}
-
-void DeltaSweepRun::Wait()
-{
-    for (std::thread& worker : workers)
-        if (worker.joinable())
-            worker.join();
-}
-
-void DeltaSweepRun::Work()
-{
-    // Below the window thread: with a worker on every core, the window still
-    // gets a core the moment it has something to do.
-    (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-    for (std::size_t k = next++; k < order.size() && !cancelled; k = next++) {
-        const int i = order[k];
-        const ErrorNumbers numbers = DeltaSweepRow(input, i);
-        if (!cancelled)
-            done(i, numbers);
-    }
 }

@@ -3,10 +3,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/Compression.h"
 
-#include <atomic>
-#include <functional>
 #include <optional>
-#include <thread>
 #include <vector>
 
 // The error over all Deltas: for Delta = 0, 0.01, ..., 1 the numbers that the
@@ -31,7 +28,8 @@ struct DeltaSweepInput {
 
 DeltaSweepInput DeltaSweepInputOf(const Analysis& A, int percent);
 
-// The numbers of the Delta at position i.
+// The numbers of the Delta at position i: a pure function of copied inputs,
+// which the program runs on worker threads.
 ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i);
 
 // The positions in the order a sweep takes them: coarse steps first, so that a
@@ -47,27 +45,3 @@ inline double ErrorMeasure(const ErrorNumbers& numbers, bool byMaxError)
 // The position of the least error among the rows done (the lower of equal
 // ones), -1 when none is done; by MaxError or by RmsError.
 int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError);
-
-// A sweep on worker threads. Each row is handed to `done` on the thread that
-// computed it. Cancel stops the workers after the rows in hand; the
-// destructor cancels and waits for them.
-class DeltaSweepRun {
-public:
-    DeltaSweepRun(DeltaSweepInput input, int threads, std::function<void(int i, ErrorNumbers numbers)> done);
-    ~DeltaSweepRun();
-    DeltaSweepRun(const DeltaSweepRun&) = delete;
-    DeltaSweepRun& operator=(const DeltaSweepRun&) = delete;
-
-    void Cancel() { cancelled = true; }
-    void Wait();
-
-private:
-    void Work();
-
-    const DeltaSweepInput input;
-    const std::vector<int> order;
-    const std::function<void(int, ErrorNumbers)> done;
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> cancelled{false};
-    std::vector<std::thread> workers;
-};

@@ -3,22 +3,10 @@
 #include "analysis/Samples.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <random>
-
-const std::array<SignalName, 10> SignalList = {{
-    {SignalKind::Sinus, "Sinus (Original)", "sinus"},
-    {SignalKind::Stufe, "Stufe", "stufe"},
-    {SignalKind::Knick, "Knick", "knick"},
-    {SignalKind::Rechteck, "Rechteck", "rechteck"},
-    {SignalKind::Chirp, "Chirp", "chirp"},
-    {SignalKind::Blocks, "Blocks", "blocks"},
-    {SignalKind::Bumps, "Bumps", "bumps"},
-    {SignalKind::HeaviSine, "HeaviSine", "heavisine"},
-    {SignalKind::Doppler, "Doppler", "doppler"},
-    {SignalKind::SinusRauschen, "Sinus mit Rauschen", "sinus-rauschen"},
-}};
 
 namespace {
 
@@ -32,37 +20,29 @@ constexpr std::array<double, 11> BlockHeights = {4, -5, 3, -4, 5, -4.2, 2.1, 4.3
 constexpr std::array<double, 11> BumpHeights = {4, 5, 3, 4, 5, 4.2, 2.1, 4.3, 3.1, 5.1, 4.2};
 constexpr std::array<double, 11> BumpWidths = {0.005, 0.005, 0.006, 0.01, 0.01, 0.03, 0.01, 0.01, 0.005, 0.008, 0.005};
 
-// A test signal at x in [0, 1], before any scaling.
-double TestSignal(SignalKind kind, double x)
+double Stufe(double x) { return x < 0.5 ? 0.0 : 1.0; }
+double Knick(double x) { return 1.0 - 2.0 * std::fabs(x - 0.5); }
+double Rechteck(double x) { return x >= 0.25 && x < 0.75 ? 1.0 : 0.0; }
+double Chirp(double x) { return std::sin(2.0 * Pi * (2.0 * x + 8.0 * x * x)); }
+
+double Blocks(double x)
 {
-    switch (kind) {
-    case SignalKind::Stufe: return x < 0.5 ? 0.0 : 1.0;
-    case SignalKind::Knick: return 1.0 - 2.0 * std::fabs(x - 0.5);
-    case SignalKind::Rechteck: return x >= 0.25 && x < 0.75 ? 1.0 : 0.0;
-    case SignalKind::Chirp: return std::sin(2.0 * Pi * (2.0 * x + 8.0 * x * x));
-    case SignalKind::Blocks: {
-        double f = 0.0;
-        for (std::size_t k = 0; k < Positions.size(); ++k)
-            f += BlockHeights[k] * (1.0 + Sign(x - Positions[k])) / 2.0;
-        return f;
-    }
-    case SignalKind::Bumps: {
-        double f = 0.0;
-        for (std::size_t k = 0; k < Positions.size(); ++k)
-            f += BumpHeights[k] * std::pow(1.0 + std::fabs((x - Positions[k]) / BumpWidths[k]), -4.0);
-        return f;
-    }
-    case SignalKind::HeaviSine: return 4.0 * std::sin(4.0 * Pi * x) - Sign(x - 0.3) - Sign(0.72 - x);
-    case SignalKind::Doppler: return std::sqrt(x * (1.0 - x)) * std::sin(2.0 * Pi * 1.05 / (x + 0.05));
-    default: return 0.0;
-    }
+    double f = 0.0;
+    for (std::size_t k = 0; k < Positions.size(); ++k)
+        f += BlockHeights[k] * (1.0 + Sign(x - Positions[k])) / 2.0;
+    return f;
 }
 
-bool ScaledToOne(SignalKind kind)
+double Bumps(double x)
 {
-    return kind == SignalKind::Blocks || kind == SignalKind::Bumps || kind == SignalKind::HeaviSine
-           || kind == SignalKind::Doppler;
+    double f = 0.0;
+    for (std::size_t k = 0; k < Positions.size(); ++k)
+        f += BumpHeights[k] * std::pow(1.0 + std::fabs((x - Positions[k]) / BumpWidths[k]), -4.0);
+    return f;
 }
+
+double HeaviSine(double x) { return 4.0 * std::sin(4.0 * Pi * x) - Sign(x - 0.3) - Sign(0.72 - x); }
+double Doppler(double x) { return std::sqrt(x * (1.0 - x)) * std::sin(2.0 * Pi * 1.05 / (x + 0.05)); }
 
 // Gaussian noise of standard deviation sigma by Box and Muller on the
 // standard Mersenne Twister, so that it is the same on every machine.
@@ -81,16 +61,76 @@ std::vector<double> Noise(std::size_t n, double sigma)
     return noise;
 }
 
+// The program's own sine, sampled exactly as at start-up.
+std::vector<double> SampleSine(int j, double aktDelta)
+{
+    Analysis sine;
+    sine.aktDelta = aktDelta;
+    SetMaxLevel(sine, j);
+    SampleFunction(sine, j);
+    return std::vector<double>(sine.Koeff.begin(), sine.Koeff.begin() + LevelSize[j] + 1);
+}
+
+std::vector<double> SampleNoisySine(int j, double aktDelta)
+{
+    std::vector<double> samples = SampleSine(j, aktDelta);
+    const std::vector<double> noise = Noise(samples.size(), 0.1);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] += noise[i];
+    return samples;
+}
+
+// f at the sample points, each clamped to [0, 1].
+template <double (*f)(double)> std::vector<double> SampleOnUnitInterval(int j, double aktDelta)
+{
+    const float s = SampleShift(aktDelta);
+    std::vector<double> samples(static_cast<std::size_t>(LevelSize[j]) + 1);
+    for (int i = -1; static_cast<double>(i) < Pow2[j]; ++i)
+        samples[static_cast<std::size_t>(i + 1)] = f(std::clamp((static_cast<double>(i) + s) * Pow2Inv[j], 0.0, 1.0));
+    return samples;
+}
+
+// The same, divided by the largest magnitude among them (Donoho and Johnstone's four).
+template <double (*f)(double)> std::vector<double> SampleScaledToOne(int j, double aktDelta)
+{
+    std::vector<double> samples = SampleOnUnitInterval<f>(j, aktDelta);
+    double largest = 0.0;
+    for (const double v : samples)
+        largest = std::max(largest, std::fabs(v));
+    if (largest > 0.0)
+        for (double& v : samples)
+            v /= largest;
+    return samples;
+}
+
+const auto SignalTable = std::to_array<SignalRow>({
+    {"sinus", "Sinus (Original)", SampleSine},  // sin(6.28 x), the program's own
+    {"stufe", "Stufe", SampleOnUnitInterval<Stufe>},
+    {"knick", "Knick", SampleOnUnitInterval<Knick>},
+    {"rechteck", "Rechteck", SampleOnUnitInterval<Rechteck>},
+    {"chirp", "Chirp", SampleOnUnitInterval<Chirp>},
+    {"blocks", "Blocks", SampleScaledToOne<Blocks>},
+    {"bumps", "Bumps", SampleScaledToOne<Bumps>},
+    {"heavisine", "HeaviSine", SampleScaledToOne<HeaviSine>},
+    {"doppler", "Doppler", SampleScaledToOne<Doppler>},
+    {"sinus-rauschen", "Sinus mit Rauschen", SampleNoisySine},  // sigma 0.1, the same noise every time
+});
+
 }  // namespace
+
+std::span<const SignalRow> SignalList() { return SignalTable; }
+
+std::optional<int> FindSignal(std::string_view name)
+{
+    for (std::size_t i = 0; i < SignalTable.size(); ++i)
+        if (name == SignalTable[i].word || name == SignalTable[i].shown)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
 
 std::string SignalShownName(const Signal& signal)
 {
-    if (signal.kind == SignalKind::Datei)
-        return signal.fileName;
-    for (const SignalName& name : SignalList)
-        if (name.kind == signal.kind)
-            return name.shown;
-    return {};
+    return signal.IsFile() ? signal.fileName : SignalTable[static_cast<std::size_t>(signal.listIndex)].shown;
 }
 
 std::vector<double> ResampleLinear(const std::vector<double>& values, std::size_t n)
@@ -108,36 +148,9 @@ std::vector<double> ResampleLinear(const std::vector<double>& values, std::size_
 
 std::vector<double> SampleSignal(const Signal& signal, int j, double aktDelta)
 {
-    const std::size_t count = static_cast<std::size_t>(LevelSize[j]) + 1;
-    if (signal.kind == SignalKind::Datei)
-        return ResampleLinear(signal.values, count);
-
-    // The program's own sine, sampled exactly as at start-up.
-    Analysis sine;
-    sine.aktDelta = aktDelta;
-    SetMaxLevel(sine, j);
-    SampleFunction(sine, j);
-    std::vector<double> samples(sine.Koeff.begin(), sine.Koeff.begin() + static_cast<std::ptrdiff_t>(count));
-    if (signal.kind == SignalKind::Sinus)
-        return samples;
-    if (signal.kind == SignalKind::SinusRauschen) {
-        const std::vector<double> noise = Noise(count, 0.1);
-        for (std::size_t i = 0; i < count; ++i)
-            samples[i] += noise[i];
-        return samples;
-    }
-
-    const float s = SampleShift(aktDelta);
-    double largest = 0.0;
-    for (int i = -1; static_cast<double>(i) < Pow2[j]; ++i) {
-        const double x = std::clamp((static_cast<double>(i) + s) * Pow2Inv[j], 0.0, 1.0);
-        samples[static_cast<std::size_t>(i + 1)] = TestSignal(signal.kind, x);
-        largest = std::max(largest, std::fabs(samples[static_cast<std::size_t>(i + 1)]));
-    }
-    if (ScaledToOne(signal.kind) && largest > 0.0)
-        for (double& v : samples)
-            v /= largest;
-    return samples;
+    if (signal.IsFile())
+        return ResampleLinear(signal.values, static_cast<std::size_t>(LevelSize[j]) + 1);
+    return SignalTable[static_cast<std::size_t>(signal.listIndex)].sample(j, aktDelta);
 }
 
 void TakeSamples(Analysis& A, const Signal& signal)

@@ -1,32 +1,18 @@
 #include "app/Haupt.h"
 
-#include "analysis/Compression.h"
 #include "analysis/Decomposition.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/Samples.h"
 #include "app/About.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/KoeffFileCommands.h"
-#include "app/PictureFileCommands.h"
-#include "app/Pictures.h"
+#include "app/Menus.h"
 #include "app/ProgramIcon.h"
-#include "io/SignalFile.h"
+#include "app/WerkzeugeCommands.h"
 #include "toolkit/Application.h"
-#include "windows/Hilfe.h"
-#include "windows/Koeffizienten.h"
-#include "windows/Werkzeuge.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QTimer>
-
-#include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -37,23 +23,6 @@ template <typename T> std::string Format(const char* format, T value)
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
-
-// A plot window, created owned by the application object and shown at once,
-// with the program's icon and its "Bild speichern…".
-TPlotWindow* CreatePlotWindow(TfrmHaupt& haupt, const PlotWindowRow& row)
-{
-    TPlotWindow* w = Application->Own(std::make_unique<TPlotWindow>(row, haupt.Plots));
-    w->SetIcon(ProgramIcon());
-    w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&haupt, w] { SaveWindowPicture(*w, VectorDrawingOf(*w), haupt); });
-    w->pmnPlot.AddItem("Werkzeuge", [&haupt] { haupt.ShowWerkzeuge(); });
-    w->pmnPlot.AddItem("Koeffizienten", [&haupt] { haupt.ShowKoeffizienten(); });
-    w->pmnPlot.AddItem("Alle Fenster speichern…", [&haupt] { SaveDesktopPicture(haupt); });
-    w->Show();
-    return w;
-}
-
-// The Delta comparison takes every core: its workers run below the window thread.
-int SweepThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 template <typename T> void Release(T*& form)
 {
@@ -79,19 +48,8 @@ TfrmHaupt::TfrmHaupt()
       butAbout(this, {14, 140, 19, 25}, "?"),
       butOpen(this, {40, 140, 64, 25}, "Öffnen"),
       butSave(this, {112, 140, 65, 25}, "Sichern"),
-      butExit(this, {184, 140, 65, 25}, "Beenden"),
-      pmnHaupt(this),
-      mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [this] { ShowWerkzeuge(); })),
-      mniKoeffizienten(pmnHaupt.AddItem("Koeffizienten", [this] { ShowKoeffizienten(); })),
-      mnuFenster(pmnHaupt.addMenu(QStringLiteral("Fenster"))),
-      mniFensterAnordnen(nullptr),
-      mniAlleFensterSpeichern(pmnHaupt.AddItem("Alle Fenster speichern…", [this] { SaveDesktopPicture(*this); })),
-      mniHilfe(pmnHaupt.AddItem("Hilfe (F1)", [this] { ShowHilfe(); })),
-      shcHilfe(QKeySequence(Qt::Key_F1), this)
+      butExit(this, {184, 140, 65, 25}, "Beenden")
 {
-    shcHilfe.setContext(Qt::ApplicationShortcut);
-    QObject::connect(&shcHilfe, &QShortcut::activated, this, [this] { Dispatch([this] { ShowHilfe(); }); });
-    PopupMenu = &pmnHaupt;
     SetName("frmHaupt");
     SetIcon(ProgramIcon());
     QWidget::setTabOrder(&scrDelta, &butGo);
@@ -103,10 +61,9 @@ TfrmHaupt::TfrmHaupt()
     QWidget::setTabOrder(&butOpen, &butSave);
     QWidget::setTabOrder(&butSave, &butExit);
 
-    Plots.analysis = &State;
-    Plots.compressed = &State;
-    Plots.ZoomSkal = [this] { return cbxSkal.Checked(); };
-    Plots.ZoomWavelet = [this] { return cbxWavelet.Checked(); };
+    plots.session = &session;
+    plots.ZoomSkal = [this] { return cbxSkal.Checked(); };
+    plots.ZoomWavelet = [this] { return cbxWavelet.Checked(); };
 
     // Connected only now: the laid-out values report nothing.
     scrDelta.OnChange = [this] { scrDeltaChange(); };
@@ -120,57 +77,35 @@ TfrmHaupt::TfrmHaupt()
     butExit.OnClick = [this] { butExitClick(); };
 }
 
+TfrmHaupt::~TfrmHaupt() = default;
+
 void TfrmHaupt::FormCreate()
 {
+    menus = std::make_unique<Menus>(*this);
     // In the order of creation, which differs from the table's in one place.
     for (int created = 0; created < PlotWindowCount; ++created)
         for (const PlotWindowRow& row : PlotWindowTable)
             if (row.created == created)
-                Plots.windows[&row - PlotWindowTable.data()] = CreatePlotWindow(*this, row);
+                plots.windows[&row - PlotWindowTable.data()] = menus->CreatePlotWindow(row, plots);
     frmCalcInfo = Application->Own(std::make_unique<TfrmCalcInfo>());
-    CreateWerkzeuge();
+    werkzeuge = std::make_unique<WerkzeugeCommands>(*this);
+    menus->AddFensterEntries();
 
+    Analysis& State = session.State();
     SampleFunction(State, State.MaxLevel);
-    Plots.PlotsReady = true;
+    plots.PlotsReady = true;
     SaveOriginal(State);
     labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
     UpdateLevelControls();
     ComputeLevelMatrices();
     ComputeWaveletKoeff(State);
     RedrawBasisWindows();
-    // Beside the original arrangement, where the screen has room for it.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && screen->availableGeometry().width() >= frmWerkzeuge->Left() + frmWerkzeuge->Width())
-        ShowWerkzeuge();
-}
-
-void TfrmHaupt::CreateWerkzeuge()
-{
-    std::vector<std::string> names;
-    for (const SignalName& name : SignalList)
-        names.emplace_back(name.shown);
-    frmWerkzeuge = Application->Own(std::make_unique<TfrmWerkzeuge>(names));
-    frmWerkzeuge->SetIcon(ProgramIcon());
-    frmWerkzeuge->OnSignalChosen = [this](int index) { ChooseSignal(index); };
-    frmWerkzeuge->OnSignalFile = [this] { ChooseSignalFile(); };
-    frmWerkzeuge->OnMaxLevelChosen = [this](int maxLevel) { ChooseMaxLevel(maxLevel); };
-    frmWerkzeuge->OnResample = [this] { SampleAnew(); };
-    frmWerkzeuge->OnKeepChanged = [this](int percent) { ChooseKeepPercent(percent); };
-    frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
-    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { ChooseDelta(position); };
-    frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
-    frmKoeffizienten->SetIcon(ProgramIcon());
-    frmKoeffizienten->mniSavePicture =
-        frmKoeffizienten->pmnKoeffizienten.AddItem(
-            "Bild speichern…", [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), *this); });
-    CreateFensterMenu();
-    frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
-    frmWerkzeuge->ShowMessage(Caption());
-    OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
+    werkzeuge->ShowBesideTheWindowsWhereThereIsRoom();
 }
 
 void TfrmHaupt::scrDeltaChange()
 {
+    Analysis& State = session.State();
     State.Delta = scrDelta.Position() / 100.0;
     labDelta.SetCaption(Format("Delta: %g", State.Delta));
     ComputeWaveletKoeff(State);
@@ -179,6 +114,7 @@ void TfrmHaupt::scrDeltaChange()
 
 void TfrmHaupt::butGoClick()
 {
+    Analysis& State = session.State();
     State.aktDelta = State.Delta;
     labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
     ComputeLevelMatrices();
@@ -186,6 +122,7 @@ void TfrmHaupt::butGoClick()
 
 void TfrmHaupt::trbLevelChange()
 {
+    Analysis& State = session.State();
     // One level at a time: the function windows show every level crossed.
     while (trbLevel.Position() < State.Level) {
         State.Level = State.Level - 1;
@@ -209,9 +146,9 @@ void TfrmHaupt::cbxWaveletClick() { RedrawBasisWindows(); }
 
 void TfrmHaupt::butOpenClick()
 {
-    const int before = State.MaxLevel;
+    const int before = session.State().MaxLevel;
     const bool computed = LoadKoeffFile(*this);
-    if (State.MaxLevel > before && !computed)
+    if (session.State().MaxLevel > before && !computed)
         ComputeLevelMatrices();
 }
 
@@ -230,6 +167,7 @@ bool TfrmHaupt::FormClose()
 
 void TfrmHaupt::UpdateLevelControls()
 {
+    const Analysis& State = session.State();
     trbLevel.SetMaxAndPosition(State.MaxLevel, State.Level);
     labLevel.SetCaption(Format("Level: %d", State.Level));
 }
@@ -237,279 +175,19 @@ void TfrmHaupt::UpdateLevelControls()
 void TfrmHaupt::ComputeLevelMatrices()
 {
     ProgressDisplay display(*frmCalcInfo);
-    FillLevelMatrices(State, display);
+    FillLevelMatrices(session.State(), display);
     RedrawFunctionWindows();
-}
-
-void TfrmHaupt::TakeOverDelta()
-{
-    {
-        const QSignalBlocker quiet(&scrDelta);
-        scrDelta.SetPosition(static_cast<int>(std::lround(State.Delta * 100.0)));
-    }
-    labDelta.SetCaption(Format("Delta: %g", State.Delta));
-    labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
-    ComputeWaveletKoeff(State);
-    ComputeLevelMatrices();
-}
-
-void TfrmHaupt::SampleAnew()
-{
-    TakeSamples(State, CurrentSignal);
-    UpdateLevelControls();
-    ComputeLevelMatrices();
-    ComputeWaveletKoeff(State);
-    RedrawBasisWindows();
-    ShowSignalInWerkzeuge();
-}
-
-void TfrmHaupt::ShowSignalInWerkzeuge()
-{
-    int listIndex = -1;
-    for (std::size_t i = 0; i < SignalList.size(); ++i)
-        if (SignalList[i].kind == CurrentSignal.kind)
-            listIndex = static_cast<int>(i);
-    frmWerkzeuge->ShowSignal(listIndex, CurrentSignal.fileName);
-    frmWerkzeuge->ShowMaxLevel(State.MaxLevel);
-}
-
-void TfrmHaupt::ChooseSignal(int listIndex)
-{
-    CurrentSignal = Signal{SignalList[static_cast<std::size_t>(listIndex)].kind, {}, {}};
-    SampleAnew();
-}
-
-void TfrmHaupt::ChooseSignalFile()
-{
-    TOpenDialog dialog("Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)");
-    if (!dialog.Execute()) {
-        SetCaption("Kein Signal geladen...");
-        return;
-    }
-    std::string bytes;
-    const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
-    if (read != ReadResult::Read) {
-        SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
-                                                : "Ungültiges Signal: Datei nicht lesbar");
-        return;
-    }
-    const auto parsed = ParseSignalFile(bytes);
-    if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
-        SetCaption("Ungültiges Signal: " + refusal->reason);
-        return;
-    }
-    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
-    CurrentSignal = Signal{SignalKind::Datei, values, std::filesystem::path(dialog.FileName).filename().string()};
-    SetMaxLevel(State, SignalLevel(values.size()));
-    SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
-    SampleAnew();
-}
-
-void TfrmHaupt::ChooseMaxLevel(int maxLevel)
-{
-    SetMaxLevel(State, maxLevel);
-    SampleAnew();
 }
 
 void TfrmHaupt::RedrawFunctionWindows()
 {
-    UpdateCompressed();
-    ::RedrawFunctionWindows(Plots);
-    ShowNumbers();
+    session.Refresh();
+    ::RedrawFunctionWindows(plots);
+    werkzeuge->ShowNumbers();
+    werkzeuge->RequestComparison();
 }
 
-void TfrmHaupt::UpdateCompressed()
-{
-    if (KeepPercent == 100) {
-        KeptDetails.assign(static_cast<std::size_t>(DetailCount(State)), 1);
-        Plots.compressed = &State;
-        return;
-    }
-    KeptDetails = ::KeptDetails(State, KeepPercent);
-    Compressed = State;
-    Compress(Compressed, KeptDetails);
-    Plots.compressed = &Compressed;
-}
-
-void TfrmHaupt::ShowNumbers()
-{
-    frmWerkzeuge->pltDelta.SetMarker(State.aktDelta);
-    ScheduleDeltaSweep();
-    // Nobody sees the numbers while both windows are closed: they are brought
-    // up to date when one of them opens.
-    numbersOwed = !frmWerkzeuge->isVisible() && !frmKoeffizienten->isVisible();
-    if (numbersOwed)
-        return;
-    const ErrorNumbers numbers = ComputeErrorNumbers(*Plots.compressed);
-    const int N = DetailCount(State);
-    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(KeepPercent, N), N, LevelEnergies(State),
-                              State.Level);
-    frmKoeffizienten->ShowCoefficients(State, KeptDetails);
-}
-
-void TfrmHaupt::ScheduleDeltaSweep()
-{
-    if (deltaSweepScheduled)
-        return;
-    deltaSweepScheduled = true;
-    QTimer::singleShot(0, this, [this] { StartDeltaSweepWhenFree(); });
-}
-
-void TfrmHaupt::StartDeltaSweepWhenFree()
-{
-    // A zero timer fires when the event loop is free; but showing the progress
-    // window lets timers through too, so inside a handler it waits once more.
-    if (InsideHandler()) {
-        QTimer::singleShot(0, this, [this] { StartDeltaSweepWhenFree(); });
-        return;
-    }
-    deltaSweepScheduled = false;
-    Dispatch([this] { StartDeltaSweep(); });
-}
-
-void TfrmHaupt::StartDeltaSweep()
-{
-    DeltaSweepInput input = DeltaSweepInputOf(State, KeepPercent);
-    if (DeltaRun && input == DeltaInput)
-        return;  // "Go!" alone moves only the marker: the table stays
-    DeltaRun.reset();  // cancels the sweep under way and waits for its rows in hand
-    DeltaInput = std::move(input);
-    DeltaRows.assign(DeltaSweepPoints, std::nullopt);
-    frmWerkzeuge->ShowDeltaRows(DeltaRows);
-    const unsigned generation = ++DeltaGeneration;
-    // Each row comes back to the window thread as a value; rows of an older
-    // sweep are dropped there.
-    DeltaRun = std::make_unique<DeltaSweepRun>(
-        DeltaInput, SweepThreads(), [this, generation](int i, ErrorNumbers numbers) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, i, numbers] {
-                    if (generation != DeltaGeneration)
-                        return;
-                    DeltaRows[static_cast<std::size_t>(i)] = numbers;
-                    // Rows that arrive together are shown together.
-                    if (!deltaRowsPending) {
-                        deltaRowsPending = true;
-                        QTimer::singleShot(0, this, [this] {
-                            deltaRowsPending = false;
-                            frmWerkzeuge->ShowDeltaRows(DeltaRows);
-                        });
-                    }
-                },
-                Qt::QueuedConnection);
-        });
-}
-
-void TfrmHaupt::ComputeDeltaSweepNow()
-{
-    DeltaRun.reset();
-    ++DeltaGeneration;
-    DeltaInput = DeltaSweepInputOf(State, KeepPercent);
-    DeltaRows.assign(DeltaSweepPoints, std::nullopt);
-    {
-        // Distinct rows from distinct threads: no row is written twice.
-        DeltaSweepRun run(DeltaInput, SweepThreads(),
-                          [this](int i, ErrorNumbers numbers) { DeltaRows[static_cast<std::size_t>(i)] = numbers; });
-        run.Wait();
-    }
-    frmWerkzeuge->ShowDeltaRows(DeltaRows);
-}
-
-void TfrmHaupt::ChooseDelta(int position)
-{
-    scrDelta.SetPosition(position);
-    butGo.click();
-}
-
-void TfrmHaupt::ChooseKeepPercent(int percent)
-{
-    KeepPercent = percent;
-    frmWerkzeuge->ShowKeep(percent);
-    UpdateCompressed();
-    for (TPlotWindow* w : Plots.windows)
-        if (w->Row.compressed)
-            w->Draw(w->RedrawFrame());
-    ShowNumbers();
-}
-
-void TfrmHaupt::ShowKoeffizienten()
-{
-    frmKoeffizienten->Open();
-    if (numbersOwed)
-        ShowNumbers();
-}
-
-void TfrmHaupt::CreateFensterMenu()
-{
-    std::vector<TForm*> windows(Plots.windows.begin(), Plots.windows.end());
-    windows.push_back(frmWerkzeuge);
-    windows.push_back(frmKoeffizienten);
-    for (TForm* window : windows) {
-        QAction* entry = mnuFenster->addAction(QString::fromStdString(window->Caption()));
-        entry->setCheckable(true);
-        QObject::connect(entry, &QAction::triggered, this,
-                         [this, window](bool checked) { Dispatch([this, window, checked] { ShowWindow(*window, checked); }); });
-        // The checks say which windows are shown when the menu opens.
-        QObject::connect(mnuFenster, &QMenu::aboutToShow, entry, [entry, window] { entry->setChecked(window->isVisible()); });
-    }
-    mnuFenster->addSeparator();
-    mniFensterAnordnen = mnuFenster->addAction(QStringLiteral("Fenster anordnen"));
-    QObject::connect(mniFensterAnordnen, &QAction::triggered, this, [this] { Dispatch([this] { ArrangeWindows(); }); });
-}
-
-void TfrmHaupt::ShowWindow(TForm& window, bool shown)
-{
-    if (!shown) {
-        window.Hide();
-        return;
-    }
-    if (&window == frmKoeffizienten) {
-        ShowKoeffizienten();
-        return;
-    }
-    if (&window == frmWerkzeuge) {
-        ShowWerkzeuge();
-        return;
-    }
-    window.Show();
-    window.raise();
-    if (auto* plot = dynamic_cast<TPlotWindow*>(&window))
-        plot->Draw(plot->RedrawFrame());
-}
-
-void TfrmHaupt::ArrangeWindows()
-{
-    SetBounds(0, 0, 272, 202);
-    for (TPlotWindow* w : Plots.windows) {
-        const Bounds& b = w->Row.bounds;
-        w->SetBounds(b.left, b.top, b.width, b.height);
-        ShowWindow(*w, true);
-    }
-    frmWerkzeuge->SetBounds(1024, 0, 300, 740);
-    Show();
-}
-
-void TfrmHaupt::ShowHilfe()
-{
-    if (!frmHilfe) {
-        QFile text(QStringLiteral(":/vexlor/hilfe.html"));
-        text.open(QIODevice::ReadOnly);
-        frmHilfe = Application->Own(std::make_unique<TfrmHilfe>(QString::fromUtf8(text.readAll())));
-        frmHilfe->SetIcon(ProgramIcon());
-    }
-    frmHilfe->Show();
-    frmHilfe->raise();
-    frmHilfe->activateWindow();
-}
-
-void TfrmHaupt::ShowWerkzeuge()
-{
-    frmWerkzeuge->Show();
-    if (numbersOwed)
-        ShowNumbers();
-    frmWerkzeuge->raise();
-    frmWerkzeuge->activateWindow();
-}
+void TfrmHaupt::RedrawBasisWindows() { ::RedrawBasisWindows(plots); }
 
 TfrmHaupt* MainWindow() { return Application ? static_cast<TfrmHaupt*>(Application->MainForm()) : nullptr; }
 
@@ -528,13 +206,14 @@ void FreeAllWindows()
     TfrmHaupt* haupt = MainWindow();
     if (!haupt)
         return;
-    haupt->OnCaption = nullptr;
     Release(haupt->frmCalcInfo);
     Release(haupt->frmAbout);
-    Release(haupt->frmWerkzeuge);
-    Release(haupt->frmKoeffizienten);
-    Release(haupt->frmHilfe);
-    for (TPlotWindow*& w : haupt->Plots.windows)
+    // The comparison stops before the windows it reports to go.
+    if (haupt->werkzeuge)
+        haupt->werkzeuge->ReleaseWindows();
+    if (haupt->menus)
+        haupt->menus->ReleaseWindows();
+    for (TPlotWindow*& w : haupt->plots.windows)
         Release(w);
     Application->Release(haupt);
 }

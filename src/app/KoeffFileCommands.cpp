@@ -1,13 +1,25 @@
 #include "app/KoeffFileCommands.h"
 
+#include "analysis/LevelMatrices.h"
 #include "app/Haupt.h"
+#include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <variant>
 
 namespace {
+
+// A label text in C's printf conventions.
+std::string Format(const char* format, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
 
 void RedrawAllWindows(TfrmHaupt& haupt)
 {
@@ -28,16 +40,31 @@ std::string OpenedCaption(const KoeffFileContent& content)
 // A file that names another signal of the list brings it back as the error
 // window's original, sampled at the file's finest level and Delta; otherwise
 // the current signal stays the original.
-void TakeOverSignal(TfrmHaupt& haupt, const std::optional<std::string>& name)
+void TakeOverSignal(AnalysisSession& session, const std::optional<std::string>& name)
 {
-    for (const SignalName& listed : SignalList) {
-        if (!name || *name != listed.shown || listed.kind == haupt.CurrentSignal.kind)
-            continue;
-        haupt.CurrentSignal = Signal{listed.kind, {}, {}};
-        Analysis& A = haupt.State;
-        const std::vector<double> samples = SampleSignal(haupt.CurrentSignal, A.MaxLevel, A.aktDelta);
-        std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
+    const std::optional<int> listed = name ? FindSignal(*name) : std::nullopt;
+    if (!listed || *listed == session.CurrentSignal().listIndex)
+        return;
+    session.NameSignal(Signal::Listed(*listed));
+    Analysis& A = session.State();
+    const std::vector<double> samples = SampleSignal(session.CurrentSignal(), A.MaxLevel, A.aktDelta);
+    std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
+}
+
+// A loaded file's Delta: the scroll bar (without its own reaction, which
+// would round Delta to the position), both labels, the wavelet coefficients
+// and the level matrices, as "Go!" computes them.
+void TakeOverDelta(TfrmHaupt& haupt)
+{
+    const Analysis& A = haupt.Session().State();
+    {
+        const QSignalBlocker quiet(&haupt.scrDelta);
+        haupt.scrDelta.SetPosition(static_cast<int>(std::lround(A.Delta * 100.0)));
     }
+    haupt.labDelta.SetCaption(Format("Delta: %g", A.Delta));
+    haupt.labaktDelta.SetCaption(Format("Aktuelles Delta: %g", A.aktDelta));
+    ComputeWaveletKoeff(haupt.Session().State());
+    haupt.ComputeLevelMatrices();
 }
 
 // A file that was read and checked: its levels and values become the state's,
@@ -47,14 +74,14 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
 {
     haupt.SetCaption(OpenedCaption(content));
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
-    StoreKoeffFile(content, haupt.State);
-    TakeOverSignal(haupt, content.signal);
-    haupt.ShowSignalInWerkzeuge();  // the file's finest level
+    StoreKoeffFile(content, haupt.Session().State());
+    TakeOverSignal(haupt.Session(), content.signal);
+    haupt.Werkzeuge().ShowSignal();  // the file's finest level
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
     if (!content.delta)
         return false;
-    haupt.TakeOverDelta();
+    TakeOverDelta(haupt);
     return true;
 }
 
@@ -91,9 +118,9 @@ void SaveKoeffFile(TfrmHaupt& haupt)
         return;
     }
     const std::string name = KoeffFileName(haupt.sdgSave.FileName);
-    const std::string signal =
-        haupt.CurrentSignal.kind == SignalKind::Datei ? "Datei" : SignalShownName(haupt.CurrentSignal);
-    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.State, signal);
+    const Signal& current = haupt.Session().CurrentSignal();
+    const std::string signal = current.IsFile() ? "Datei" : SignalShownName(current);
+    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), signal);
     if (!bytes || !WriteKoeffFile(name, *bytes)) {
         haupt.SetCaption("Konnte Datei nicht sichern!");
         return;

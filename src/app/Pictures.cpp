@@ -24,7 +24,7 @@ std::vector<TForm*> Arrangement()
 {
     std::vector<TForm*> windows;
     TfrmHaupt* haupt = MainWindow();
-    for (TPlotWindow* w : haupt->Plots.windows)
+    for (TPlotWindow* w : haupt->Plots().windows)
         if (w && w->isVisible())
             windows.push_back(w);
     if (haupt->isVisible())

@@ -3,6 +3,7 @@
 #include "analysis/Compression.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
+#include "app/WerkzeugeCommands.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "windows/Koeffizienten.h"
@@ -21,7 +22,7 @@ std::string Printf(const char* format, double value)
 }
 
 // The analysis the details, function and error windows draw.
-const Analysis& ShownAnalysis() { return *MainWindow()->Plots.compressed; }
+const Analysis& ShownAnalysis() { return MainWindow()->Session().Shown(); }
 
 void SetZoom(TCheckBox& box, bool on)
 {
@@ -35,13 +36,24 @@ void Choose(const std::string& file)
     FileDialogAnswer = [file](DialogKind, const std::string&) { return std::optional<std::string>(file); };
 }
 
+// The comparison of the state the program is in.
+DeltaSweepInput ComparisonInput()
+{
+    const AnalysisSession& session = MainWindow()->Session();
+    return DeltaSweepInputOf(session.State(), session.KeepPercent());
+}
+
 }  // namespace
 
 void StartScriptedProgram()
 {
     TfrmHaupt* haupt = CreateMainForm();
-    haupt->ShowWerkzeuge();
-    haupt->ShowKoeffizienten();
+    // Scripted pictures come out the same on every run, the tools window's too.
+    TfrmWerkzeuge& werkzeuge = haupt->Werkzeuge().Window();
+    werkzeuge.Clock = [] { return QTime(12, 0, 0); };
+    werkzeuge.ShowMessage(haupt->Caption());
+    haupt->Werkzeuge().ShowWerkzeuge();
+    haupt->Werkzeuge().ShowKoeffizienten();
     haupt->Show();  // last, the active window, as after a start
     haupt->activateWindow();
 }
@@ -50,11 +62,11 @@ std::vector<TForm*> ProgramWindows()
 {
     TfrmHaupt* haupt = MainWindow();
     std::vector<TForm*> all = {haupt};
-    for (TPlotWindow* w : haupt->Plots.windows)
+    for (TPlotWindow* w : haupt->Plots().windows)
         all.push_back(w);
-    all.push_back(haupt->frmWerkzeuge);
-    all.push_back(haupt->frmKoeffizienten);
-    all.push_back(haupt->frmCalcInfo);
+    all.push_back(&haupt->Werkzeuge().Window());
+    all.push_back(&haupt->Werkzeuge().Koeffizienten());
+    all.push_back(haupt->CalcInfo());
     std::erase(all, nullptr);
     return all;
 }
@@ -92,25 +104,21 @@ bool Apply(const ScriptedAction& action, std::string& error)
         frmHaupt->butSave.click();
         break;
     case ScriptedAction::MaxLevel:
-        Dispatch([&] { frmHaupt->ChooseMaxLevel(action.number); });
+        Dispatch([&] { frmHaupt->Werkzeuge().ChooseMaxLevel(action.number); });
         break;
     case ScriptedAction::DeltaSweep:
-        Dispatch([&] { frmHaupt->ComputeDeltaSweepNow(); });
+        Dispatch([&] { frmHaupt->Werkzeuge().Comparison().ComputeNow(ComparisonInput()); });
         break;
     case ScriptedAction::Keep:
-        Dispatch([&] { frmHaupt->ChooseKeepPercent(action.number); });
+        Dispatch([&] { frmHaupt->Werkzeuge().ChooseKeepPercent(action.number); });
         break;
     case ScriptedAction::Signal: {
         // A name of the list, or else a file of samples.
-        int listIndex = -1;
-        for (std::size_t i = 0; i < SignalList.size(); ++i)
-            if (action.file == SignalList[i].word)
-                listIndex = static_cast<int>(i);
-        if (listIndex >= 0) {
-            Dispatch([&] { frmHaupt->ChooseSignal(listIndex); });
+        if (const std::optional<int> listIndex = FindSignal(action.file)) {
+            Dispatch([&] { frmHaupt->Werkzeuge().ChooseSignal(*listIndex); });
         } else {
             Choose(action.file);
-            Dispatch([&] { frmHaupt->ChooseSignalFile(); });
+            Dispatch([&] { frmHaupt->Werkzeuge().ChooseSignalFile(); });
         }
         break;
     }
@@ -132,16 +140,15 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
 
 void CompleteDeltaComparison()
 {
-    TfrmHaupt* haupt = MainWindow();
-    const bool current = haupt->DeltaInput == DeltaSweepInputOf(haupt->State, haupt->KeepPercent);
-    if (!current || std::any_of(haupt->DeltaRows.begin(), haupt->DeltaRows.end(), [](const auto& r) { return !r; }))
-        haupt->ComputeDeltaSweepNow();
+    DeltaComparison& comparison = MainWindow()->Werkzeuge().Comparison();
+    if (comparison.Input() != ComparisonInput() || !comparison.Complete())
+        comparison.ComputeNow(ComparisonInput());
 }
 
 std::string DeltaSweepCsv()
 {
     std::string csv = "delta,max_error,rms_error\n";
-    const std::vector<std::optional<ErrorNumbers>>& rows = MainWindow()->DeltaRows;
+    const DeltaComparison::Rows& rows = MainWindow()->Werkzeuge().Comparison().CurrentRows();
     for (int i = 0; i < static_cast<int>(rows.size()); ++i)
         if (rows[static_cast<std::size_t>(i)])
             csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", rows[static_cast<std::size_t>(i)]->MaxError) + ','
@@ -151,7 +158,7 @@ std::string DeltaSweepCsv()
 
 std::string KoeffCsv()
 {
-    const Analysis& State = MainWindow()->State;
+    const Analysis& State = MainWindow()->Session().State();
     const Analysis& Shown = ShownAnalysis();
     std::string csv;
     for (int i = 0; i <= LevelSize[State.MaxLevel]; ++i)
@@ -162,20 +169,21 @@ std::string KoeffCsv()
 std::string StateReport(bool withBestDelta)
 {
     const TfrmHaupt* frmHaupt = MainWindow();
-    const Analysis& State = frmHaupt->State;
+    const AnalysisSession& session = frmHaupt->Session();
+    const Analysis& State = session.State();
     std::string report;
     report += "Delta: " + Printf("%g", State.Delta) + "\n";
     report += "aktDelta: " + Printf("%g", State.aktDelta) + "\n";
     report += "Level: " + std::to_string(State.Level) + "\n";
     report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
     report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
-    report += "Signal: " + SignalShownName(frmHaupt->CurrentSignal) + "\n";
+    report += "Signal: " + SignalShownName(session.CurrentSignal()) + "\n";
     const ErrorNumbers numbers = ComputeErrorNumbers(ShownAnalysis());
     report += "MaxError: " + Printf("%.17g", numbers.MaxError) + "\n";
     report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
     const int N = DetailCount(State);
-    report += "KeptDetails: " + std::to_string(KeptCount(frmHaupt->KeepPercent, N)) + " of " + std::to_string(N) + "\n";
-    if (const int best = BestDelta(frmHaupt->DeltaRows, false); withBestDelta && best >= 0)
+    report += "KeptDetails: " + std::to_string(KeptCount(session.KeepPercent(), N)) + " of " + std::to_string(N) + "\n";
+    if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), false); withBestDelta && best >= 0)
         report += "BestDelta: " + Printf("%g", SweepDelta(best)) + "\n";
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
     report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";

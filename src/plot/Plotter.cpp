@@ -7,15 +7,6 @@
 
 namespace {
 
-int ClampToPixel(double v)
-{
-    if (std::isnan(v) || v > PixelLimit)
-        return PixelLimit;
-    if (v < -PixelLimit)
-        return -PixelLimit;
-    return static_cast<int>(v);
-}
-
 // A tick index: truncated toward zero, clamped to the int range, NaN as 0.
 long long TickIndex(double v)
 {
@@ -70,7 +61,7 @@ void ForEachTick(TickSpan span, long long limit, DrawTick draw)
 
 void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
 {
-    const PlotFrame& f = map.frame;
+    const PlotFrame& f = map.Frame();
     const double tick = f.XTick;
     if (!(tick > 0.0))  // a spacing of 0, below 0 or NaN draws no ticks
         return;
@@ -81,7 +72,7 @@ void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
         if (static_cast<double>(i) * tick != 0.0)
             canvas.TextOut(px - 5, row0 + 15, Label(v));
     };
-    const long long limit = TickLimit(map.PlotWidth);
+    const long long limit = TickLimit(map.PlotWidth());
     if (f.XMin < 0.0)
         ForEachTick(NegativeTicks(f.XMin, f.XMax, tick), limit,
                     [&](long long i) { draw(-static_cast<double>(i) * tick, i); });
@@ -92,7 +83,7 @@ void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
 
 void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
 {
-    const PlotFrame& f = map.frame;
+    const PlotFrame& f = map.Frame();
     const double tick = f.YTick;
     if (!(tick > 0.0))
         return;
@@ -103,7 +94,7 @@ void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
         if (static_cast<double>(i) * tick != 0.0)
             canvas.TextOut(col0 + 5, py - 3, Label(v));
     };
-    const long long limit = TickLimit(map.PlotHeight);
+    const long long limit = TickLimit(map.PlotHeight());
     if (f.YMin < 0.0)
         ForEachTick(NegativeTicks(f.YMin, f.YMax, tick), limit,
                     [&](long long i) { draw(-static_cast<double>(i) * tick, i); });
@@ -114,9 +105,9 @@ void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
 
 void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f)
 {
-    const int pxStart = map.WorldToPixelX(map.frame.CurveStart);
-    const int pxEnd = map.WorldToPixelX(map.frame.CurveEnd);
-    const double y = f(map.frame.CurveStart);
+    const int pxStart = map.WorldToPixelX(map.Frame().CurveStart);
+    const int pxEnd = map.WorldToPixelX(map.Frame().CurveEnd);
+    const double y = f(map.Frame().CurveStart);
     canvas.SetPenColor(pen::Red);
     canvas.MoveTo(pxStart, map.WorldToPixelY(y));
     // f is called once at CurveStart and then once per column from pxStart to
@@ -126,32 +117,28 @@ void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f)
     // no more than the window is wide. Every frame of the plot windows keeps
     // its curve inside the window and is sampled in full.
     const int first = std::max(pxStart, -1);
-    const int end = std::min(pxEnd, map.CanvasWidth + 1);
+    const int end = std::min(pxEnd, map.CanvasWidth() + 1);
     for (int px = first; px < end; ++px)
         canvas.LineTo(px, map.WorldToPixelY(f(map.PixelToWorldX(px))));
 }
 
 }  // namespace
 
+int ScaleMap::Pixel(double s) const
+{
+    const double v = Transform(s);
+    if (std::isnan(v) || v > PixelLimit)
+        return PixelLimit;
+    if (v < -PixelLimit)
+        return -PixelLimit;
+    return static_cast<int>(v);
+}
+
 PlotMap::PlotMap(const PlotFrame& frame, int width, int height)
-    : frame(frame), CanvasWidth(width), CanvasHeight(height), PlotWidth(width - 2 * MarginX),
-      PlotHeight(height - 2 * MarginY)
+    : frame(frame), canvasWidth(width), canvasHeight(height),
+      x(ScaleMap::Forward(frame.XMin, frame.XMax, MarginX, PlotWidth())),
+      y(ScaleMap::Flipped(frame.YMin, frame.YMax, MarginY, PlotHeight(), height))
 {
-}
-
-int PlotMap::WorldToPixelX(double x) const
-{
-    return ClampToPixel((x - frame.XMin) * PlotWidth / (frame.XMax - frame.XMin) + MarginX);
-}
-
-int PlotMap::WorldToPixelY(double y) const
-{
-    return ClampToPixel(CanvasHeight - ((y - frame.YMin) * PlotHeight / (frame.YMax - frame.YMin) + MarginY));
-}
-
-double PlotMap::PixelToWorldX(int px) const
-{
-    return frame.XMin + (px - MarginX) * (frame.XMax - frame.XMin) / PlotWidth;
 }
 
 void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
@@ -160,7 +147,7 @@ void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
     const PlotMap map(frame, w.Width(), w.Height());
 
     canvas.SetPenColor(pen::White);
-    canvas.Rectangle(0, 0, map.CanvasWidth, map.CanvasHeight);
+    canvas.Rectangle(0, 0, map.CanvasWidth(), map.CanvasHeight());
 
     // An empty (or infinite or NaN) range cannot be scaled: the window stays
     // blank and f is not called.
@@ -172,12 +159,12 @@ void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
     const int row0 = map.WorldToPixelY(0.0);
     canvas.SetPenColor(pen::Black);
     canvas.MoveTo(map.MarginX, row0);
-    canvas.LineTo(map.CanvasWidth - map.MarginX, row0);
+    canvas.LineTo(map.CanvasWidth() - map.MarginX, row0);
     DrawXTicks(canvas, map, row0);
 
     const int col0 = map.WorldToPixelX(0.0);
     canvas.MoveTo(col0, map.MarginY);
-    canvas.LineTo(col0, map.CanvasHeight - map.MarginY);
+    canvas.LineTo(col0, map.CanvasHeight() - map.MarginY);
     DrawYTicks(canvas, map, col0);
 
     DrawCurve(canvas, map, f);

@@ -2,6 +2,7 @@
 
 #include "plot/PlotFrames.h"
 #include "plot/PlotSurface.h"
+#include "plot/ScaleMap.h"
 
 #include <type_traits>
 
@@ -36,26 +37,32 @@ private:
 };
 
 // One plot's mapping from world to pixels: its frame on a canvas of the
-// window's outer size, with the margins of 5 pixels (as a scale map of Qwt).
-struct PlotMap {
+// window's outer size, with margins of 5 pixels.
+class PlotMap {
+public:
+    static constexpr int MarginX = 5, MarginY = 5;
+
     PlotMap(const PlotFrame& frame, int width, int height);
 
-    PlotFrame frame;
-    int MarginX = 5, MarginY = 5;
-    int CanvasWidth, CanvasHeight;
-    int PlotWidth, PlotHeight;
+    const PlotFrame& Frame() const { return frame; }
+    const ScaleMap& X() const { return x; }
+    const ScaleMap& Y() const { return y; }
+    int CanvasWidth() const { return canvasWidth; }
+    int CanvasHeight() const { return canvasHeight; }
+    int PlotWidth() const { return canvasWidth - 2 * MarginX; }
+    int PlotHeight() const { return canvasHeight - 2 * MarginY; }
 
-    int WorldToPixelX(double x) const;
-    int WorldToPixelY(double y) const;
-    double PixelToWorldX(int px) const;
+    int WorldToPixelX(double wx) const { return x.Pixel(wx); }
+    int WorldToPixelY(double wy) const { return y.Pixel(wy); }
+    double PixelToWorldX(int px) const { return x.InvTransform(px); }
+
+private:
+    PlotFrame frame;
+    int canvasWidth, canvasHeight;
+    ScaleMap x, y;
 };
 
 // Clears the window, draws the axes with their ticks and labels, then f over
 // the frame's curve interval in red with one vertex per pixel column. Leaves
 // the pen red. Nothing of a plot outlives the call.
 void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f);
-
-// Pixel values are clamped to +-PixelLimit before they become ints, so huge,
-// infinite or NaN values (NaN counts as +PixelLimit) draw a line that leaves
-// the window instead of an undefined conversion.
-inline constexpr int PixelLimit = 1 << 20;

@@ -4,6 +4,7 @@
 
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QThread>
 
 #include <clocale>
@@ -84,6 +85,14 @@ void WhenHandlersEnd(std::function<void()> after)
         Application->afterHandlers.push_back(std::move(after));
     else
         Dispatch(after);
+}
+
+void WhenHandlersEnd(const QObject* context, std::function<void()> after)
+{
+    WhenHandlersEnd([alive = QPointer<const QObject>(context), after = std::move(after)] {
+        if (alive)
+            after();
+    });
 }
 
 void Dispatch(const std::function<void()>& handler)

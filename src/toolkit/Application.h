@@ -39,6 +39,8 @@ public:
 bool InsideHandler();
 // Runs `after` once the outermost handler has ended (at once when none runs).
 void WhenHandlersEnd(std::function<void()> after);
+// The same, unless `context` is gone by then.
+void WhenHandlersEnd(const QObject* context, std::function<void()> after);
 
 // The application object: initialises Qt, owns every window, runs the loop.
 class TApplication {

@@ -38,11 +38,15 @@ void TDeltaPlot::SetMarker(double aktDelta)
 
 QRect TDeltaPlot::PlotArea() const { return rect().adjusted(34, 6, -6, -16); }
 
-int TDeltaPlot::PositionAt(int x) const
+ScaleMap TDeltaPlot::DeltaScale() const
 {
     const QRect area = PlotArea();
-    const double t = static_cast<double>(x - area.left()) / std::max(1, area.width());
-    return std::clamp(static_cast<int>(std::lround(t * 100.0)), 0, 100);
+    return ScaleMap::Forward(0.0, 1.0, area.left(), std::max(1, area.width()));
+}
+
+int TDeltaPlot::PositionAt(int x) const
+{
+    return std::clamp(static_cast<int>(std::lround(DeltaScale().InvTransform(x) * 100.0)), 0, 100);
 }
 
 void TDeltaPlot::paintEvent(QPaintEvent*)
@@ -54,8 +58,10 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     for (const auto& row : rows)
         if (row)
             largest = std::max(largest, ErrorMeasure(*row, byMaxError));
-    auto x = [&](double delta) { return area.left() + delta * area.width(); };
-    auto y = [&](double e) { return area.bottom() - (largest > 0.0 ? e / largest : 0.0) * area.height(); };
+    const ScaleMap deltaScale = DeltaScale();
+    const ScaleMap errorScale = ScaleMap::Flipped(0.0, largest > 0.0 ? largest : 1.0, 0.0, area.height(), area.bottom());
+    auto x = [&](double delta) { return deltaScale.Transform(delta); };
+    auto y = [&](double e) { return errorScale.Transform(e); };
 
     p.setPen(Qt::black);
     p.drawLine(area.bottomLeft(), area.bottomRight());

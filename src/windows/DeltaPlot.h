@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Compression.h"
+#include "plot/ScaleMap.h"
 
 #include <QWidget>
 
@@ -33,6 +34,8 @@ protected:
 
 private:
     QRect PlotArea() const;
+    // Delta 0 .. 1 across the plot area.
+    ScaleMap DeltaScale() const;
 
     std::vector<std::optional<ErrorNumbers>> rows;
     bool byMaxError = false;

@@ -1,5 +1,6 @@
 #include "windows/Koeffizienten.h"
 
+#include "plot/ScaleMap.h"
 #include "windows/PlotWindow.h"
 
 #include <QGuiApplication>
@@ -70,7 +71,8 @@ void TfrmKoeffizienten::DrawOn(Canvas& c, int w, int h) const
     const double rowHeight = static_cast<double>(h - 2 * Margin) / rows;
     const int left = LabelWidth, right = w - Margin;
     // From -0.15: the smooth coefficient of shift -1 stands at -0.5 / 2^Level >= -0.125.
-    auto column = [&](double x) { return left + static_cast<int>(std::lround((x + 0.15) / 1.15 * (right - left))); };
+    const ScaleMap columns = ScaleMap::Forward(-0.15, 1.0, left, right - left);
+    auto column = [&](double x) { return static_cast<int>(std::lround(columns.Transform(x))); };
 
     for (int row = 0; row < rows; ++row) {
         // Row 0 is the lowest: the smooth coefficients of Level.

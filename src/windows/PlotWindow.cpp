@@ -14,7 +14,7 @@ TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
 
 const Analysis* TPlotWindow::DrawnAnalysis() const
 {
-    return Row.compressed ? context.compressed : context.analysis;
+    return Row.compressed ? &context.session->Shown() : &context.session->State();
 }
 
 void TPlotWindow::Draw(const PlotFrame& frame)
@@ -33,7 +33,7 @@ void TPlotWindow::DrawPicture(PlotSurface& target) const
 
 PlotFrame TPlotWindow::RedrawFrame() const
 {
-    const Analysis& A = *context.analysis;
+    const Analysis& A = context.session->State();
     switch (Row.frame) {
     case FrameKind::Scaling: return ScalingFrame(context.ZoomSkal(), A.Level);
     case FrameKind::Wavelet: return WaveletFrame(context.ZoomWavelet(), A.Level, A.WaveletKoeff[2]);
@@ -49,16 +49,17 @@ void TPlotWindow::DrawOwn(OwnDraw what)
     switch (what) {
     case OwnDraw::Nothing: break;
     case OwnDraw::BasisWindows: RedrawBasisWindows(context); break;
-    case OwnDraw::OwnFrame: Draw(FunctionFrame(context.analysis->MaxAbsKoeff, Row.ownHeight)); break;
+    case OwnDraw::OwnFrame: Draw(FunctionFrame(context.session->State().MaxAbsKoeff, Row.ownHeight)); break;
     }
 }
 
 namespace {
 
+// A hidden window is left as it is: it draws when it is shown again.
 void RedrawGroup(const PlotContext& context, bool basis)
 {
     for (TPlotWindow* w : context.windows)
-        if (w && (w->Row.frame != FrameKind::Function) == basis)
+        if (w && w->isVisible() && (w->Row.frame != FrameKind::Function) == basis)
             w->Draw(w->RedrawFrame());
 }
 

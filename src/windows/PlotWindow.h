@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Analysis.h"
+#include "analysis/Session.h"
 #include "plot/Plotter.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
@@ -13,10 +13,9 @@ class TPlotWindow;
 
 // What the plot windows draw from and with; the program wires it at start-up.
 struct PlotContext {
-    const Analysis* analysis = nullptr;
-    // The analysis with the details that compression keeps: the details,
-    // function and error windows draw it (the analysis itself at 100 %).
-    const Analysis* compressed = nullptr;
+    // The analysis; the details, function and error windows draw its Shown()
+    // copy, with the details that compression keeps.
+    const AnalysisSession* session = nullptr;
     // The zoom check boxes, read anew for each basis window.
     std::function<bool()> ZoomSkal;
     std::function<bool()> ZoomWavelet;

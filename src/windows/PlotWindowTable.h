@@ -31,8 +31,7 @@ struct PlotWindowRow {
     const char* name;  // the instance name
     const char* caption;
     Bounds bounds;     // outer bounds at start-up
-    Evaluator evaluator;
-    double (*plotted)(const void* analysis, double x);  // EvaluateOn<evaluator>
+    double (*plotted)(const void* analysis, double x);  // EvaluateOn<its evaluator>
     FrameKind frame;
     bool compressed;   // draws the analysis with the details that compression keeps
     OwnDraw paint;

@@ -3,7 +3,6 @@
 #include "analysis/DeltaSweep.h"
 #include "toolkit/Application.h"
 
-#include <QDateTime>
 #include <QSignalBlocker>
 
 #include <cstdio>
@@ -195,6 +194,6 @@ void TfrmWerkzeuge::ShowMaxLevel(int maxLevel)
 
 void TfrmWerkzeuge::ShowMessage(const std::string& caption)
 {
-    labMeldung.setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ")
+    labMeldung.setText(Clock().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ")
                        + QString::fromStdString(caption));
 }

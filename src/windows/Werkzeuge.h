@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTime>
 #include <QVBoxLayout>
 
 #include <array>
@@ -74,6 +75,9 @@ public:
     void ShowSignal(int listIndex, const std::string& fileName);
     void ShowMaxLevel(int maxLevel);
     void ShowMessage(const std::string& caption);
+    // The time "Meldung" shows: the wall clock, or a fixed one for pictures
+    // that must come out the same on every run.
+    std::function<QTime()> Clock = [] { return QTime::currentTime(); };
     // The numbers: "%.4g" errors, K of N, and the energy of the smooth part of
     // Level and of each detail level above it.
     void ShowNumbers(double maxError, double rmsError, int kept, int detailCount,

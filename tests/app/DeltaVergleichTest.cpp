@@ -2,36 +2,48 @@
 
 #include "analysis/Compression.h"
 #include "analysis/DeltaSweep.h"
+#include "app/WerkzeugeCommands.h"
 #include "windows/Werkzeuge.h"
 
 #include <QElapsedTimer>
 
+#include <atomic>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <thread>
+
 namespace {
 
-// The comparison's rows, while the event loop runs, until all are done.
-void WaitForTheSweep(TfrmHaupt* haupt)
+// Handles events until `done` or until the time is up.
+template <typename Done> void ProcessEventsUntil(Done done)
 {
     QElapsedTimer waited;
     waited.start();
-    while (waited.elapsed() < 20000
-           && std::any_of(haupt->DeltaRows.begin(), haupt->DeltaRows.end(), [](const auto& r) { return !r; }))
+    while (waited.elapsed() < 20000 && !done())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+DeltaSweepInput InputOf(const AnalysisSession& session)
+{
+    return DeltaSweepInputOf(session.State(), session.KeepPercent());
 }
 
 TEST_F(Program, ARowIsWhatTheProgramShowsForThatDelta)
 {
-    frmHaupt->ChooseKeepPercent(40);
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.ChooseKeepPercent(40);
     for (const int signal : {1, 2}) {  // "Stufe", "Knick"
         for (const int position : {0, 37, 100}) {
             // From the samples (taken with the aktDelta of now): scroll bar,
             // "Go!", track bar down, 40 % kept.
-            frmHaupt->ChooseSignal(signal);
-            DeltaSweepInput input = DeltaSweepInputOf(*A, 40);
+            werkzeuge.ChooseSignal(signal);
+            DeltaSweepInput input = InputOf(frmHaupt->Session());
             input.level = 3;
             frmHaupt->scrDelta.SetPosition(position);
             frmHaupt->butGo.click();
             frmHaupt->trbLevel.SetPosition(3);
-            const ErrorNumbers shown = ComputeErrorNumbers(*frmHaupt->Plots.compressed);
+            const ErrorNumbers shown = ComputeErrorNumbers(frmHaupt->Session().Shown());
             const ErrorNumbers row = DeltaSweepRow(input, position);
             EXPECT_EQ(row.MaxError, shown.MaxError) << signal << " " << position;
             EXPECT_EQ(row.RmsError, shown.RmsError) << signal << " " << position;
@@ -41,31 +53,83 @@ TEST_F(Program, ARowIsWhatTheProgramShowsForThatDelta)
 
 TEST_F(Program, ANewerChangeCancelsTheSweepAndTheLatestStateIsShown)
 {
-    frmHaupt->ChooseMaxLevel(10);
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.ChooseMaxLevel(10);
     frmHaupt->trbLevel.SetPosition(3);
-    QCoreApplication::processEvents();  // the sweep of level 3 starts
-    ASSERT_NE(frmHaupt->DeltaRun, nullptr);
-    frmHaupt->ChooseKeepPercent(10);  // while it runs
+    QCoreApplication::processEvents();
+    werkzeuge.ChooseKeepPercent(10);  // while the sweep of level 3 runs
     frmHaupt->trbLevel.SetPosition(4);
-    WaitForTheSweep(frmHaupt);
-    const DeltaSweepInput latest = DeltaSweepInputOf(*A, 10);
-    EXPECT_EQ(frmHaupt->DeltaInput, latest);
+    const DeltaComparison& comparison = werkzeuge.Comparison();
+    ProcessEventsUntil([&] { return comparison.Complete(); });
+    const DeltaSweepInput latest = InputOf(frmHaupt->Session());
+    EXPECT_EQ(comparison.Input(), latest);
     for (const int position : {0, 50, 83}) {
-        ASSERT_TRUE(frmHaupt->DeltaRows[static_cast<std::size_t>(position)]);
-        EXPECT_EQ(frmHaupt->DeltaRows[static_cast<std::size_t>(position)]->RmsError,
+        ASSERT_TRUE(comparison.CurrentRows()[static_cast<std::size_t>(position)]);
+        EXPECT_EQ(comparison.CurrentRows()[static_cast<std::size_t>(position)]->RmsError,
                   DeltaSweepRow(latest, position).RmsError) << position;
     }
-    const std::string best = frmHaupt->frmWerkzeuge->labBestDelta.text().toStdString();
+    const std::string best = werkzeuge.Window().labBestDelta.text().toStdString();
     EXPECT_TRUE(best.starts_with("Bestes Delta: ")) << best;
 }
 
-TEST_F(Program, AClickOnTheCurveSetsTheScrollBarAndRunsGo)
+// Rows that wait until the test lets them go, each marked with the request
+// (the percentage of its input) that computed it.
+struct HeldRows {
+    std::mutex mutex;
+    std::condition_variable released;
+    std::map<int, int> allowed, begun, computed;
+
+    ErrorNumbers Row(const DeltaSweepInput& input, int)
+    {
+        std::unique_lock lock(mutex);
+        ++begun[input.percent];
+        released.wait(lock, [&] { return allowed[input.percent] > 0; });
+        --allowed[input.percent];
+        ++computed[input.percent];
+        return ErrorNumbers{static_cast<double>(input.percent), 0.0};
+    }
+    void Release(int request, int rows)
+    {
+        const std::lock_guard lock(mutex);
+        allowed[request] += rows;
+        released.notify_all();
+    }
+    int Count(std::map<int, int>& counts, int request)
+    {
+        const std::lock_guard lock(mutex);
+        return counts[request];
+    }
+};
+
+TEST_F(Program, NoRowOfAnOlderRequestIsEverShownAndItsRestIsNeverComputed)
 {
-    TDeltaPlot& plot = frmHaupt->frmWerkzeuge->pltDelta;
-    plot.resize(260, 120);
-    plot.OnDeltaChosen(plot.PositionAt(plot.width() - 6 - (260 - 40) / 4));  // a quarter from the right
-    EXPECT_EQ(frmHaupt->scrDelta.Position(), 75);
-    EXPECT_EQ(A->aktDelta, 0.75);
+    HeldRows held;
+    std::vector<DeltaComparison::Rows> shown;
+    DeltaComparison comparison([&] { shown.push_back(comparison.CurrentRows()); },
+                               [&](const DeltaSweepInput& input, int i) { return held.Row(input, i); }, 2);
+    DeltaSweepInput older, newer;
+    older.percent = 1;
+    newer.percent = 2;
+    comparison.Request(older);
+    ASSERT_EQ(comparison.Threads(), 2);
+    ProcessEventsUntil([&] { return held.Count(held.begun, 1) == 2; });  // both workers hold a row
+    // Two rows are done and sent, and the workers hold the next two, when the
+    // newer request comes; the window has not yet taken what was sent.
+    held.Release(1, 2);
+    while (held.Count(held.begun, 1) < 4)
+        std::this_thread::yield();
+    comparison.Request(newer);
+    SettleEvents();
+    held.Release(1, DeltaSweepPoints);
+    held.Release(2, DeltaSweepPoints);
+    ProcessEventsUntil([&] { return comparison.Complete(); });
+    ASSERT_TRUE(comparison.Complete());
+    EXPECT_EQ(comparison.Input(), newer);
+    // Of the older request, only the rows in hand were computed, and none was shown.
+    EXPECT_EQ(held.Count(held.computed, 1), 4);
+    for (const DeltaComparison::Rows& rows : shown)
+        for (const auto& row : rows)
+            EXPECT_FALSE(row && row->MaxError == 1.0);
 }
 
 TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)

@@ -41,9 +41,9 @@ expect_line("Exec=vexlor")
 expect_line("Icon=vexlor")
 expect_line("Categories=Education;Science;Math;")
 
-# The installed tool runs from its new place: a level beyond the track bar is
-# refused with status 2 before anything is started.
-execute_process(COMMAND ${PREFIX}/bin/vexlor-snapshot --level 9 RESULT_VARIABLE refused
+# The installed tool runs from its new place: a level beyond any the program
+# serves is refused with status 2 before anything is started.
+execute_process(COMMAND ${PREFIX}/bin/vexlor-snapshot --level 13 RESULT_VARIABLE refused
                 OUTPUT_QUIET ERROR_QUIET)
 if(NOT refused EQUAL 2)
   message(FATAL_ERROR "the installed vexlor-snapshot answered ${refused} instead of 2")

@@ -42,7 +42,7 @@ TEST_F(PictureFiles, EveryPlotWindowSavesWhatItShows)
 {
     frmHaupt->trbLevel.SetPosition(4);
     const double density = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
-    for (TPlotWindow* window : frmHaupt->Plots.windows) {
+    for (TPlotWindow* window : frmHaupt->Plots().windows) {
         EXPECT_EQ(window->devicePixelRatioF(), density);
         SavePicture(window, window->Name());
         EXPECT_EQ(frmHaupt->Caption(), "Bild gespeichert!");
@@ -122,7 +122,7 @@ std::pair<int, QSizeF> Pages(const std::string& pdf)
 TEST_F(PictureFiles, VectorPicturesOfEveryPlotWindow)
 {
     frmHaupt->trbLevel.SetPosition(4);
-    for (TPlotWindow* window : frmHaupt->Plots.windows) {
+    for (TPlotWindow* window : frmHaupt->Plots().windows) {
         SavePicture(window, window->Name(), 1);
         EXPECT_EQ(frmHaupt->Caption(), "Bild gespeichert!");
         // The curve is one path through the canvas's vertices.
@@ -149,7 +149,7 @@ TEST_F(PictureFiles, TheWholeArrangementInEachFormat)
 {
     for (const int filter : {0, 1, 2}) {
         answers = {DialogAnswer((folder / "alle").string(), filter)};
-        frmHaupt->mniAlleFensterSpeichern->trigger();
+        frmHaupt->ContextMenus().mniAlleFensterSpeichern->trigger();
         EXPECT_EQ(frmHaupt->Caption(), "Bild gespeichert!");
     }
     EXPECT_EQ(QImage((folder / "alle.png").c_str()).size(), QSize(1024, 740));
@@ -165,7 +165,7 @@ TEST_F(PictureFiles, TheWholeArrangementInEachFormat)
     // A picture that cannot be written leaves nothing behind.
     FailFileStep = [](FileStep step) { return step == FileStep::Write; };
     answers = {DialogAnswer((folder / "kaputt").string(), 1)};
-    frmHaupt->mniAlleFensterSpeichern->trigger();
+    frmHaupt->ContextMenus().mniAlleFensterSpeichern->trigger();
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Bild nicht speichern!");
     EXPECT_EQ(FilesInFolder().size(), 3u);
 }

@@ -5,6 +5,8 @@
 #include "app/About.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
+#include "app/Menus.h"
+#include "app/WerkzeugeCommands.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -26,7 +28,7 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        const TfrmCalcInfo* frmCalcInfo = MainWindow() ? MainWindow()->frmCalcInfo : nullptr;
+        const TfrmCalcInfo* frmCalcInfo = MainWindow() ? MainWindow()->CalcInfo() : nullptr;
         if (event->type() != QEvent::Paint || !frmCalcInfo)
             return false;
         const Shown now{frmCalcInfo->Lines[0], frmCalcInfo->Lines[1], frmCalcInfo->proMatrix.Position(),
@@ -54,8 +56,8 @@ protected:
     void Start()
     {
         frmHaupt = RestartProgram();
-        A = &frmHaupt->State;
-        frmCalcInfo = frmHaupt->frmCalcInfo;
+        A = &frmHaupt->Session().State();
+        frmCalcInfo = frmHaupt->CalcInfo();
         frmSkalfunktion = &frmHaupt->Plot(Skalfunktion);
         frmApprREQ = &frmHaupt->Plot(ApprREQ);
         frmWavelet = &frmHaupt->Plot(Wavelet);

@@ -241,11 +241,11 @@ TEST_F(Program, AboutWindowsAndTheReleaseOrder)
     for (int i = 0; i < 3; ++i)
         frmHaupt->butAbout.click();
     ExpectDraws(before, 0, 0);
-    ASSERT_NE(frmHaupt->frmAbout, nullptr);
-    EXPECT_EQ(frmHaupt->frmAbout->Caption(), "Info");
-    EXPECT_EQ(frmHaupt->frmAbout->Color(), clSkyBlue);
-    EXPECT_EQ(frmHaupt->frmAbout->Label1.Caption(), "Vexlor");
-    EXPECT_EQ(frmHaupt->frmAbout->Label3.Caption(), "Multiskalenanalyse mit BLaC-Wavelets.");
+    ASSERT_NE(frmHaupt->NewestAbout(), nullptr);
+    EXPECT_EQ(frmHaupt->NewestAbout()->Caption(), "Info");
+    EXPECT_EQ(frmHaupt->NewestAbout()->Color(), clSkyBlue);
+    EXPECT_EQ(frmHaupt->NewestAbout()->Label1.Caption(), "Vexlor");
+    EXPECT_EQ(frmHaupt->NewestAbout()->Label3.Caption(), "Multiskalenanalyse mit BLaC-Wavelets.");
     int aboutWindows = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         aboutWindows += w->objectName() == "frmAbout" && w->isVisible();

@@ -17,7 +17,7 @@ TEST_F(Program, StartUpLabelsAndTrackBar)
     EXPECT_EQ(frmHaupt->trbLevel.Position(), 7);
     EXPECT_EQ(A->Delta, 0.4);
     EXPECT_EQ(A->aktDelta, 0.4);
-    EXPECT_TRUE(frmHaupt->Plots.PlotsReady);
+    EXPECT_TRUE(frmHaupt->Plots().PlotsReady);
     EXPECT_TRUE(frmHaupt->cbxSkal.Checked());
     EXPECT_TRUE(frmHaupt->cbxWavelet.Checked());
 }
@@ -32,8 +32,8 @@ TEST_F(Program, StartUpProgressRunsThroughLevelsSevenToTwo)
         explicit Watch(ProgressRecorder& r) : r(r) {}
         bool eventFilter(QObject*, QEvent* e) override
         {
-            if (e->type() == QEvent::Show && MainWindow() && MainWindow()->frmCalcInfo)
-                MainWindow()->frmCalcInfo->installEventFilter(&r);
+            if (e->type() == QEvent::Show && MainWindow() && MainWindow()->CalcInfo())
+                MainWindow()->CalcInfo()->installEventFilter(&r);
             return false;
         }
     } watch(recorder);
@@ -73,7 +73,7 @@ TEST_F(Program, StartUpPicturesAreTheRedrawFramesAndStay)
 
 TEST_F(Program, PaintAndResizeDrawNothingBeforePlotsReady)
 {
-    PlotContext starting = frmHaupt->Plots;
+    PlotContext starting = frmHaupt->Plots();
     starting.PlotsReady = false;
     TPlotWindow details(PlotWindowTable[Details], starting);
     TPlotWindow skal(PlotWindowTable[Skalfunktion], starting);
@@ -127,7 +127,7 @@ TEST_F(Program, WindowsAtTheirBoundsWithTheirCaptions)
 void ExpectEveryVertexRed(TPlotWindow* window, const Analysis& A)
 {
     RecordingSurface surface(window->Width(), window->Height());
-    PlotCurve(surface, window->LastFrame, [&](double x) { return window->Row.evaluator(A, x); });
+    PlotCurve(surface, window->LastFrame, [&](double x) { return window->Row.plotted(&A, x); });
     std::vector<RecordingSurface::Op> curve;
     for (auto op = surface.ops.rbegin(); op != surface.ops.rend() && op->kind != "pen"; ++op)
         curve.insert(curve.begin(), *op);
@@ -144,12 +144,12 @@ void ExpectEveryVertexRed(TPlotWindow* window, const Analysis& A)
 
 TEST_F(Program, EveryVertexOfEveryCurveIsRed)
 {
-    for (TPlotWindow* window : frmHaupt->Plots.windows)
+    for (TPlotWindow* window : frmHaupt->Plots().windows)
         ExpectEveryVertexRed(window, *A);
     frmHaupt->scrDelta.SetPosition(30);
     frmHaupt->butGo.click();
     frmHaupt->trbLevel.SetPosition(4);
-    for (TPlotWindow* window : frmHaupt->Plots.windows)
+    for (TPlotWindow* window : frmHaupt->Plots().windows)
         ExpectEveryVertexRed(window, *A);
 }
 
@@ -164,13 +164,22 @@ TEST_F(Program, CheckBoxTextsShowWholeBesideEachOther)
 
 TEST_F(Program, EachPlotWindowDrawsItsOwnFunction)
 {
-    // At level 4 the seven curves differ; each window's last curve point is its function's.
+    // At level 4 the seven curves differ: what each window draws is its function's curve.
     frmHaupt->trbLevel.SetPosition(4);
+    const Analysis& A = frmHaupt->Session().State();
     const std::pair<TPlotWindow*, Evaluator> expected[] = {
         {frmSkalfunktion, fnSkalfunktion}, {frmApprREQ, fnApprREQ}, {frmWavelet, fnWavelet},
         {frmGlaette, fnGlaette}, {frmDetails, fnDetails}, {frmFunktion, fnFunktion}, {frmError, fnError}};
-    for (const auto& [window, f] : expected)
-        EXPECT_EQ(window->Row.evaluator, f) << window->Name();
+    for (const auto& [window, f] : expected) {
+        RecordingSurface drawn(window->Width(), window->Height()), own(window->Width(), window->Height());
+        window->DrawPicture(drawn);
+        PlotCurve(own, window->LastFrame, [&, f = f](double x) { return f(A, x); });
+        EXPECT_EQ(drawn.OfKind("line").size(), own.OfKind("line").size()) << window->Name();
+        bool same = true;
+        for (std::size_t i = 0; i < drawn.ops.size() && i < own.ops.size(); ++i)
+            same = same && drawn.ops[i].y == own.ops[i].y;
+        EXPECT_TRUE(same) << window->Name();
+    }
 }
 
 TEST_F(Program, TabOrderOfTheMainWindow)

@@ -13,7 +13,7 @@ namespace {
 
 class Werkzeuge : public Files {
 protected:
-    TfrmWerkzeuge& Tools() { return *frmHaupt->frmWerkzeuge; }
+    TfrmWerkzeuge& Tools() { return *&frmHaupt->Werkzeuge().Window(); }
     void ChooseIndex(const QString& name)
     {
         const int index = Tools().cbxSignal.findText(name);
@@ -37,11 +37,11 @@ TEST_F(Werkzeuge, OpensFromTheMenusAndClosingHidesIt)
     EXPECT_EQ(Tools().Left(), 1024);
     EXPECT_EQ(Tools().Width(), 300);
     EXPECT_EQ(Tools().Height(), 740);
-    EXPECT_EQ(MenuItems(frmHaupt->pmnHaupt), (std::vector<std::string>{"Werkzeuge", "Koeffizienten", "Fenster",
+    EXPECT_EQ(MenuItems(frmHaupt->ContextMenus().pmnHaupt), (std::vector<std::string>{"Werkzeuge", "Koeffizienten", "Fenster",
                                                                         "Alle Fenster speichern…", "Hilfe (F1)"}));
     EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge", "Koeffizienten",
                                                                         "Alle Fenster speichern…"}));
-    frmHaupt->mniWerkzeuge->trigger();
+    frmHaupt->ContextMenus().mniWerkzeuge->trigger();
     EXPECT_TRUE(Tools().isVisible());
     Tools().close();
     EXPECT_FALSE(Tools().isVisible());
@@ -62,7 +62,7 @@ TEST_F(Werkzeuge, AChosenSignalIsSampledAndDecomposedFromItsFinestLevel)
     frmHaupt->trbLevel.SetPosition(3);
     const Counts before = CountsNow();
     ChooseIndex("Stufe");
-    const std::vector<double> step = SampleSignal(Signal{SignalKind::Stufe, {}, {}}, 7, 0.4);
+    const std::vector<double> step = SampleSignal(Signal::Listed(*FindSignal("Stufe")), 7, 0.4);
     EXPECT_TRUE(std::equal(step.begin(), step.end(), A->Koeff.begin()));
     EXPECT_TRUE(std::equal(step.begin(), step.end(), A->KoeffOrig.begin()));
     EXPECT_EQ(A->Level, 7);
@@ -118,9 +118,9 @@ TEST_F(Werkzeuge, TheFileNamesItsSignal)
     Tools().speFeinsteStufe.setValue(5);
     Open("knick.mdt");
     EXPECT_EQ(Tools().speFeinsteStufe.value(), 7);  // the file's finest level
-    EXPECT_EQ(frmHaupt->CurrentSignal.kind, SignalKind::Knick);
+    EXPECT_EQ(frmHaupt->Session().CurrentSignal(), Signal::Listed(2));
     EXPECT_EQ(Tools().cbxSignal.currentText(), "Knick");
-    const std::vector<double> kink = SampleSignal(Signal{SignalKind::Knick, {}, {}}, 7, 0.4);
+    const std::vector<double> kink = SampleSignal(Signal::Listed(*FindSignal("Knick")), 7, 0.4);
     EXPECT_TRUE(std::equal(kink.begin(), kink.end(), A->KoeffOrig.begin()));
 }
 
@@ -130,10 +130,10 @@ namespace {
 
 TEST_F(Werkzeuge, CompressionActsOnACopyAndBackAtHundredIsToday)
 {
-    frmHaupt->mniWerkzeuge->trigger();  // its numbers follow while it is open
+    frmHaupt->ContextMenus().mniWerkzeuge->trigger();  // its numbers follow while it is open
     frmHaupt->trbLevel.SetPosition(3);
     std::vector<QImage> today;
-    for (TPlotWindow* w : frmHaupt->Plots.windows)
+    for (TPlotWindow* w : frmHaupt->Plots().windows)
         today.push_back(w->ClientPicture());
     const std::vector<double> koeff = A->Koeff;
 
@@ -143,13 +143,13 @@ TEST_F(Werkzeuge, CompressionActsOnACopyAndBackAtHundredIsToday)
     EXPECT_EQ(Tools().labKept.text(), "Behaltene Details: 24 von 120");
     EXPECT_TRUE(Tools().labMaxError.text().startsWith("Max. Fehler: "));
     for (std::size_t i = 0; i < today.size(); ++i) {
-        TPlotWindow* w = frmHaupt->Plots.windows[i];
+        TPlotWindow* w = frmHaupt->Plots().windows[i];
         EXPECT_EQ(w->ClientPicture() == today[i], !w->Row.compressed) << w->Name();
     }
     Tools().sldKeep.setValue(100);
     EXPECT_EQ(Tools().speKeep.value(), 100);
     for (std::size_t i = 0; i < today.size(); ++i)
-        EXPECT_EQ(frmHaupt->Plots.windows[i]->ClientPicture(), today[i]) << i;
+        EXPECT_EQ(frmHaupt->Plots().windows[i]->ClientPicture(), today[i]) << i;
 
     // "Sichern" writes Koeff, every detail, whatever is kept.
     Tools().speKeep.setValue(20);
@@ -168,8 +168,8 @@ TEST_F(Werkzeuge, StemsStandInTheirRowsAtTheirPlaces)
     // MaxLevel 3 at level 2: the smooth row of five, the details of level 2 above it.
     Tools().speFeinsteStufe.setValue(3);
     frmHaupt->trbLevel.SetPosition(2);
-    frmHaupt->mniKoeffizienten->trigger();
-    TfrmKoeffizienten& window = *frmHaupt->frmKoeffizienten;
+    frmHaupt->ContextMenus().mniKoeffizienten->trigger();
+    TfrmKoeffizienten& window = *&frmHaupt->Werkzeuge().Koeffizienten();
     ASSERT_TRUE(window.isVisible());
     const QImage picture = window.ClientPicture();
     // The columns holding stem pixels in a band of rows.

@@ -83,8 +83,8 @@ std::vector<std::pair<int, int>> Ticks(const RecordingSurface& s, bool vertical)
 TEST_F(Plotter, WorkedExampleFrameAndAxes)
 {
     const RecordingSurface s = PlotExample();
-    EXPECT_EQ(map->PlotWidth, 742);
-    EXPECT_EQ(map->PlotHeight, 161);
+    EXPECT_EQ(map->PlotWidth(), 742);
+    EXPECT_EQ(map->PlotHeight(), 161);
     ASSERT_GE(s.ops.size(), 6u);
     EXPECT_EQ(s.ops[0].kind, "pen");
     EXPECT_EQ(s.ops[0].color, pen::White);

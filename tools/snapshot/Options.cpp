@@ -1,34 +1,10 @@
 #include "Options.h"
 
+#include "analysis/Signals.h"
+
 #include <algorithm>
 #include <charconv>
-
-const char* const SnapshotUsage =
-    "usage: vexlor-snapshot [ACTION ...] [OUTPUT ...]\n"
-    "       vexlor-snapshot --help\n"
-    "ACTIONS, applied in the order given, each as the user would do it:\n"
-    "  --scroll P             move the Delta scroll bar to position P (0..100)\n"
-    "  --go                   press \"Go!\"\n"
-    "  --level L              move the track bar to L (2..12)\n"
-    "  --max-level M          sample the signal anew at the finest level M (2..12)\n"
-    "  --signal NAME|FILE     choose a signal: sinus, stufe, knick, rechteck, chirp,\n"
-    "                         blocks, bumps, heavisine, doppler, sinus-rauschen,\n"
-    "                         or the samples in FILE (\"Datei…\")\n"
-    "  --keep P               keep P % of the details (0..100, \"Kompression\")\n"
-    "  --delta-sweep FILE     the error over Delta = 0 .. 1 of the state reached, as\n"
-    "                         \"delta,max_error,rms_error\" CSV (\"Delta-Vergleich\")\n"
-    "  --zoom-skal on|off     set \"Zoom Skal-funktion\"\n"
-    "  --zoom-wavelet on|off  set \"Zoom Wavelet\"\n"
-    "  --load FILE            press \"Öffnen\" and choose FILE\n"
-    "  --save FILE            press \"Sichern\" and choose FILE\n"
-    "OUTPUTS, written after the last action:\n"
-    "  --out DIR              a picture per visible window (frmWerkzeuge too), and\n"
-    "                         desktop: the arrangement of the eight windows\n"
-    "  --format png|svg|pdf   the pictures' format (default png)\n"
-    "  --koeff-csv FILE       \"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\n"
-    "                         the value, and as compression leaves it\n"
-    "Exit status: 0 done; 1 a file could not be loaded, saved or written;\n"
-    "2 a usage error or an unreachable level (nothing is run or written).\n";
+#include <functional>
 
 namespace {
 
@@ -42,85 +18,209 @@ std::optional<int> WholeNumber(const std::string& text, int min, int max)
     return value;
 }
 
+// What one option does with its argument; false, with `error` set, when the
+// argument is not what the option takes.
+using Take = bool (*)(const std::string& option, const std::string& value, SnapshotOptions& options,
+                      std::string& error);
+
+// One option: a new one is one row and, where needed, a function to take it.
+struct OptionRow {
+    const char* name;
+    const char* argument;  // "" for an option without one
+    const char* usage;     // lines after the first are indented to the text
+    bool action;           // applied in the order given, or an output
+    Take take;
+};
+
+bool AddAction(SnapshotOptions& options, SnapshotAction action)
+{
+    options.actions.push_back(std::move(action));
+    return true;
+}
+
+template <ScriptedAction::Kind kind, int min, int max>
+bool TakeNumber(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    const std::optional<int> n = WholeNumber(value, min, max);
+    if (!n) {
+        error = option + " takes a whole number from " + std::to_string(min) + " to " + std::to_string(max)
+                + ", not \"" + value + "\"";
+        return false;
+    }
+    return AddAction(options, {.kind = kind, .number = *n});
+}
+
+template <ScriptedAction::Kind kind>
+bool TakeOnOff(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    if (value != "on" && value != "off") {
+        error = option + " takes on or off, not \"" + value + "\"";
+        return false;
+    }
+    return AddAction(options, {.kind = kind, .on = value == "on"});
+}
+
+bool NeedsAFile(const std::string& option, const std::string& value, std::string& error)
+{
+    if (value.empty())
+        error = option + " needs a file name";
+    return !value.empty();
+}
+
+template <ScriptedAction::Kind kind>
+bool TakeFile(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    return NeedsAFile(option, value, error) && AddAction(options, {.kind = kind, .file = value});
+}
+
+bool TakeGo(const std::string&, const std::string&, SnapshotOptions& options, std::string&)
+{
+    return AddAction(options, {.kind = ScriptedAction::Go});
+}
+
+bool TakeOut(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    if (!NeedsAFile(option, value, error))
+        return false;
+    options.outFolder = value;
+    return true;
+}
+
+bool TakeKoeffCsv(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    if (!NeedsAFile(option, value, error))
+        return false;
+    options.koeffCsv = value;
+    return true;
+}
+
+bool TakeFormat(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    if (value != "png" && value != "svg" && value != "pdf") {
+        error = option + " takes png, svg or pdf, not \"" + value + "\"";
+        return false;
+    }
+    options.format = value == "svg" ? PictureFormat::Svg : value == "pdf" ? PictureFormat::Pdf : PictureFormat::Png;
+    return true;
+}
+
+const OptionRow Options[] = {
+    {"--scroll", "P", "move the Delta scroll bar to position P (0..100)", true, TakeNumber<ScriptedAction::Scroll, 0, 100>},
+    {"--go", "", "press \"Go!\"", true, TakeGo},
+    {"--level", "L", "move the track bar to L (LEVELS)", true, TakeNumber<ScriptedAction::Level, MinLevel, LevelLimit>},
+    {"--max-level", "M", "sample the signal anew at the finest level M (LEVELS)", true,
+     TakeNumber<ScriptedAction::MaxLevel, MinLevel, LevelLimit>},
+    {"--signal", "NAME|FILE", "choose a signal: SIGNALS, or the samples in FILE (\"Datei…\")", true,
+     TakeFile<ScriptedAction::Signal>},
+    {"--keep", "P", "keep P % of the details (0..100, \"Kompression\")", true, TakeNumber<ScriptedAction::Keep, 0, 100>},
+    {"--delta-sweep", "FILE",
+     "the error over Delta = 0 .. 1 of the state reached, as\n\"delta,max_error,rms_error\" CSV (\"Delta-Vergleich\")", true,
+     TakeFile<ScriptedAction::DeltaSweep>},
+    {"--zoom-skal", "on|off", "set \"Zoom Skal-funktion\"", true, TakeOnOff<ScriptedAction::ZoomSkal>},
+    {"--zoom-wavelet", "on|off", "set \"Zoom Wavelet\"", true, TakeOnOff<ScriptedAction::ZoomWavelet>},
+    {"--load", "FILE", "press \"Öffnen\" and choose FILE", true, TakeFile<ScriptedAction::Load>},
+    {"--save", "FILE", "press \"Sichern\" and choose FILE", true, TakeFile<ScriptedAction::Save>},
+    {"--out", "DIR", "a picture per visible window (frmWerkzeuge too), and\ndesktop: the arrangement of the eight windows",
+     false, TakeOut},
+    {"--format", "png|svg|pdf", "the pictures' format (default png)", false, TakeFormat},
+    {"--koeff-csv", "FILE", "\"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\nthe value, and as compression leaves it",
+     false, TakeKoeffCsv},
+};
+
+const OptionRow* Find(const std::string& name)
+{
+    for (const OptionRow& row : Options)
+        if (name == row.name)
+            return &row;
+    return nullptr;
+}
+
+// The signal list's words: "sinus, stufe, …".
+std::string SignalWords()
+{
+    std::string words;
+    for (const SignalRow& row : SignalList())
+        words += (words.empty() ? "" : ", ") + std::string(row.word);
+    return words;
+}
+
+void AppendRow(std::string& text, const OptionRow& row)
+{
+    constexpr std::size_t Column = 25;
+    std::string head = std::string("  ") + row.name + (*row.argument ? std::string(" ") + row.argument : "");
+    head.resize(std::max(head.size() + 1, Column), ' ');
+    std::string usage = row.usage;
+    auto fill = [&usage](const std::string& word, const std::string& by) {
+        if (const std::size_t at = usage.find(word); at != std::string::npos)
+            usage.replace(at, word.size(), by);
+    };
+    fill("SIGNALS", SignalWords());
+    fill("LEVELS", std::to_string(MinLevel) + ".." + std::to_string(LevelLimit));
+    // Lines break where the text says and before a word that would pass 80 columns.
+    text += head;
+    std::size_t width = Column;
+    std::size_t from = 0;
+    while (from < usage.size()) {
+        const std::size_t end = std::min(usage.find_first_of(" \n", from), usage.size());
+        const std::string word = usage.substr(from, end - from);
+        if (width > Column && width + 1 + word.size() > 80) {
+            text += "\n" + std::string(Column, ' ');
+            width = Column;
+        }
+        if (width > Column) {
+            text += ' ';
+            ++width;
+        }
+        text += word;
+        width += word.size();
+        if (end < usage.size() && usage[end] == '\n') {
+            text += "\n" + std::string(Column, ' ');
+            width = Column;
+        }
+        from = end + 1;
+    }
+    text += '\n';
+}
+
 }  // namespace
+
+std::string SnapshotUsage()
+{
+    std::string text = "usage: vexlor-snapshot [ACTION ...] [OUTPUT ...]\n"
+                       "       vexlor-snapshot --help\n"
+                       "ACTIONS, applied in the order given, each as the user would do it:\n";
+    for (const OptionRow& row : Options)
+        if (row.action)
+            AppendRow(text, row);
+    text += "OUTPUTS, written after the last action:\n";
+    for (const OptionRow& row : Options)
+        if (!row.action)
+            AppendRow(text, row);
+    text += "Exit status: 0 done; 2 a usage error (an unknown option, a value out of its\n"
+            "range): nothing is run or written; 1 a file could not be loaded, saved or\n"
+            "written, or a level could not be reached (the files written before it are\n"
+            "named on standard error).\n";
+    return text;
+}
 
 std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::string>& args, std::string& error)
 {
     SnapshotOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        static const std::vector<std::string> valued = {"--scroll", "--level", "--max-level", "--keep", "--zoom-skal",
-                                                        "--zoom-wavelet", "--load", "--save", "--signal", "--delta-sweep", "--out", "--format",
-                                                        "--koeff-csv"};
-        const bool takesValue = std::find(valued.begin(), valued.end(), option) != valued.end();
-        if (!takesValue && option != "--go") {
-            error = "unknown argument: " + option;
+        const OptionRow* row = Find(args[i]);
+        if (!row) {
+            error = "unknown argument: " + args[i];
             return std::nullopt;
         }
+        const bool takesValue = *row->argument != '\0';
         if (takesValue && i + 1 >= args.size()) {
-            error = option + " needs a value";
+            error = args[i] + " needs a value";
             return std::nullopt;
         }
-        const std::string value = takesValue ? args[++i] : std::string();
-        auto number = [&](int min, int max) -> std::optional<int> {
-            const std::optional<int> n = WholeNumber(value, min, max);
-            if (!n)
-                error = option + " takes a whole number from " + std::to_string(min) + " to " + std::to_string(max)
-                        + ", not \"" + value + "\"";
-            return n;
-        };
-        auto onOff = [&]() -> std::optional<bool> {
-            if (value == "on" || value == "off")
-                return value == "on";
-            error = option + " takes on or off, not \"" + value + "\"";
+        const std::string value = takesValue ? args[i + 1] : std::string();
+        if (!row->take(args[i], value, options, error))
             return std::nullopt;
-        };
-        auto file = [&]() -> std::optional<std::string> {
-            if (!value.empty())
-                return value;
-            error = option + " needs a file name";
-            return std::nullopt;
-        };
-
-        if (option == "--go") {
-            options.actions.push_back({.kind = SnapshotAction::Go});
-        } else if (option == "--scroll" || option == "--level" || option == "--max-level" || option == "--keep") {
-            const bool percent = option == "--scroll" || option == "--keep";
-            const std::optional<int> n = percent ? number(0, 100) : number(MinLevel, LevelLimit);
-            if (!n)
-                return std::nullopt;
-            const auto kind = option == "--scroll"  ? SnapshotAction::Scroll
-                              : option == "--keep"  ? SnapshotAction::Keep
-                              : option == "--level" ? SnapshotAction::Level
-                                                    : SnapshotAction::MaxLevel;
-            options.actions.push_back({.kind = kind, .number = *n});
-        } else if (option == "--zoom-skal" || option == "--zoom-wavelet") {
-            const std::optional<bool> on = onOff();
-            if (!on)
-                return std::nullopt;
-            options.actions.push_back(
-                {.kind = option == "--zoom-skal" ? SnapshotAction::ZoomSkal : SnapshotAction::ZoomWavelet, .on = *on});
-        } else if (option == "--load" || option == "--save" || option == "--signal" || option == "--delta-sweep") {
-            const std::optional<std::string> name = file();
-            if (!name)
-                return std::nullopt;
-            const auto kind = option == "--load"     ? SnapshotAction::Load
-                              : option == "--save"   ? SnapshotAction::Save
-                              : option == "--signal" ? SnapshotAction::Signal
-                                                     : SnapshotAction::DeltaSweep;
-            options.actions.push_back({.kind = kind, .file = *name});
-        } else if (option == "--format") {
-            if (value != "png" && value != "svg" && value != "pdf") {
-                error = "--format takes png, svg or pdf, not \"" + value + "\"";
-                return std::nullopt;
-            }
-            options.format = value == "svg" ? PictureFormat::Svg : value == "pdf" ? PictureFormat::Pdf : PictureFormat::Png;
-        } else {  // --out, --koeff-csv
-            const std::optional<std::string> name = file();
-            if (!name)
-                return std::nullopt;
-            (option == "--out" ? options.outFolder : options.koeffCsv) = *name;
-        }
+        i += takesValue ? 1 : 0;
     }
     return options;
 }

@@ -21,4 +21,5 @@ struct SnapshotOptions {
 // says what is wrong and nothing is returned.
 std::optional<SnapshotOptions> ParseSnapshotOptions(const std::vector<std::string>& args, std::string& error);
 
-extern const char* const SnapshotUsage;
+// The usage text, made from the table of options.
+std::string SnapshotUsage();

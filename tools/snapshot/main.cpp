@@ -27,13 +27,13 @@ int main(int argc, char** argv)
 {
     std::string error;
     if (argc == 2 && std::string(argv[1]) == "--help") {
-        std::cout << SnapshotUsage;
+        std::cout << SnapshotUsage();
         return 0;
     }
     const std::optional<SnapshotOptions> options =
         ParseSnapshotOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::cerr << "vexlor-snapshot: " << error << "\n" << SnapshotUsage;
+        std::cerr << "vexlor-snapshot: " << error << "\n" << SnapshotUsage();
         return 2;
     }
 
@@ -44,17 +44,27 @@ int main(int argc, char** argv)
     StartScriptedProgram();
     Settle();
 
-    std::vector<std::string> failures;
+    std::vector<std::string> failures, written;
     for (const SnapshotAction& action : options->actions) {
         if (!Apply(action, error)) {
-            std::cerr << "vexlor-snapshot: " << error << "\n";
-            return 2;
+            std::cerr << "vexlor-snapshot: " << error << "; nothing more is run or written";
+            std::cerr << (written.empty() ? std::string(", and nothing was written before") : "; written before: ");
+            for (std::size_t i = 0; i < written.size(); ++i)
+                std::cerr << (i ? ", " : "") << written[i];
+            std::cerr << "\n";
+            return 1;
         }
         Settle();
         if (const std::optional<std::string> failure = FileFailure(action))
             failures.push_back(action.file + ": " + *failure);
-        if (action.kind == SnapshotAction::DeltaSweep && !WriteWholeFile(action.file, DeltaSweepCsv()))
-            failures.push_back("cannot write " + action.file);
+        else if (action.kind == SnapshotAction::Save)
+            written.push_back(action.file);
+        if (action.kind == SnapshotAction::DeltaSweep) {
+            if (WriteWholeFile(action.file, DeltaSweepCsv()))
+                written.push_back(action.file);
+            else
+                failures.push_back("cannot write " + action.file);
+        }
     }
 
     CompleteDeltaComparison();

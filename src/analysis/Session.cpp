@@ -1,0 +1,28 @@
+#include "analysis/Session.h"
+
+#include "analysis/Compression.h"
+
+void AnalysisSession::ChooseSignal(Signal chosen)
+{
+    signal = std::move(chosen);
+    TakeSamples();
+}
+
+void AnalysisSession::TakeSamples() { ::TakeSamples(state, signal); }
+
+void AnalysisSession::SetKeepPercent(int percent)
+{
+    keepPercent = percent;
+    Refresh();
+}
+
+void AnalysisSession::Refresh()
+{
+    if (keepPercent == 100) {
+        kept.assign(static_cast<std::size_t>(DetailCount(state)), 1);
+        return;
+    }
+    kept = ::KeptDetails(state, keepPercent);
+    compressed = state;
+    Compress(compressed, kept);
+}

@@ -1,0 +1,115 @@
+#include "app/Menus.h"
+
+#include "app/Haupt.h"
+#include "app/PictureFileCommands.h"
+#include "app/Pictures.h"
+#include "app/ProgramIcon.h"
+#include "app/WerkzeugeCommands.h"
+#include "toolkit/Application.h"
+#include "windows/Hilfe.h"
+#include "windows/Koeffizienten.h"
+#include "windows/Werkzeuge.h"
+
+#include <QFile>
+
+Menus::Menus(TfrmHaupt& haupt)
+    : pmnHaupt(&haupt),
+      mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [&haupt] { haupt.Werkzeuge().ShowWerkzeuge(); })),
+      mniKoeffizienten(pmnHaupt.AddItem("Koeffizienten", [&haupt] { haupt.Werkzeuge().ShowKoeffizienten(); })),
+      mnuFenster(pmnHaupt.addMenu(QStringLiteral("Fenster"))),
+      mniAlleFensterSpeichern(pmnHaupt.AddItem("Alle Fenster speichern…", [&haupt] { SaveDesktopPicture(haupt); })),
+      mniHilfe(pmnHaupt.AddItem("Hilfe (F1)", [this] { ShowHilfe(); })),
+      shcHilfe(QKeySequence(Qt::Key_F1), &haupt),
+      haupt(haupt)
+{
+    haupt.PopupMenu = &pmnHaupt;
+    shcHilfe.setContext(Qt::ApplicationShortcut);
+    QObject::connect(&shcHilfe, &QShortcut::activated, &haupt, [this] { Dispatch([this] { ShowHilfe(); }); });
+}
+
+Menus::~Menus() = default;
+
+TPlotWindow* Menus::CreatePlotWindow(const PlotWindowRow& row, PlotContext& plots)
+{
+    TPlotWindow* w = Application->Own(std::make_unique<TPlotWindow>(row, plots));
+    w->SetIcon(ProgramIcon());
+    TfrmHaupt& report = haupt;
+    w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&report, w] { SaveWindowPicture(*w, VectorDrawingOf(*w), report); });
+    w->pmnPlot.AddItem("Werkzeuge", [&report] { report.Werkzeuge().ShowWerkzeuge(); });
+    w->pmnPlot.AddItem("Koeffizienten", [&report] { report.Werkzeuge().ShowKoeffizienten(); });
+    w->pmnPlot.AddItem("Alle Fenster speichern…", [&report] { SaveDesktopPicture(report); });
+    w->Show();
+    return w;
+}
+
+void Menus::AddFensterEntries()
+{
+    std::vector<TForm*> windows(haupt.Plots().windows.begin(), haupt.Plots().windows.end());
+    windows.push_back(&haupt.Werkzeuge().Window());
+    windows.push_back(&haupt.Werkzeuge().Koeffizienten());
+    for (TForm* window : windows) {
+        QAction* entry = mnuFenster->addAction(QString::fromStdString(window->Caption()));
+        entry->setCheckable(true);
+        QObject::connect(entry, &QAction::triggered, &haupt,
+                         [this, window](bool checked) { Dispatch([this, window, checked] { ShowWindow(*window, checked); }); });
+        // The checks say which windows are shown when the menu opens.
+        QObject::connect(mnuFenster, &QMenu::aboutToShow, entry, [entry, window] { entry->setChecked(window->isVisible()); });
+    }
+    mnuFenster->addSeparator();
+    mniFensterAnordnen = mnuFenster->addAction(QStringLiteral("Fenster anordnen"));
+    QObject::connect(mniFensterAnordnen, &QAction::triggered, &haupt, [this] { Dispatch([this] { ArrangeWindows(); }); });
+}
+
+void Menus::ShowWindow(TForm& window, bool shown)
+{
+    if (!shown) {
+        window.Hide();
+        return;
+    }
+    WerkzeugeCommands& werkzeuge = haupt.Werkzeuge();
+    if (&window == &werkzeuge.Koeffizienten()) {
+        werkzeuge.ShowKoeffizienten();
+        return;
+    }
+    if (&window == &werkzeuge.Window()) {
+        werkzeuge.ShowWerkzeuge();
+        return;
+    }
+    window.Show();
+    window.raise();
+    // A hidden plot window is not drawn: it draws its picture now.
+    if (auto* plot = dynamic_cast<TPlotWindow*>(&window))
+        plot->Draw(plot->RedrawFrame());
+}
+
+void Menus::ArrangeWindows()
+{
+    haupt.SetBounds(0, 0, 272, 202);
+    for (TPlotWindow* w : haupt.Plots().windows) {
+        const Bounds& b = w->Row.bounds;
+        w->SetBounds(b.left, b.top, b.width, b.height);
+        ShowWindow(*w, true);
+    }
+    haupt.Werkzeuge().Window().SetBounds(1024, 0, 300, 740);
+    haupt.Show();
+}
+
+void Menus::ShowHilfe()
+{
+    if (!frmHilfe) {
+        QFile text(QStringLiteral(":/vexlor/hilfe.html"));
+        text.open(QIODevice::ReadOnly);
+        frmHilfe = Application->Own(std::make_unique<TfrmHilfe>(QString::fromUtf8(text.readAll())));
+        frmHilfe->SetIcon(ProgramIcon());
+    }
+    frmHilfe->Show();
+    frmHilfe->raise();
+    frmHilfe->activateWindow();
+}
+
+void Menus::ReleaseWindows()
+{
+    if (frmHilfe)
+        Application->Release(frmHilfe);
+    frmHilfe = nullptr;
+}

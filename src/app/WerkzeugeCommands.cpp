@@ -1,0 +1,185 @@
+#include "app/WerkzeugeCommands.h"
+
+#include "analysis/Compression.h"
+#include "analysis/LevelMatrices.h"
+#include "analysis/Samples.h"
+#include "app/Haupt.h"
+#include "app/ProgramIcon.h"
+#include "app/PictureFileCommands.h"
+#include "app/Pictures.h"
+#include "io/SignalFile.h"
+#include "toolkit/Application.h"
+#include "windows/Koeffizienten.h"
+#include "windows/Werkzeuge.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <filesystem>
+#include <string>
+
+WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
+{
+    std::vector<std::string> names;
+    for (const SignalRow& row : SignalList())
+        names.emplace_back(row.shown);
+    frmWerkzeuge = Application->Own(std::make_unique<TfrmWerkzeuge>(names));
+    frmWerkzeuge->SetIcon(ProgramIcon());
+    frmWerkzeuge->OnSignalChosen = [this](int index) { ChooseSignal(index); };
+    frmWerkzeuge->OnSignalFile = [this] { ChooseSignalFile(); };
+    frmWerkzeuge->OnMaxLevelChosen = [this](int maxLevel) { ChooseMaxLevel(maxLevel); };
+    frmWerkzeuge->OnResample = [this] { SampleAnew(); };
+    frmWerkzeuge->OnKeepChanged = [this](int percent) { ChooseKeepPercent(percent); };
+    frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
+    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { ChooseDelta(position); };
+    frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
+    frmKoeffizienten->SetIcon(ProgramIcon());
+    frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
+        "Bild speichern…", [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
+    frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
+    frmWerkzeuge->ShowMessage(haupt.Caption());
+    haupt.OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
+    comparison = std::make_unique<DeltaComparison>([this] { ShowRows(); });
+}
+
+WerkzeugeCommands::~WerkzeugeCommands() = default;
+
+void WerkzeugeCommands::ReleaseWindows()
+{
+    comparison.reset();
+    haupt.OnCaption = nullptr;
+    Application->Release(frmWerkzeuge);
+    Application->Release(frmKoeffizienten);
+    frmWerkzeuge = nullptr;
+    frmKoeffizienten = nullptr;
+}
+
+void WerkzeugeCommands::SampleAnew()
+{
+    haupt.Session().TakeSamples();
+    haupt.UpdateLevelControls();
+    haupt.ComputeLevelMatrices();
+    ComputeWaveletKoeff(haupt.Session().State());
+    haupt.RedrawBasisWindows();
+    ShowSignal();
+}
+
+void WerkzeugeCommands::ShowSignal()
+{
+    const Signal& signal = haupt.Session().CurrentSignal();
+    frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
+    frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
+}
+
+void WerkzeugeCommands::ChooseSignal(int listIndex)
+{
+    haupt.Session().NameSignal(Signal::Listed(listIndex));
+    SampleAnew();
+}
+
+void WerkzeugeCommands::ChooseSignalFile()
+{
+    TOpenDialog dialog("Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)");
+    if (!dialog.Execute()) {
+        haupt.SetCaption("Kein Signal geladen...");
+        return;
+    }
+    std::string bytes;
+    const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
+    if (read != ReadResult::Read) {
+        haupt.SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
+                                                      : "Ungültiges Signal: Datei nicht lesbar");
+        return;
+    }
+    const auto parsed = ParseSignalFile(bytes);
+    if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
+        haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
+        return;
+    }
+    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
+    haupt.Session().NameSignal(Signal::File(values, std::filesystem::path(dialog.FileName).filename().string()));
+    SetMaxLevel(haupt.Session().State(), SignalLevel(values.size()));
+    haupt.SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
+    SampleAnew();
+}
+
+void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
+{
+    SetMaxLevel(haupt.Session().State(), maxLevel);
+    SampleAnew();
+}
+
+void WerkzeugeCommands::ChooseKeepPercent(int percent)
+{
+    haupt.Session().SetKeepPercent(percent);
+    frmWerkzeuge->ShowKeep(percent);
+    for (TPlotWindow* w : haupt.Plots().windows)
+        if (w->Row.compressed && w->isVisible())
+            w->Draw(w->RedrawFrame());
+    ShowNumbers();
+    RequestComparison();
+}
+
+void WerkzeugeCommands::ChooseDelta(int position)
+{
+    haupt.scrDelta.SetPosition(position);
+    haupt.butGo.click();
+}
+
+void WerkzeugeCommands::ShowNumbers()
+{
+    const AnalysisSession& session = haupt.Session();
+    const Analysis& State = session.State();
+    frmWerkzeuge->pltDelta.SetMarker(State.aktDelta);
+    // Nobody sees the numbers while both windows are closed: they are brought
+    // up to date when one of them opens.
+    numbersOwed = !frmWerkzeuge->isVisible() && !frmKoeffizienten->isVisible();
+    if (numbersOwed)
+        return;
+    const ErrorNumbers numbers = ComputeErrorNumbers(session.Shown());
+    const int N = DetailCount(State);
+    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(session.KeepPercent(), N), N,
+                              LevelEnergies(State), State.Level);
+    frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
+}
+
+void WerkzeugeCommands::RequestComparison()
+{
+    if (comparisonAsked)
+        return;
+    comparisonAsked = true;
+    WhenHandlersEnd(frmWerkzeuge, [this] {
+        comparisonAsked = false;
+        if (comparison)
+            comparison->Request(DeltaSweepInputOf(haupt.Session().State(), haupt.Session().KeepPercent()));
+    });
+}
+
+void WerkzeugeCommands::ShowRows()
+{
+    if (frmWerkzeuge)
+        frmWerkzeuge->ShowDeltaRows(comparison->CurrentRows());
+}
+
+void WerkzeugeCommands::ShowWerkzeuge()
+{
+    frmWerkzeuge->Show();
+    if (numbersOwed)
+        ShowNumbers();
+    frmWerkzeuge->raise();
+    frmWerkzeuge->activateWindow();
+}
+
+void WerkzeugeCommands::ShowKoeffizienten()
+{
+    frmKoeffizienten->Open();
+    if (numbersOwed)
+        ShowNumbers();
+}
+
+void WerkzeugeCommands::ShowBesideTheWindowsWhereThereIsRoom()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && screen->availableGeometry().width() >= frmWerkzeuge->Left() + frmWerkzeuge->Width())
+        ShowWerkzeuge();
+}
