@@ -5,6 +5,7 @@
 #include "analysis/Samples.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -19,31 +20,36 @@ struct Quiet : LevelMatrixObserver {
 
 }  // namespace
 
-DeltaSweepInput DeltaSweepInputOf(const Analysis& A, int percent)
+DeltaSweepInput DeltaSweepInputOf(const Analysis& A, const Signal& signal, int percent, KeepBy keepBy)
 {
-    const auto end = A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1;
-    return {std::vector<double>(A.KoeffOrig.begin(), end), A.MaxLevel, A.Level, percent};
+    return {signal, A.MaxLevel, A.Level, percent, keepBy};
 }
 
-ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
+Analysis DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
 {
-    // The samples as right after choosing the signal ...
+    // The scroll bar at i and "Go!" ...
     Analysis A;
-    SetMaxLevel(A, input.maxLevel);
-    StoreSamples(A, input.samples);
-    // ... the scroll bar at i and "Go!" ...
     A.Delta = SweepDelta(i);
     A.aktDelta = A.Delta;
+    ComputeWaveletKoeff(A);
+    // ... the samples at MaxLevel for that Delta and their level matrices ...
+    SetMaxLevel(A, input.maxLevel);
+    TakeSamples(A, input.signal);
     Quiet quiet;
     FillLevelMatrices(A, quiet);
-    // ... the track bar down to the level, one step at a time ...
+    // ... and the track bar down to the level, one step at a time.
     while (A.Level > input.level) {
         A.Level = A.Level - 1;
         DecomposeStep(A);
     }
-    // ... and the compressed copy the error window draws.
+    return A;
+}
+
+ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
+{
+    Analysis A = DeltaSweepAnalysis(input, i);
     if (input.percent != 100)
-        Compress(A, input.percent);
+        Compress(A, KeptDetails(A, input.percent, input.keepBy));
     return ComputeErrorNumbers(A);
 }
 
@@ -68,12 +74,29 @@ int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxEr
         if (!rows[static_cast<std::size_t>(i)])
             continue;
         const double e = ErrorMeasure(*rows[static_cast<std::size_t>(i)], byMaxError);
-        if (best < 0 || e < least) {
+        if (!std::isnan(e) && (best < 0 || e < least)) {
             best = i;
             least = e;
         }
     }
     return best;
+}
+
+int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+{
+    const int best = BestDelta(rows, byMaxError);
+    if (best < 0)
+        return 0;
+    const double least = ErrorMeasure(*rows[static_cast<std::size_t>(best)], byMaxError);
+    int ties = 0;
+    for (const std::optional<ErrorNumbers>& row : rows) {
+        if (!row)
+            continue;
+        const double e = ErrorMeasure(*row, byMaxError);
+        if (e - least <= 1e-12 * std::max(std::fabs(e), std::fabs(least)))
+            ++ties;
+    }
+    return ties;
 }
 
 DeltaSweepRun::DeltaSweepRun(DeltaSweepInput input, int threads, std::function<void(int, ErrorNumbers)> done)

@@ -321,7 +321,7 @@ void TfrmHaupt::UpdateCompressed()
         Plots.compressed = &State;
         return;
     }
-    KeptDetails = ::KeptDetails(State, KeepPercent);
+    KeptDetails = ::KeptDetails(State, KeepPercent, KeepBy::Contribution);
     Compressed = State;
     Compress(Compressed, KeptDetails);
     Plots.compressed = &Compressed;
@@ -338,7 +338,7 @@ void TfrmHaupt::ShowNumbers()
         return;
     const ErrorNumbers numbers = ComputeErrorNumbers(*Plots.compressed);
     const int N = DetailCount(State);
-    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(KeepPercent, N), N, LevelEnergies(State),
+    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(KeepPercent, N), N, LevelEnergies(State).energy,
                               State.Level);
     frmKoeffizienten->ShowCoefficients(State, KeptDetails);
 }
@@ -365,7 +365,7 @@ void TfrmHaupt::StartDeltaSweepWhenFree()
 
 void TfrmHaupt::StartDeltaSweep()
 {
-    DeltaSweepInput input = DeltaSweepInputOf(State, KeepPercent);
+    DeltaSweepInput input = DeltaSweepInputOf(State, CurrentSignal, KeepPercent, KeepBy::Contribution);
     if (DeltaRun && input == DeltaInput)
         return;  // "Go!" alone moves only the marker: the table stays
     DeltaRun.reset();  // cancels the sweep under way and waits for its rows in hand
@@ -400,7 +400,7 @@ void TfrmHaupt::ComputeDeltaSweepNow()
 {
     DeltaRun.reset();
     ++DeltaGeneration;
-    DeltaInput = DeltaSweepInputOf(State, KeepPercent);
+    DeltaInput = DeltaSweepInputOf(State, CurrentSignal, KeepPercent, KeepBy::Contribution);
     DeltaRows.assign(DeltaSweepPoints, std::nullopt);
     {
         // Distinct rows from distinct threads: no row is written twice.

@@ -132,7 +132,7 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
 void CompleteDeltaComparison()
 {
     TfrmHaupt* haupt = MainWindow();
-    const bool current = haupt->DeltaInput == DeltaSweepInputOf(haupt->State, haupt->KeepPercent);
+    const bool current = haupt->DeltaInput == DeltaSweepInputOf(haupt->State, haupt->CurrentSignal, haupt->KeepPercent, KeepBy::Contribution);
     if (!current || std::any_of(haupt->DeltaRows.begin(), haupt->DeltaRows.end(), [](const auto& r) { return !r; }))
         haupt->ComputeDeltaSweepNow();
 }

@@ -23,18 +23,20 @@ TEST_F(Program, ARowIsWhatTheProgramShowsForThatDelta)
     frmHaupt->ChooseKeepPercent(40);
     for (const int signal : {1, 2}) {  // "Stufe", "Knick"
         for (const int position : {0, 37, 100}) {
-            // From the samples (taken with the aktDelta of now): scroll bar,
-            // "Go!", track bar down, 40 % kept.
-            frmHaupt->ChooseSignal(signal);
-            DeltaSweepInput input = DeltaSweepInputOf(*A, 40);
-            input.level = 3;
+            // Scroll bar, "Go!", the signal sampled at that Delta, track bar
+            // down, 40 % kept.
             frmHaupt->scrDelta.SetPosition(position);
             frmHaupt->butGo.click();
+            frmHaupt->ChooseSignal(signal);
+            DeltaSweepInput input = DeltaSweepInputOf(*A, frmHaupt->CurrentSignal, 40, KeepBy::Contribution);
+            input.level = 3;
             frmHaupt->trbLevel.SetPosition(3);
             const ErrorNumbers shown = ComputeErrorNumbers(*frmHaupt->Plots.compressed);
             const ErrorNumbers row = DeltaSweepRow(input, position);
             EXPECT_EQ(row.MaxError, shown.MaxError) << signal << " " << position;
             EXPECT_EQ(row.RmsError, shown.RmsError) << signal << " " << position;
+            EXPECT_EQ(row.DistanceMax, shown.DistanceMax) << signal << " " << position;
+            EXPECT_EQ(row.DistanceRms, shown.DistanceRms) << signal << " " << position;
         }
     }
 }
@@ -48,7 +50,7 @@ TEST_F(Program, ANewerChangeCancelsTheSweepAndTheLatestStateIsShown)
     frmHaupt->ChooseKeepPercent(10);  // while it runs
     frmHaupt->trbLevel.SetPosition(4);
     WaitForTheSweep(frmHaupt);
-    const DeltaSweepInput latest = DeltaSweepInputOf(*A, 10);
+    const DeltaSweepInput latest = DeltaSweepInputOf(*A, frmHaupt->CurrentSignal, 10, KeepBy::Contribution);
     EXPECT_EQ(frmHaupt->DeltaInput, latest);
     for (const int position : {0, 50, 83}) {
         ASSERT_TRUE(frmHaupt->DeltaRows[static_cast<std::size_t>(position)]);
@@ -75,9 +77,9 @@ TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 3)), (std::vector<int>{0, 50, 100}));
     std::vector<std::optional<ErrorNumbers>> rows(101);
     EXPECT_EQ(BestDelta(rows, false), -1);
-    rows[20] = ErrorNumbers{0.5, 0.2};
-    rows[30] = ErrorNumbers{0.1, 0.2};
-    rows[40] = ErrorNumbers{0.3, 0.4};
+    rows[20] = ErrorNumbers{0, 0, 0.5, 0.2};
+    rows[30] = ErrorNumbers{0, 0, 0.1, 0.2};
+    rows[40] = ErrorNumbers{0, 0, 0.3, 0.4};
     EXPECT_EQ(BestDelta(rows, false), 20);  // equal RMS: the lower Delta
     EXPECT_EQ(BestDelta(rows, true), 30);
 }
