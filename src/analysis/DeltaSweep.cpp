@@ -66,37 +66,53 @@ std::vector<int> DeltaSweepOrder()
     return order;
 }
 
+namespace {
+
+// The least and the largest measure among the rows done that are numbers.
+struct Range {
+    double least = HUGE_VAL, largest = 0.0;
+    bool any = false;
+};
+
+Range RangeOf(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+{
+    Range range;
+    for (const std::optional<ErrorNumbers>& row : rows) {
+        const double e = row ? ErrorMeasure(*row, byMaxError) : NAN;
+        if (std::isnan(e))
+            continue;
+        range.least = std::min(range.least, e);
+        range.largest = std::max(range.largest, e);
+        range.any = true;
+    }
+    return range;
+}
+
+// Equal to the least within 1e-12 of the comparison's scale, its largest
+// measure: two Deltas that both rebuild the samples to rounding tie.
+bool Ties(const std::optional<ErrorNumbers>& row, bool byMaxError, const Range& range)
+{
+    return row && ErrorMeasure(*row, byMaxError) - range.least <= 1e-12 * range.largest;
+}
+
+}  // namespace
+
 int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
 {
-    int best = -1;
-    double least = 0.0;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        if (!rows[static_cast<std::size_t>(i)])
-            continue;
-        const double e = ErrorMeasure(*rows[static_cast<std::size_t>(i)], byMaxError);
-        if (!std::isnan(e) && (best < 0 || e < least)) {
-            best = i;
-            least = e;
-        }
-    }
-    return best;
+    const Range range = RangeOf(rows, byMaxError);
+    for (std::size_t i = 0; range.any && i < rows.size(); ++i)
+        if (Ties(rows[i], byMaxError, range))
+            return static_cast<int>(i);
+    return -1;
 }
 
 int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
 {
-    const int best = BestDelta(rows, byMaxError);
-    if (best < 0)
-        return 0;
-    const double least = ErrorMeasure(*rows[static_cast<std::size_t>(best)], byMaxError);
-    int ties = 0;
-    for (const std::optional<ErrorNumbers>& row : rows) {
-        if (!row)
-            continue;
-        const double e = ErrorMeasure(*row, byMaxError);
-        if (e - least <= 1e-12 * std::max(std::fabs(e), std::fabs(least)))
-            ++ties;
-    }
-    return ties;
+    const Range range = RangeOf(rows, byMaxError);
+    return range.any ? static_cast<int>(std::count_if(rows.begin(), rows.end(), [&](const auto& row) {
+        return Ties(row, byMaxError, range);
+    }))
+                     : 0;
 }
 
 DeltaSweepRun::DeltaSweepRun(DeltaSweepInput input, int threads, std::function<void(int, ErrorNumbers)> done)

@@ -54,13 +54,15 @@ inline double ErrorMeasure(const ErrorNumbers& numbers, bool byMaxError)
     return byMaxError ? numbers.DistanceMax : numbers.DistanceRms;
 }
 
-// The position of the least measure among the rows done (the lower of equal
-// ones; a NaN is never the least), -1 when no row is done or none is a number.
+// The Deltas whose measure equals the least among the rows done, within
+// 1e-12 of the comparison's largest measure (so that Deltas which all rebuild
+// the samples to rounding are equal); a NaN is never among them.
+
+// The lowest of these positions, -1 when no row done is a number.
 int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError);
 
-// How many rows done equal the best one's measure within 1e-12 of the larger
-// of the two, the best itself included (0 when there is no best). When that
-// is every row done, the choice of Delta makes no difference.
+// How many they are (0 when there is no best). When that is every row done,
+// the choice of Delta makes no difference.
 int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError);
 
 // A sweep on worker threads. Each row is handed to `done` on the thread that

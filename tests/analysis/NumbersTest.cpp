@@ -226,12 +226,18 @@ TEST(DeltaSweep, EqualRowsAreReportedAsTies)
     EXPECT_EQ(BestDelta(rows, true), 0);
     EXPECT_EQ(BestDeltaTies(rows, true), 1);
     EXPECT_LT(rows[0]->DistanceMax, 1e-15);
-    // Within 1e-12 of the larger is equal; a row not done counts for nothing.
+    // Equal within 1e-12 of the largest row; rows not done count for nothing.
     rows.assign(DeltaSweepPoints, std::nullopt);
     rows[3] = ErrorNumbers{0, 0, 1.0, 1.0};
-    rows[7] = ErrorNumbers{0, 0, 1.0 + 0.9e-12, 1.0 + 0.9e-12};
-    rows[9] = ErrorNumbers{0, 0, 1.0 + 2e-12, 1.0 + 2e-12};
-    EXPECT_EQ(BestDeltaTies(rows, false), 2);
+    rows[7] = ErrorNumbers{0, 0, 1.0 - 0.9e-12, 0};
+    rows[9] = ErrorNumbers{0, 0, 1.0 + 2e-12, 0};
+    EXPECT_EQ(BestDelta(rows, true), 3);
+    EXPECT_EQ(BestDeltaTies(rows, true), 2);
+    rows[9] = ErrorNumbers{0, 0, 0.05, 0};  // so two rounding errors tie: the lower Delta
+    rows[3] = ErrorNumbers{0, 0, 4.0e-16, 0};
+    rows[7] = ErrorNumbers{0, 0, 3.6e-16, 0};
+    EXPECT_EQ(BestDelta(rows, true), 3);
+    EXPECT_EQ(BestDeltaTies(rows, true), 2);
 }
 
 TEST(DeltaSweep, ARowSamplesAtItsDeltaAndAFileSignalAsItIs)
