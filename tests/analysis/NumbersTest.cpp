@@ -19,10 +19,10 @@ Signal Named(const char* word) { return Signal::Listed(FindSignal(word).value())
 
 // A signal sampled at the shift of `sampledAt`, then "Go!" with D and the
 // track bar down to `level`.
-std::unique_ptr<Analysis> Decomposed(const char* signal, double sampledAt, double D, int maxLevel, int level)
+std::unique_ptr<Analysis> Decomposed(const Signal& signal, double sampledAt, double D, int maxLevel, int level)
 {
     auto A = StartAnalysis(sampledAt, maxLevel);
-    TakeSamples(*A, Named(signal));
+    TakeSamples(*A, signal);
     A->aktDelta = D;
     RecordingObserver quiet;
     FillLevelMatrices(*A, quiet);
@@ -81,9 +81,9 @@ TEST(ErrorNumbers, TheExactNormsOfTheErrorWindowsCurve)
 {
     // Chirp sampled at the start's 0.4, Delta 1, level 5: the point x = 1,
     // where fnDetails adds nothing, made the grid's maximum 0.718.
-    const auto chirp = Decomposed("chirp", 0.4, 1.0, 7, 5);
+    const auto chirp = Decomposed(Named("chirp"), 0.4, 1.0, 7, 5);
     EXPECT_NEAR(ComputeErrorNumbers(*chirp).MaxError, 0.1178, 5e-5);
-    const auto knick = Decomposed("knick", 0.37, 0.37, 5, 2);
+    const auto knick = Decomposed(Named("knick"), 0.37, 0.37, 5, 2);
     Compress(*knick, KeptDetails(*knick, 30, KeepBy::Contribution));
     for (const Analysis* A : {chirp.get(), knick.get()}) {
         const ErrorNumbers exact = ComputeErrorNumbers(*A), dense = Dense(*A);
@@ -95,7 +95,11 @@ TEST(ErrorNumbers, TheExactNormsOfTheErrorWindowsCurve)
 
 TEST(ErrorNumbers, DeltaZeroWithEveryDetailIsExact)
 {
-    for (const char* signal : {"sinus", "bumps", "sinus-rauschen"}) {
+    // A recording around 130 of 2^9 values (not 2^9 + 1), as a file brings it.
+    std::vector<double> recording(512);
+    for (std::size_t i = 0; i < recording.size(); ++i)
+        recording[i] = 130 + 8 * std::sin(0.05 * static_cast<double>(i)) + (i % 7 == 0 ? 25 : 0);
+    for (const Signal& signal : {Named("sinus"), Named("bumps"), Named("sinus-rauschen"), Signal::File(recording, "ekg.csv")}) {
         const auto A = Decomposed(signal, 0.0, 0.0, 9, 2);
         const ErrorNumbers numbers = ComputeErrorNumbers(*A);
         const double bound = 1e-14 * A->MaxAbsKoeff;
@@ -142,7 +146,7 @@ std::vector<double> InverseHaar(std::vector<double> w, int depth)
 TEST(HaarAtDeltaZero, KeptSetDistanceAndEnergyShares)
 {
     const int maxLevel = 7, level = 3, n = 1 << maxLevel, first = 1 << level;
-    const auto A = Decomposed("sinus-rauschen", 0.0, 0.0, maxLevel, level);
+    const auto A = Decomposed(Named("sinus-rauschen"), 0.0, 0.0, maxLevel, level);
     const std::vector<double> samples(A->KoeffOrig.begin() + 1, A->KoeffOrig.begin() + n + 1);
     std::vector<double> w = Haar(samples, maxLevel - level);
 
@@ -188,7 +192,7 @@ TEST(HaarAtDeltaZero, KeptSetDistanceAndEnergyShares)
 TEST(ErrorNumbers, NoOverflowAndNoLostNaN)
 {
     // Scaled by 2^1000 every step is scaled exactly: so are the numbers.
-    const auto A = Decomposed("blocks", 0.4, 0.3, 6, 2);
+    const auto A = Decomposed(Named("blocks"), 0.4, 0.3, 6, 2);
     Analysis huge = *A;
     for (std::vector<double>* v : {&huge.Koeff, &huge.KoeffOrig})
         for (double& c : *v)
