@@ -109,10 +109,10 @@ int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxEr
 int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
 {
     const Range range = RangeOf(rows, byMaxError);
-    return range.any ? static_cast<int>(std::count_if(rows.begin(), rows.end(), [&](const auto& row) {
-        return Ties(row, byMaxError, range);
-    }))
-                     : 0;
+    if (!range.any)
+        return 0;
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return Ties(row, byMaxError, range); }));
 }
 
 DeltaSweepRun::DeltaSweepRun(DeltaSweepInput input, int threads, std::function<void(int, ErrorNumbers)> done)

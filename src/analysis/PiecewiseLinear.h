@@ -23,7 +23,8 @@ struct SumNorms {
     double l2 = 0.0;   // the L2 norm over [0, 1]: each piece's square integrated exactly
 };
 
-// The norms of the sum of `parts` over [0, 1], in time linear in its pieces.
+// The norms of the sum of `parts` over [0, 1], in time linear in its pieces
+// (each piece sums the parts, a few per level).
 // A NaN among the values makes both NaN. The values are squared as they are:
 // callers scale them to a moderate size first.
 SumNorms ExactNorms(double D, std::span<const LevelExpansion> parts);
