@@ -1,6 +1,7 @@
 #include "app/ScriptedRun.h"
 
 #include "analysis/Compression.h"
+#include "analysis/Numbers.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
 #include "app/WerkzeugeCommands.h"
@@ -39,8 +40,7 @@ void Choose(const std::string& file)
 // The comparison of the state the program is in.
 DeltaSweepInput ComparisonInput()
 {
-    const AnalysisSession& session = MainWindow()->Session();
-    return DeltaSweepInputOf(session.State(), session.KeepPercent());
+    return MainWindow()->Session().ComparisonInput();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/WerkzeugeCommands.h"
 
 #include "analysis/Compression.h"
+#include "analysis/Numbers.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/Samples.h"
 #include "app/Haupt.h"
@@ -139,7 +140,7 @@ void WerkzeugeCommands::ShowNumbers()
     const ErrorNumbers numbers = ComputeErrorNumbers(session.Shown());
     const int N = DetailCount(State);
     frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(session.KeepPercent(), N), N,
-                              LevelEnergies(State), State.Level);
+                              LevelEnergies(State).energy, State.Level);
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
 }
 
@@ -151,7 +152,7 @@ void WerkzeugeCommands::RequestComparison()
     WhenHandlersEnd(frmWerkzeuge, [this] {
         comparisonAsked = false;
         if (comparison)
-            comparison->Request(DeltaSweepInputOf(haupt.Session().State(), haupt.Session().KeepPercent()));
+            comparison->Request(haupt.Session().ComparisonInput());
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Compression.h"
+#include "analysis/Numbers.h"
 #include "plot/ScaleMap.h"
 
 #include <QWidget>

@@ -24,29 +24,26 @@ template <typename Done> void ProcessEventsUntil(Done done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-DeltaSweepInput InputOf(const AnalysisSession& session)
-{
-    return DeltaSweepInputOf(session.State(), session.KeepPercent());
-}
-
 TEST_F(Program, ARowIsWhatTheProgramShowsForThatDelta)
 {
     WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
     werkzeuge.ChooseKeepPercent(40);
     for (const int signal : {1, 2}) {  // "Stufe", "Knick"
         for (const int position : {0, 37, 100}) {
-            // From the samples (taken with the aktDelta of now): scroll bar,
-            // "Go!", track bar down, 40 % kept.
-            werkzeuge.ChooseSignal(signal);
-            DeltaSweepInput input = InputOf(frmHaupt->Session());
-            input.level = 3;
+            // Scroll bar, "Go!", the signal sampled at that Delta, track bar
+            // down, 40 % kept.
             frmHaupt->scrDelta.SetPosition(position);
             frmHaupt->butGo.click();
+            werkzeuge.ChooseSignal(signal);
+            DeltaSweepInput input = frmHaupt->Session().ComparisonInput();
+            input.level = 3;
             frmHaupt->trbLevel.SetPosition(3);
             const ErrorNumbers shown = ComputeErrorNumbers(frmHaupt->Session().Shown());
             const ErrorNumbers row = DeltaSweepRow(input, position);
             EXPECT_EQ(row.MaxError, shown.MaxError) << signal << " " << position;
             EXPECT_EQ(row.RmsError, shown.RmsError) << signal << " " << position;
+            EXPECT_EQ(row.DistanceMax, shown.DistanceMax) << signal << " " << position;
+            EXPECT_EQ(row.DistanceRms, shown.DistanceRms) << signal << " " << position;
         }
     }
 }
@@ -61,7 +58,7 @@ TEST_F(Program, ANewerChangeCancelsTheSweepAndTheLatestStateIsShown)
     frmHaupt->trbLevel.SetPosition(4);
     const DeltaComparison& comparison = werkzeuge.Comparison();
     ProcessEventsUntil([&] { return comparison.Complete(); });
-    const DeltaSweepInput latest = InputOf(frmHaupt->Session());
+    const DeltaSweepInput latest = frmHaupt->Session().ComparisonInput();
     EXPECT_EQ(comparison.Input(), latest);
     for (const int position : {0, 50, 83}) {
         ASSERT_TRUE(comparison.CurrentRows()[static_cast<std::size_t>(position)]);
@@ -139,9 +136,9 @@ TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 3)), (std::vector<int>{0, 50, 100}));
     std::vector<std::optional<ErrorNumbers>> rows(101);
     EXPECT_EQ(BestDelta(rows, false), -1);
-    rows[20] = ErrorNumbers{0.5, 0.2};
-    rows[30] = ErrorNumbers{0.1, 0.2};
-    rows[40] = ErrorNumbers{0.3, 0.4};
+    rows[20] = ErrorNumbers{0, 0, 0.5, 0.2};
+    rows[30] = ErrorNumbers{0, 0, 0.1, 0.2};
+    rows[40] = ErrorNumbers{0, 0, 0.3, 0.4};
     EXPECT_EQ(BestDelta(rows, false), 20);  // equal RMS: the lower Delta
     EXPECT_EQ(BestDelta(rows, true), 30);
 }
