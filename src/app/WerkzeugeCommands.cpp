@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -31,8 +32,11 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmWerkzeuge->OnMaxLevelChosen = [this](int maxLevel) { ChooseMaxLevel(maxLevel); };
     frmWerkzeuge->OnResample = [this] { SampleAnew(); };
     frmWerkzeuge->OnKeepChanged = [this](int percent) { ChooseKeepPercent(percent); };
+    frmWerkzeuge->OnKeepByChanged = [this](bool byMagnitude) {
+        ChooseKeepRanking(byMagnitude ? KeepBy::Magnitude : KeepBy::Contribution);
+    };
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
-    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { ChooseDelta(position); };
+    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { TakeDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
@@ -113,7 +117,19 @@ void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
 void WerkzeugeCommands::ChooseKeepPercent(int percent)
 {
     haupt.Session().SetKeepPercent(percent);
-    frmWerkzeuge->ShowKeep(percent);
+    RedrawCompressedWindows();
+}
+
+void WerkzeugeCommands::ChooseKeepRanking(KeepBy by)
+{
+    haupt.Session().SetKeepRanking(by);
+    RedrawCompressedWindows();
+}
+
+void WerkzeugeCommands::RedrawCompressedWindows()
+{
+    const AnalysisSession& session = haupt.Session();
+    frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
     for (TPlotWindow* w : haupt.Plots().windows)
         if (w->Row.compressed && w->isVisible())
             w->Draw(w->RedrawFrame());
@@ -121,10 +137,19 @@ void WerkzeugeCommands::ChooseKeepPercent(int percent)
     RequestComparison();
 }
 
-void WerkzeugeCommands::ChooseDelta(int position)
+void WerkzeugeCommands::TakeDelta(int position)
 {
+    const int level = haupt.Session().State().Level;
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
+    haupt.Session().TakeSamples();
+    haupt.UpdateLevelControls();
+    haupt.trbLevel.SetPosition(level);
+    ShowSignal();
+    char text[160];
+    std::snprintf(text, sizeof text, "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
+                  SweepDelta(position), haupt.Session().State().MaxLevel, level);
+    frmWerkzeuge->ShowMessage(text);
 }
 
 void WerkzeugeCommands::ShowNumbers()
@@ -137,10 +162,11 @@ void WerkzeugeCommands::ShowNumbers()
     numbersOwed = !frmWerkzeuge->isVisible() && !frmKoeffizienten->isVisible();
     if (numbersOwed)
         return;
-    const ErrorNumbers numbers = ComputeErrorNumbers(session.Shown());
     const int N = DetailCount(State);
-    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(session.KeepPercent(), N), N,
-                              LevelEnergies(State).energy, State.Level);
+    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), KeptCount(session.KeepPercent(), N), N,
+                                   LevelEnergies(State), State.Level))
+        frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
+                                  "oder keine Zahlen");
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
 }
 

@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "FilesFixture.h"
 
 #include "analysis/Compression.h"
 #include "analysis/DeltaSweep.h"
@@ -6,6 +6,9 @@
 #include "windows/Werkzeuge.h"
 
 #include <QElapsedTimer>
+
+#include <cmath>
+#include <cstdio>
 
 #include <atomic>
 #include <condition_variable>
@@ -127,6 +130,52 @@ TEST_F(Program, NoRowOfAnOlderRequestIsEverShownAndItsRestIsNeverComputed)
     for (const DeltaComparison::Rows& rows : shown)
         for (const auto& row : rows)
             EXPECT_FALSE(row && row->MaxError == 1.0);
+}
+
+// A recording around 130 with small wiggles, 300 values, level 4, 5 % kept:
+// "Übernehmen" takes the best Delta, and the numbers are then its row's.
+TEST_F(Files, UebernehmenTakesTheBestDeltaAsItsRowWasMade)
+{
+    std::string values;
+    for (int i = 0; i < 300; ++i)
+        values += std::to_string(130.0 + 25.0 * std::sin(i / 9.0) + ((i * 37) % 11) / 3.0) + "\n";
+    Write("ekg.txt", values);
+    answers = {(folder / "ekg.txt").string()};
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.ShowWerkzeuge();
+    werkzeuge.Window().butDatei.click();
+    frmHaupt->trbLevel.SetPosition(4);
+    werkzeuge.ChooseKeepPercent(5);
+    DeltaComparison& comparison = werkzeuge.Comparison();
+    comparison.ComputeNow(frmHaupt->Session().ComparisonInput());
+    const int best = werkzeuge.Window().BestPosition();
+    ASSERT_GE(best, 0);
+    const ErrorNumbers promised = *comparison.CurrentRows()[static_cast<std::size_t>(best)];
+
+    werkzeuge.Window().butUebernehmen.click();
+    EXPECT_EQ(frmHaupt->scrDelta.Position(), best);
+    EXPECT_EQ(A->aktDelta, SweepDelta(best));
+    EXPECT_EQ(A->Level, 4);
+    const ErrorNumbers shown = ComputeErrorNumbers(frmHaupt->Session().Shown());
+    EXPECT_EQ(shown.MaxError, promised.MaxError);
+    EXPECT_EQ(shown.RmsError, promised.RmsError);
+    EXPECT_EQ(shown.DistanceMax, promised.DistanceMax);
+    EXPECT_EQ(shown.DistanceRms, promised.DistanceRms);
+    char rms[32];
+    std::snprintf(rms, sizeof rms, "RMS %.4g", promised.DistanceRms);
+    EXPECT_EQ(werkzeuge.Window().labDistanceRms.text(), QString::fromUtf8(rms));
+    EXPECT_TRUE(werkzeuge.Window().labMeldung.text().contains(QStringLiteral("übernommen")));
+}
+
+TEST_F(Program, WhatIsNoNumberIsShownAsADash)
+{
+    TfrmWerkzeuge& window = frmHaupt->Werkzeuge().Window();
+    const ErrorNumbers nan{NAN, NAN, 0.5, HUGE_VAL};
+    EXPECT_FALSE(window.ShowNumbers(nan, 1, 2, PartEnergies{{NAN, 1.0}, {NAN, 50.0}}, 3));
+    EXPECT_EQ(window.labMaxError.text(), QStringLiteral("Max. Fehler: —"));
+    EXPECT_EQ(window.labDistanceMax.text(), QStringLiteral("max. 0.5"));
+    EXPECT_EQ(window.labDistanceRms.text(), QStringLiteral("RMS —"));
+    EXPECT_EQ(window.labEnergieWert[0].text(), QStringLiteral("—"));
 }
 
 TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)

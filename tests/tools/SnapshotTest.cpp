@@ -92,7 +92,11 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "Signal: Sinus (Original)\n"
               "MaxError: 0\n"
               "RmsError: 0\n"
-              "KeptDetails: 0 of 0\n"
+              "DistanceMax: 0\n"
+              "DistanceRms: 0\n"
+              "Energies: 0.50017333113178131\n"
+              "EnergyShares: 100\n"
+              "KeptDetails: 0 of 0 by contribution\n"
               "labDelta: Delta: 0.5\n"
               "labaktDelta: Aktuelles Delta: 0.4\n"
               "labLevel: Level: 7\n"
@@ -198,7 +202,7 @@ TEST_F(SnapshotTool, CompressionNumbersAndTheKeptColumn)
 {
     const Outcome run = Snapshot("--signal stufe --level 3 --keep 5 --koeff-csv " + In("k.csv") + " --out " + In("p"));
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(HasLine(run.out, "KeptDetails: 6 of 120")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "KeptDetails: 6 of 120 by contribution")) << run.out;
     EXPECT_NE(run.out.find("\nMaxError: 0."), std::string::npos) << run.out;
     EXPECT_TRUE(fs::exists(folder / "p" / "frmKoeffizienten.png"));
     // Index, value, and the value as the compressed windows take it.
@@ -225,12 +229,35 @@ TEST_F(SnapshotTool, TheErrorOverAllDeltas)
     std::istringstream csv(ReadAll(folder / "d.csv"));
     std::string line;
     std::getline(csv, line);
-    EXPECT_EQ(line, "delta,max_error,rms_error");
+    EXPECT_EQ(line, "delta,max_error,rms_error,distance_max,distance_rms");
     int rows = 0;
     while (std::getline(csv, line))
         ++rows;
     EXPECT_EQ(rows, 101);
     EXPECT_FALSE(HasLine(Snapshot("").out, "BestDelta: 1"));
+}
+
+// "Übernehmen" keeps the comparison's promise: the numbers after it are the
+// best row's, to the last bit, whichever ranking keeps the details.
+TEST_F(SnapshotTool, TakingTheBestDeltaGivesTheRowsNumbers)
+{
+    for (const std::string by : {"beitrag", "betrag"}) {
+        const Outcome run = Snapshot("--signal bumps --max-level 8 --level 4 --keep 5 --keep-by " + by
+                                     + " --delta-sweep " + In("d.csv") + " --take-best-delta");
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::string best;
+        for (std::istringstream lines(run.out); std::getline(lines, best) && !best.starts_with("BestDelta: ");)
+            ;
+        const std::string delta = best.substr(std::string("BestDelta: ").size());
+        EXPECT_TRUE(HasLine(run.out, "aktDelta: " + delta)) << run.out;
+        EXPECT_TRUE(HasLine(run.out, "Level: 4")) << run.out;
+        std::istringstream csv(ReadAll(folder / "d.csv"));
+        for (std::string row; std::getline(csv, row);)
+            if (row.starts_with(delta + ",")) {
+                const std::size_t distance = row.find(',', row.find(',', row.find(',') + 1) + 1);
+                EXPECT_TRUE(HasLine(run.out, "DistanceRms: " + row.substr(row.find(',', distance + 1) + 1))) << row;
+            }
+    }
 }
 
 // Under a limit on the threads a user may run, as a user id of its own (the
