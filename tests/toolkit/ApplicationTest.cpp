@@ -111,4 +111,17 @@ TEST(Exceptions, APaintHandlersExceptionDoesNotEscapeThePaintEvent)
     EXPECT_EQ(shown.messages.front(), "beim Zeichnen");
 }
 
+// The offscreen platform's notes that it cannot size or raise a window are
+// left out; every other warning of Qt still reaches standard error.
+TEST(Application, QtSpeaksOnlyWhenItHasSomethingToSay)
+{
+    testing::internal::CaptureStderr();
+    qWarning("This plugin does not support propagateSizeHints()");
+    qWarning("QPainter::begin: Paint device returned engine == 0");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("does not support"), std::string::npos) << said;
+    EXPECT_NE(said.find("Paint device returned engine == 0"), std::string::npos) << said;
+    EXPECT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
+}
+
 }  // namespace

@@ -113,6 +113,14 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "frmCalcInfo: Fortschritt\n");
 }
 
+TEST_F(SnapshotTool, SaysNothingOnStandardErrorButItsOwnMessages)
+{
+    const Outcome run = Snapshot("--level 3 --out " + In("x"), "env -u XDG_RUNTIME_DIR ");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(HasLine(run.out, "Level: 3")) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
 TEST_F(SnapshotTool, ActionsAsTheUserWouldDoThem)
 {
     Outcome run = Snapshot("--scroll 30 --go --level 5");
