@@ -2,6 +2,7 @@
 
 #include "analysis/LevelMatrices.h"
 #include "app/Haupt.h"
+#include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
 
@@ -121,8 +122,12 @@ void SaveKoeffFile(TfrmHaupt& haupt)
     const Signal& current = haupt.Session().CurrentSignal();
     const std::string signal = current.IsFile() ? "Datei" : SignalShownName(current);
     const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), signal);
-    if (!bytes || !WriteKoeffFile(name, *bytes)) {
-        haupt.SetCaption("Konnte Datei nicht sichern!");
+    if (!bytes) {
+        haupt.SetCaption("Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl");
+        return;
+    }
+    if (const WriteResult written = WriteKoeffFile(name, *bytes, FailFileStep); !written) {
+        haupt.SetCaption("Konnte Datei nicht sichern: " + WriteFailureReason(written));
         return;
     }
     haupt.SetCaption("Datei gespeichert!");

@@ -309,7 +309,10 @@ ReadResult ReadKoeffFile(const std::string& path, std::string& bytes)
     return ReadWholeFile(path, KoeffFileLimit, bytes);
 }
 
-bool WriteKoeffFile(const std::string& path, const std::string& bytes) { return WriteWholeFile(path, bytes); }
+WriteResult WriteKoeffFile(const std::string& path, const std::string& bytes, const FileStepFault& fault)
+{
+    return WriteWholeFile(path, bytes, fault);
+}
 
 std::string ToWindows1252(const std::string& utf8)
 {

@@ -64,7 +64,7 @@ void StoreKoeffFile(const KoeffFileContent& content, Analysis& A);
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes);
 
 // Writes the file with WriteWholeFile: never half written.
-bool WriteKoeffFile(const std::string& path, const std::string& bytes);
+WriteResult WriteKoeffFile(const std::string& path, const std::string& bytes, const FileStepFault& fault = {});
 
 // Text conversions between UTF-8 (the program's) and Windows-1252 (the file's).
 std::string ToWindows1252(const std::string& utf8);

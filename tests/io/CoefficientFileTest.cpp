@@ -1,17 +1,19 @@
 #include "io/CoefficientFile.h"
 
-
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <memory>
 #include <sstream>
-#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -78,10 +80,10 @@ protected:
         char name[] = "/tmp/vexlor-io-XXXXXX";
         folder = mkdtemp(name);
     }
-    void TearDown() override
+    void TearDown() override { fs::remove_all(folder); }
+    std::size_t FileCount() const
     {
-        FailFileStep = nullptr;
-        fs::remove_all(folder);
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 };
 
@@ -320,11 +322,13 @@ TEST_F(TempFolder, AFailedStepReportsAndLeavesTheOldFile)
     const fs::path file = folder / "daten.mdt";
     WriteAll(file, "old contents");
     for (FileStep failing : {FileStep::Write, FileStep::Sync, FileStep::Close, FileStep::Rename}) {
-        FailFileStep = [failing](FileStep step) { return step == failing; };
-        EXPECT_FALSE(WriteKoeffFile(file.string(), "new contents"));
+        const WriteResult result =
+            WriteKoeffFile(file.string(), "new contents", [failing](FileStep step) { return step == failing ? EIO : 0; });
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.step, failing);
+        EXPECT_EQ(WriteFailureReason(result), "Ein-/Ausgabefehler des Datenträgers");
         EXPECT_EQ(ReadAll(file), "old contents");
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-            << "no temporary file is left";
+        EXPECT_EQ(FileCount(), 1u) << "no temporary file is left";
     }
 }
 
@@ -345,17 +349,20 @@ TEST_F(TempFolder, NothingIsEverWrittenInPlace)
     rlimit small = before;
     small.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteKoeffFile(file.string(), std::string(4096, 'x'));
+    const WriteResult written = WriteKoeffFile(file.string(), std::string(4096, 'x'));
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, ignored);
-    EXPECT_FALSE(written);
+    EXPECT_EQ(WriteFailureReason(written), "die Datei wäre zu groß");
     EXPECT_EQ(ReadAll(file), old);
 
-    // Without a temporary file the save fails.
-    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary; };
-    EXPECT_FALSE(WriteKoeffFile(file.string(), "newer"));
+    // Without a temporary file the save fails, and says why: a folder the
+    // user may not write, although the file itself is writable.
+    const WriteResult refused =
+        WriteKoeffFile(file.string(), "newer", [](FileStep step) { return step == FileStep::CreateTemporary ? EACCES : 0; });
+    EXPECT_EQ(WriteFailureReason(refused),
+              "kein Schreibrecht im Ordner (die Datei wird über eine Kopie im selben Ordner ersetzt)");
     EXPECT_EQ(ReadAll(file), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(TempFolder, SpecialFilesAreRefusedAndLeftAsTheyAre)
@@ -398,30 +405,50 @@ TEST_F(TempFolder, TheReplacedFileKeepsOwnerAndModeWithoutSetIds)
     EXPECT_EQ(info.st_mode & 07777, 0750u);
 }
 
-TEST_F(TempFolder, ASaveKilledHalfWayLeavesTheOldFile)
+TEST_F(TempFolder, ASaveKilledHalfWayLeavesTheOldFileAndTheNextSaveItsCopy)
 {
     const fs::path file = folder / "daten.mdt";
     WriteAll(file, "old");
-    const pid_t child = fork();
-    if (child == 0) {
-        FailFileStep = [](FileStep step) {
-            if (step == FileStep::Sync)
-                _exit(9);  // killed after the write, before the rename
-            return false;
-        };
-        WriteKoeffFile(file.string(), "new");
-        _exit(0);
+    for (int kill = 0; kill < 2; ++kill) {  // the second finds the first one's leftover
+        const pid_t child = fork();
+        if (child == 0) {
+            WriteKoeffFile(file.string(), "new", [](FileStep step) -> int {
+                if (step == FileStep::Sync)
+                    _exit(9);  // killed after the write, before the rename
+                return 0;
+            });
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 9);
+        EXPECT_EQ(ReadAll(file), "old");
+        EXPECT_EQ(ReadAll(folder / ".daten.mdt.vexlor.tmp"), "new");
+        EXPECT_EQ(FileCount(), 2u);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_EQ(WEXITSTATUS(status), 9);
+    ASSERT_TRUE(WriteKoeffFile(file.string(), "newer"));
+    EXPECT_EQ(ReadAll(file), "newer");
+    EXPECT_EQ(FileCount(), 1u);
+
+    // A long name gets a short temporary name of its own.
+    const std::string longName = std::string(150, 'l') + ".mdt";
+    EXPECT_EQ(TemporaryFileName(longName).size(), 28u);
+    EXPECT_NE(TemporaryFileName(longName), TemporaryFileName(std::string(150, 'k') + ".mdt"));
+}
+
+TEST_F(TempFolder, ASaveOfTheSameFileRunningElsewhereIsLeftAlone)
+{
+    const fs::path file = folder / "daten.mdt";
+    WriteAll(file, "old");
+    const fs::path running = folder / ".daten.mdt.vexlor.tmp";
+    WriteAll(running, "half");
+    const int held = open(running.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const WriteResult result = WriteKoeffFile(file.string(), "new");
+    close(held);
+    EXPECT_EQ(WriteFailureReason(result), "dieselbe Datei wird gerade von einem anderen Programm gesichert");
     EXPECT_EQ(ReadAll(file), "old");
-    std::vector<std::string> leftovers;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path() != file)
-            leftovers.push_back(entry.path().filename().string());
-    ASSERT_EQ(leftovers.size(), 1u);
-    EXPECT_TRUE(leftovers[0].starts_with(".vexlor-save-") && leftovers[0].ends_with(".tmp")) << leftovers[0];
+    EXPECT_EQ(ReadAll(running), "half");
 }
 
 TEST_F(TempFolder, TheSizeLimitIsCheckedOnTheOpenFile)

@@ -308,7 +308,7 @@ TEST_F(SnapshotTool, FailedLoadsAndSavesExitOneAfterTheStateLines)
     std::ofstream(folder / "plain") << "x";
     run = Snapshot("--save " + In("plain/daten.mdt"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Konnte Datei nicht sichern!"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Konnte Datei nicht sichern: ein Teil des Pfades ist kein Ordner"), std::string::npos) << run.err;
 
     run = Snapshot("--help");
     EXPECT_EQ(run.status, 0);
