@@ -101,6 +101,8 @@ bool LoadKoeffFile(TfrmHaupt& haupt)
         haupt.SetCaption("Konnte Datei nicht öffnen!");
     } else if (read == ReadResult::TooLarge) {
         haupt.SetCaption("Ungültige Datei: größer als 1 MiB");
+    } else if (read == ReadResult::OutOfMemory) {
+        haupt.SetCaption("Ungültige Datei: zu wenig Speicher");
     } else {
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))

@@ -48,7 +48,7 @@ bool IsWhiteSpace(char32_t c)
 }
 
 // The next code point of UTF-8 text, or nullopt for a byte that starts none.
-std::optional<char32_t> NextCodePoint(const std::string& s, std::size_t& i)
+std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
@@ -76,8 +76,13 @@ void AppendUtf8(std::string& out, char32_t c)
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
@@ -170,7 +175,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
     return out.str();
 }
 
-std::optional<long> ParseWholeNumber(const std::string& word)
+std::optional<long> ParseWholeNumber(std::string_view word)
 {
     std::size_t i = 0;
     bool negative = false;
@@ -194,38 +199,54 @@ std::optional<long> ParseWholeNumber(const std::string& word)
     return value;
 }
 
-std::optional<double> ParseDecimal(const std::string& word)
+bool IsDecimal(std::string_view word)
 {
     // [sign] digits [(. or ,) digits] [(e or E) [sign] digits], with at least
     // one digit before the exponent, and nothing after it.
-    std::string number = word;
     std::size_t i = 0;
-    if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+    if (i < word.size() && (word[i] == '+' || word[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    for (; i < number.size() && IsDigit(number[i]); ++i)
+    for (; i < word.size() && IsDigit(word[i]); ++i)
         ++digits;
-    if (i < number.size() && (number[i] == '.' || number[i] == ',')) {
-        number[i] = '.';
-        for (++i; i < number.size() && IsDigit(number[i]); ++i)
+    if (i < word.size() && (word[i] == '.' || word[i] == ','))
+        for (++i; i < word.size() && IsDigit(word[i]); ++i)
             ++digits;
-    }
     if (digits == 0)
-        return std::nullopt;
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        return false;
+    if (i < word.size() && (word[i] == 'e' || word[i] == 'E')) {
         ++i;
-        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+        if (i < word.size() && (word[i] == '+' || word[i] == '-'))
             ++i;
         std::size_t exponentDigits = 0;
-        for (; i < number.size() && IsDigit(number[i]); ++i)
+        for (; i < word.size() && IsDigit(word[i]); ++i)
             ++exponentDigits;
         if (exponentDigits == 0)
-            return std::nullopt;
+            return false;
     }
-    if (i != number.size())
+    return i == word.size();
+}
+
+std::optional<double> ParseDecimal(std::string_view word)
+{
+    if (!IsDecimal(word))
         return std::nullopt;
-    // Below the double range strtod rounds toward 0; above it, infinity.
-    return strtod_l(number.c_str(), nullptr, ClassicLocale());
+    // strtod wants a terminated copy with a point: on the stack for every
+    // word but the longest. Below the double range it rounds toward 0; above
+    // it, infinity.
+    char small[64];
+    std::string large;
+    char* text = small;
+    if (word.size() < sizeof small) {
+        std::memcpy(small, word.data(), word.size());
+        small[word.size()] = '\0';
+    } else {
+        large.assign(word);
+        text = large.data();
+    }
+    if (char* comma = std::strchr(text, ','))
+        *comma = '.';
+    return strtod_l(text, nullptr, ClassicLocale());
 }
 
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes)
@@ -336,4 +357,34 @@ std::string FromWindows1252(const std::string& bytes)
         AppendUtf8(out, c);
     }
     return out;
+}
+
+std::string FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unit = [&](std::size_t i) {
+        const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>(hi << 8 | lo);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;  // half of a pair
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+bool IsUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();)
+        if (!NextCodePoint(bytes, i))
+            return false;
+    return true;
 }

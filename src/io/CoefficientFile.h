@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -69,6 +70,11 @@ WriteResult WriteKoeffFile(const std::string& path, const std::string& bytes, co
 // Text conversions between UTF-8 (the program's) and Windows-1252 (the file's).
 std::string ToWindows1252(const std::string& utf8);
 std::string FromWindows1252(const std::string& bytes);
+// UTF-16 text (without its byte-order mark) as UTF-8; a lone half of a
+// surrogate pair becomes U+FFFD.
+std::string FromUtf16(std::string_view bytes, bool bigEndian);
+// Whether the bytes are valid UTF-8.
+bool IsUtf8(std::string_view bytes);
 // The bytes without the UTF-8 byte-order mark that some editors put first.
 std::string WithoutByteOrderMark(const std::string& bytes);
 
@@ -78,5 +84,7 @@ std::string WithoutByteOrderMark(const std::string& bytes);
 // optional fraction (".5" and "5." included) after a point or a comma, and an
 // optional exponent; beyond the double range it is infinite. Hexadecimal, inf
 // and nan are no numbers.
-std::optional<long> ParseWholeNumber(const std::string& word);
-std::optional<double> ParseDecimal(const std::string& word);
+std::optional<long> ParseWholeNumber(std::string_view word);
+std::optional<double> ParseDecimal(std::string_view word);
+// Whether ParseDecimal takes the word, without converting it.
+bool IsDecimal(std::string_view word);
