@@ -36,6 +36,7 @@ inline constexpr std::size_t SignalValueLimit = 4'000'000;
 struct SignalTimes {
     double first = 0.0;
     double last = 0.0;
+    bool operator==(const SignalTimes&) const = default;
 };
 
 struct SignalFileContent {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <clocale>
 #include <cmath>
@@ -285,6 +286,48 @@ TEST(KoeffFileReader, ReadsBackWhatTheWriterWrote)
     ASSERT_EQ(c.values.size(), 257u);
     for (int i = 0; i <= 256; ++i)
         EXPECT_NEAR(c.values[i], k[i], 5e-6 * std::fabs(k[i]) + 1e-300) << i;
+}
+
+TEST(KoeffFileLesson, AFileSignalsLessonReopensAsSaved)
+{
+    // An offset signal at MaxLevel 4, its reference in all digits.
+    KoeffFileLesson lesson{"Datei", "EKG Übung 100%.txt", SignalTimes{1700, 1988}, 5.0, "beitrag", "angepasst", {}};
+    for (int i = 0; i <= 16; ++i)
+        lesson.reference.push_back(150.0 + std::sin(i * 0.7) / 3.0);
+    const auto A = std::make_unique<Analysis>();
+    SetMaxLevel(*A, 4);
+    A->Level = 2;
+    const std::string bytes = FormatKoeffFile("/x.mdt", *A, lesson).value_or("");
+    const KoeffFileContent c = Content(ParseKoeffFile(bytes));
+    EXPECT_EQ(c.lesson, lesson);
+    EXPECT_EQ(c.values.size(), 17u);
+
+    // One comment word a line, after the coefficients and before the Delta,
+    // so that readers of the classic format skip them.
+    const std::vector<std::string> lines = Lines(bytes);
+    const auto first = std::find(lines.begin(), lines.end(), ";Signal:Datei");
+    ASSERT_NE(first, lines.end());
+    EXPECT_EQ(*(first + 1), ";Datei:EKG%20%C3%9Cbung%20100%25.txt");
+    EXPECT_EQ(std::vector<std::string>(first + 2, first + 7),
+              (std::vector<std::string>{";Zeitvon:1700", ";Zeitbis:1988", ";Behalten:5", ";Rang:beitrag",
+                                        ";Achsen:angepasst"}));
+    EXPECT_EQ(lines.end() - first, 7 + 17 + 1);
+    for (auto line = first; line != lines.end(); ++line)
+        EXPECT_TRUE(line->starts_with(";") && line->find_first_of(" \t") == std::string::npos) << *line;
+    EXPECT_TRUE(Content(ParseKoeffFile("4 2 1 2 3")).lesson == KoeffFileLesson{});
+}
+
+TEST(KoeffFileLesson, MalformedWordsAndTinyDeltasAreRefused)
+{
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 1 1 1 1 1 ;Ref:1 ;Ref:2 ;Ref:3")), "3 statt 5 Referenzwerte");
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Ref:x")), "ungültige Angabe \u201E;Ref:x\u201C");
+    for (const char* word : {";Ref:1e999", ";Behalten:101", ";Rang:gross", ";Achsen:schief", ";Zeitvon:abc"})
+        EXPECT_EQ(Reason(ParseKoeffFile(std::string("2 2 ") + word)), std::string("ungültige Angabe \u201E") + word + "\u201C");
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5")), "Zeitachse ungültig");
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5 ;Zeitbis:5")), "Zeitachse ungültig");
+    for (const char* delta : {";Delta:1e-301", ";Delta:4.9e-324"})
+        EXPECT_EQ(Reason(ParseKoeffFile(std::string("2 2 ") + delta)), "Delta zu klein zum Rechnen (zwischen 0 und 1e-300)");
+    EXPECT_EQ(Content(ParseKoeffFile("2 2 ;Delta:1e-300")).delta, 1e-300);
 }
 
 TEST(KoeffFileReader, CaptionsDecodeFromWindows1252)
