@@ -103,6 +103,18 @@ TEST_F(Files, AFileBringsBackTheDeltaItWasSavedWith)
     Write("ohne.mdt", "7 7 1");
     Open("ohne.mdt");
     EXPECT_EQ(A->aktDelta, 0.3);
+
+    // A tiny Delta decomposes into finite numbers; one too small to compute
+    // with is refused.
+    Write("winzig.mdt", ReadAll(folder / "delta.mdt") + ";Delta:1e-17\r\n");
+    Open("winzig.mdt");
+    EXPECT_EQ(A->aktDelta, 1e-17);
+    frmHaupt->trbLevel.SetPosition(2);
+    EXPECT_TRUE(std::all_of(A->Koeff.begin(), A->Koeff.begin() + 129, [](double v) { return std::isfinite(v); }));
+    Write("zu-klein.mdt", "7 7 1 ;Delta:1e-310");
+    Open("zu-klein.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Ungültige Datei: Delta zu klein zum Rechnen (zwischen 0 und 1e-300)");
+    EXPECT_EQ(A->aktDelta, 1e-17);
 }
 
 TEST_F(Files, HandWrittenGermanNumbersAndAByteOrderMark)
