@@ -240,7 +240,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
     }
     WriteLesson(out, lesson);
     // All digits: a load rebuilds the function with exactly this Delta.
-    out << DeltaWord << A.aktDelta << LineEnd;
+    out << DeltaWord << std::setprecision(17) << A.aktDelta << LineEnd;
     return out.str();
 }
 
