@@ -1,7 +1,7 @@
 #include "app/PictureFileCommands.h"
 
 #include "app/Pictures.h"
-#include "io/SafeWrite.h"
+#include "app/SaveFault.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 
@@ -20,7 +20,7 @@ void SavePicture(TForm& report, const std::function<std::string(PictureFormat)>&
     }
     const PictureFormat format = PictureFormatOf(dialog.FilterIndex);
     const std::string bytes = picture(format);
-    if (bytes.empty() || !WriteWholeFile(PictureFileName(dialog.FileName, format), bytes)) {
+    if (bytes.empty() || !WriteWholeFile(PictureFileName(dialog.FileName, format), bytes, FailFileStep)) {
         report.SetCaption("Konnte Bild nicht speichern!");
         return;
     }

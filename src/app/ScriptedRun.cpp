@@ -139,7 +139,7 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
     const std::string caption = MainWindow()->Caption();
     const bool failed = action.kind == ScriptedAction::Load
                             ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
-                        : action.kind == ScriptedAction::Save ? caption == "Konnte Datei nicht sichern!"
+                        : action.kind == ScriptedAction::Save ? caption.starts_with("Konnte Datei nicht sichern")
                         : action.kind == ScriptedAction::Signal && caption.starts_with("Ungültiges Signal");
     if (!failed)
         return std::nullopt;

@@ -92,8 +92,9 @@ void WerkzeugeCommands::ChooseSignalFile()
     std::string bytes;
     const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
     if (read != ReadResult::Read) {
-        haupt.SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
-                                                      : "Ungültiges Signal: Datei nicht lesbar");
+        haupt.SetCaption(read == ReadResult::TooLarge      ? "Ungültiges Signal: größer als 64 MiB"
+                         : read == ReadResult::OutOfMemory ? "Ungültiges Signal: zu wenig Speicher für die Datei"
+                                                           : "Ungültiges Signal: Datei nicht lesbar");
         return;
     }
     const auto parsed = ParseSignalFile(bytes);
@@ -101,10 +102,10 @@ void WerkzeugeCommands::ChooseSignalFile()
         haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
         return;
     }
-    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
-    haupt.Session().NameSignal(Signal::File(values, std::filesystem::path(dialog.FileName).filename().string()));
-    SetMaxLevel(haupt.Session().State(), SignalLevel(values.size()));
-    haupt.SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
+    const SignalFileContent& content = std::get<SignalFileContent>(parsed);
+    haupt.Session().NameSignal(Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string()));
+    SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
+    haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
     SampleAnew();
 }
 

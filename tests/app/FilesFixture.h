@@ -2,7 +2,7 @@
 
 #include "ProgramFixture.h"
 
-#include "io/SafeWrite.h"
+#include "app/SaveFault.h"
 #include "toolkit/Dialogs.h"
 
 #include <cstdlib>
