@@ -65,7 +65,10 @@ void WorkTheDialog(User& user, QObject& guard)
     QTimer::singleShot(0, &guard, [&user] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             user.question = box->text();
-            box->button(user.replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            if (QAbstractButton* answer = box->button(user.replace ? QMessageBox::Yes : QMessageBox::No))
+                answer->click();
+            else
+                box->close();  // a box that asks nothing
         }
     });
     Press(edit, Qt::Key_Return);
