@@ -3,6 +3,8 @@
 // type chosen, the name typed, Return pressed.
 #include "FilesFixture.h"
 
+#include "app/Menus.h"
+#include "app/WerkzeugeCommands.h"
 #include "toolkit/Application.h"
 #include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
@@ -118,7 +120,7 @@ protected:
     }
     std::string Meldung() const
     {
-        const std::string text = frmHaupt->frmWerkzeuge->labMeldung.text().toStdString();
+        const std::string text = frmHaupt->Werkzeuge().Window().labMeldung.text().toStdString();
         return text.substr(text.find("  ") + 2);  // after the time
     }
 };
@@ -127,8 +129,8 @@ TEST_F(RealDialogs, EachFileTypeWritesItsFormat)
 {
     const std::vector<std::string> kinds = {"png", "svg", "pdf"};
     std::vector<std::string> written;
-    for (QAction* item : {frmGlaette->mniSavePicture, frmHaupt->frmKoeffizienten->mniSavePicture,
-                          frmHaupt->mniAlleFensterSpeichern})
+    for (QAction* item : {frmGlaette->mniSavePicture, frmHaupt->Werkzeuge().Koeffizienten().mniSavePicture,
+                          frmHaupt->ContextMenus().mniAlleFensterSpeichern})
         for (int type = 0; type < 3; ++type) {
             const std::string name = "bild" + std::to_string(written.size());
             written.push_back(name + "." + kinds[type]);
@@ -146,7 +148,7 @@ TEST_F(RealDialogs, ATypedSuffixDecidesInAnyCaseAndDotsStayInTheName)
     SavePicture(frmDetails->mniSavePicture, 0, "folie.svg");
     SavePicture(frmDetails->mniSavePicture, 1, "FOLIE.PDF");
     SavePicture(frmDetails->mniSavePicture, 2, "vortrag.v2");
-    SavePicture(frmHaupt->mniAlleFensterSpeichern, 1, "Alle.Png");
+    SavePicture(frmHaupt->ContextMenus().mniAlleFensterSpeichern, 1, "Alle.Png");
     EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"Alle.Png", "FOLIE.PDF", "folie.svg", "vortrag.v2.pdf"}));
     for (const auto& [file, kind] : std::vector<std::pair<std::string, std::string>>{
              {"folie.svg", "svg"}, {"FOLIE.PDF", "pdf"}, {"vortrag.v2.pdf", "pdf"}, {"Alle.Png", "png"}})
@@ -163,9 +165,9 @@ TEST_F(RealDialogs, TheWindowsNameIsOfferedInTheLastFolder)
     EXPECT_EQ(Kind("frmError.svg"), "svg");
 
     fs::create_directory(folder / "folien");
-    SavePicture(frmHaupt->mniAlleFensterSpeichern, 2, "folien/alle");
+    SavePicture(frmHaupt->ContextMenus().mniAlleFensterSpeichern, 2, "folien/alle");
     EXPECT_EQ(Kind("folien/alle.pdf"), "pdf");
-    const User desktop = SavePicture(frmHaupt->mniAlleFensterSpeichern, std::nullopt, std::nullopt);
+    const User desktop = SavePicture(frmHaupt->ContextMenus().mniAlleFensterSpeichern, std::nullopt, std::nullopt);
     EXPECT_EQ(desktop.offered, "desktop.png");
     EXPECT_EQ(desktop.folder.toStdString(), (folder / "folien").string());
 }
@@ -210,7 +212,7 @@ TEST_F(RealDialogs, DateiReadsARecording)
     for (int i = 0; i < 256; ++i)
         table += "0," + std::to_string(1000 + 4 * i) + ";" + std::to_string(128 + i % 5) + "," + std::to_string(i % 10) + "\n";
     Write("ekg.csv", table);
-    Click(frmHaupt->frmWerkzeuge->butDatei, "ekg.csv");
+    Click(frmHaupt->Werkzeuge().Window().butDatei, "ekg.csv");
     EXPECT_EQ(frmHaupt->Caption(), "Signal geladen: 256 Werte");
     EXPECT_EQ(A->MaxLevel, 8);
     EXPECT_EQ(A->KoeffOrig[0], 128.0);
@@ -220,7 +222,7 @@ TEST_F(RealDialogs, CancelWritesAndLoadsNothing)
 {
     SavePicture(frmGlaette->mniSavePicture, 2, std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Bild nicht gespeichert!");
-    SavePicture(frmHaupt->mniAlleFensterSpeichern, 1, std::nullopt);
+    SavePicture(frmHaupt->ContextMenus().mniAlleFensterSpeichern, 1, std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Bild nicht gespeichert!");
     Click(frmHaupt->butSave, std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Datei nicht gesichert!");
@@ -229,7 +231,7 @@ TEST_F(RealDialogs, CancelWritesAndLoadsNothing)
     Write("fuenf.mdt", "5 3 1 2 3");
     Click(frmHaupt->butOpen, std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Keine Datei geladen...");
-    Click(frmHaupt->frmWerkzeuge->butDatei, std::nullopt);
+    Click(frmHaupt->Werkzeuge().Window().butDatei, std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Kein Signal geladen...");
     EXPECT_EQ(A->MaxLevel, 7);
 }
