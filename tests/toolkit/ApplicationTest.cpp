@@ -49,7 +49,7 @@ TEST(Dialogs, GermanWithTheFiltersByNameInTheLastFolder)
     ScriptedDialogs script;
     script.answers = {std::string("/usr/share/doc/daten.mdt")};
     TSaveDialog("x (*.x)").Execute();
-    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(DialogKind::Open, "Multiscale Dat (*.mdt);;Alle Dateien (*)");
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog({DialogKind::Open, "Multiscale Dat (*.mdt);;Alle Dateien (*)", {}, {}});
     QStringList buttons;
     for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
         buttons << button->text().remove('&');
@@ -61,7 +61,7 @@ TEST(Dialogs, GermanWithTheFiltersByNameInTheLastFolder)
     EXPECT_EQ(combo->itemText(1), "Alle Dateien");
     EXPECT_EQ(dialog->nameFilters().front(), "Multiscale Dat (*.mdt)");
     EXPECT_EQ(dialog->directory().absolutePath(), "/usr/share/doc");
-    const std::unique_ptr<QFileDialog> save = MakeFileDialog(DialogKind::Save, "Multiscale-Dat (*.mdt)");
+    const std::unique_ptr<QFileDialog> save = MakeFileDialog({DialogKind::Save, "Multiscale-Dat (*.mdt)", {}, {}});
     EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
 }

@@ -357,6 +357,23 @@ TEST_F(SnapshotTool, FailedLoadsAndSavesExitOneAfterTheStateLines)
     EXPECT_TRUE(run.out.starts_with("usage: vexlor-snapshot")) << run.out;
 }
 
+TEST_F(SnapshotTool, EachFormatOfTheUsageWritesItsFiles)
+{
+    const std::string usage = Snapshot("--help").out;
+    EXPECT_NE(usage.find("  --format png|svg|pdf   the pictures' format (default png)\n"), std::string::npos) << usage;
+    const std::vector<std::pair<std::string, std::string>> formats = {
+        {"png", "\x89PNG"}, {"svg", "<?xml"}, {"pdf", "%PDF"}};
+    for (const auto& [word, start] : formats) {
+        ASSERT_EQ(Snapshot("--format " + word + " --out " + In(word)).status, 0) << word;
+        for (const char* name : {"frmGlaette", "desktop"})
+            EXPECT_TRUE(ReadAll(folder / word / (name + ("." + word))).starts_with(start)) << name << " " << word;
+    }
+    const Outcome run = Snapshot("--format SVG --out " + In("gross"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--format takes png, svg or pdf, not \"SVG\""), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "gross"));
+}
+
 TEST_F(SnapshotTool, AFolderNameIsUsedByteForByte)
 {
     const std::string name = "Bilder-\xE4\xFF";  // Latin-1 bytes, no UTF-8
