@@ -133,7 +133,7 @@ void BM_DeltaSweep(benchmark::State& state)
     DeltaComparison& comparison = frmHaupt->Werkzeuge().Comparison();
     const AnalysisSession& session = frmHaupt->Session();
     for (auto _ : state)
-        comparison.ComputeNow(DeltaSweepInputOf(session.State(), session.KeepPercent()));
+        comparison.ComputeNow(session.ComparisonInput());
 }
 BENCHMARK(BM_DeltaSweep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 

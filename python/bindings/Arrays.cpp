@@ -1,6 +1,7 @@
 #include "Arrays.h"
 
 #include "analysis/Analysis.h"
+#include "io/CoefficientFile.h"
 
 #include <cmath>
 #include <memory>
@@ -88,6 +89,9 @@ double CheckedDelta(double delta)
 {
     if (!(delta >= 0.0 && delta <= 1.0))
         throw py::value_error("delta must lie in [0, 1] (0: box functions, 1: hat functions), not " + Shown(delta));
+    if (delta > 0.0 && delta < SmallestDelta)
+        throw py::value_error("delta must be 0 or at least 1e-300, as in the program's files: smaller ones "
+                              "cannot be computed; not " + Shown(delta));
     return delta;
 }
 

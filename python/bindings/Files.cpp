@@ -18,11 +18,6 @@
 
 namespace {
 
-// The signal of the list a file names, as the program's load takes it.
-std::optional<int> SignalOfFile(const KoeffFileContent& content)
-{
-    return content.signal ? FindSignal(*content.signal) : std::nullopt;
-}
 
 void WarnOfCount(const std::string& path, std::size_t count, std::size_t expected)
 {
@@ -56,6 +51,8 @@ std::unique_ptr<PyAnalysis> ReadMdt(const std::filesystem::path& path, const py:
         ThrowCannotOpen(path);
     if (read == ReadResult::TooLarge)
         throw py::value_error(name + ": Ungültige Datei: größer als 1 MiB");
+    if (read == ReadResult::OutOfMemory)
+        throw std::bad_alloc();
     const auto parsed = ParseKoeffFile(bytes);
     if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
         throw py::value_error(name + ": Ungültige Datei: " + refusal->reason);
@@ -74,18 +71,18 @@ std::unique_ptr<PyAnalysis> ReadMdt(const std::filesystem::path& path, const py:
     py::gil_scoped_release free;
     Analysis A;
     StoreKoeffFile(content, A);
-    // The user's samples, else those of the signal the file names.
-    std::string signal = "Datei";
-    bool hasSamples = given.has_value();
-    if (given) {
-        std::copy_n(given->data(), expected, A.KoeffOrig.begin());
-    } else if (const std::optional<int> named = SignalOfFile(content)) {
-        const Signal listed = Signal::Listed(*named);
-        const std::vector<double> samples = SampleSignal(listed, A.MaxLevel, A.aktDelta);
-        std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
-        signal = SignalShownName(listed);
-        hasSamples = true;
-    }
+    // The samples: the user's, else those the file holds, else those of the
+    // test signal it names, as the program's load samples it.
+    const KoeffFileLesson& lesson = content.lesson;
+    const std::optional<int> named = FindSignal(lesson.signal);
+    const std::string signal = named ? SignalShownName(Signal::Listed(*named)) : "Datei";
+    const std::vector<double> reference =
+        given                       ? std::vector<double>(given->data(), given->data() + expected)
+        : !lesson.reference.empty() ? lesson.reference
+        : named                     ? SampleSignal(Signal::Listed(*named), A.MaxLevel, A.aktDelta)
+                                    : std::vector<double>{};
+    std::copy(reference.begin(), reference.end(), A.KoeffOrig.begin());
+    const bool hasSamples = !reference.empty();
     ComputeLevelMatrices(A);
     return std::make_unique<PyAnalysis>(std::move(A), hasSamples, signal);
 }
@@ -93,18 +90,24 @@ std::unique_ptr<PyAnalysis> ReadMdt(const std::filesystem::path& path, const py:
 std::string WriteMdt(const std::filesystem::path& path, const PyAnalysis& analysis)
 {
     const std::string name = KoeffFileName(std::filesystem::absolute(path).string());
-    const std::optional<std::string> bytes =
-        analysis.Locked([&](const Analysis& A) { return FormatKoeffFile(name, A, analysis.Signal()); });
+    const std::optional<std::string> bytes = analysis.Locked([&](const Analysis& A) {
+        KoeffFileLesson lesson;
+        lesson.signal = analysis.Signal();
+        if (analysis.HasSamples())
+            lesson.reference.assign(A.KoeffOrig.begin(), A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1);
+        return FormatKoeffFile(name, A, lesson);
+    });
     if (!bytes)
         throw py::value_error("the coefficients hold values that are not finite numbers: such a file could not be "
                               "read back");
-    bool written;
+    WriteResult written;
     {
         py::gil_scoped_release free;
         written = WriteKoeffFile(name, *bytes);
     }
     if (!written) {
-        PyErr_SetString(PyExc_OSError, (name + ": cannot be written (an old file there is unchanged)").c_str());
+        const std::string reason = "Konnte Datei nicht sichern: " + WriteFailureReason(written);
+        PyErr_SetObject(PyExc_OSError, py::make_tuple(written.error, reason, name).ptr());
         throw py::error_already_set();
     }
     return name;

@@ -67,17 +67,21 @@ DoubleArray Resample(const py::object& values, std::optional<int> maxLevel)
 {
     const DoubleArray v = AsFiniteVector(values, "values");
     const auto count = static_cast<std::size_t>(v.size());
-    if (count < 5)
-        throw py::value_error("values must hold at least 5 numbers, as a signal file does, not "
+    if (count < 4)
+        throw py::value_error("values must hold at least 4 numbers, as a signal file does, not "
                               + std::to_string(count));
     if (maxLevel)
         CheckLevel("max_level", *maxLevel, MinLevel, LevelLimit, "2 to 12");
-    const int m = maxLevel ? *maxLevel : SignalLevel(count);
     const std::span<const double> given = Values(v);
     std::vector<double> resampled;
     {
         py::gil_scoped_release free;
-        resampled = ResampleLinear(std::vector<double>(given.begin(), given.end()), LevelSize[m] + 1);
+        // As the program takes a file's values, then samples them at a level.
+        std::vector<double> taken(given.begin(), given.end());
+        if (RepeatsLastValue(count))
+            taken.push_back(taken.back());
+        const int m = maxLevel ? *maxLevel : SignalLevel(taken.size());
+        resampled = ResampleLinear(taken, static_cast<std::size_t>(LevelSize[m]) + 1);
     }
     return ToArray(std::move(resampled));
 }

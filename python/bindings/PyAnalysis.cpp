@@ -56,8 +56,8 @@ py::object PyAnalysis::At(py::handle x, Evaluator f) const
 py::object PyAnalysis::AtWithSamples(py::handle x, Evaluator f) const
 {
     if (!hasSamples)
-        throw py::value_error("the samples of this analysis are not known: its file names no test signal; "
-                              "give them to read_mdt(path, samples=...)");
+        throw py::value_error("the samples of this analysis are not known: its file keeps none and names no "
+                              "test signal; give them to read_mdt(path, samples=...)");
     return At(x, f);
 }
 

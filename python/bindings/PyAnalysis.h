@@ -19,6 +19,7 @@ public:
     int MaxLevel() const { return maxLevel; }
     double Delta() const { return delta; }
     const std::string& Signal() const { return signal; }
+    bool HasSamples() const { return hasSamples; }
     int Level() const;
     void SetLevel(int level);
     py::list Coefficients() const;

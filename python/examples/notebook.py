@@ -69,7 +69,7 @@ t = np.arange(1024) / 250.0  # four seconds at 250 Hz
 pulse = 130 + 15 * np.exp(-(((t % 0.8) - 0.2) ** 2) / 5e-4) + 2 * np.sin(2 * np.pi * 0.3 * t)
 series = np.column_stack([t, pulse])
 
-samples = vexlor.resample(series[:, 1])  # 1024 values become 1025, as the program's "Datei..."
+samples = vexlor.resample(series[:, 1])  # 2^10 values keep their places: the last once more
 print(f"{len(series)} values resampled to {len(samples)}: finest level {int(np.log2(len(samples) - 1))}")
 
 # Points off every knot (k + 0.1 over 4000 is never j / 2^m): at Delta 0 the

@@ -6,23 +6,32 @@ import vexlor
 from conftest import assert_same_doubles
 
 
-def test_a_written_file_reads_back_to_six_digits_with_levels_and_delta_exact(tmp_path):
-    a = vexlor.Analysis(vexlor.test_signal("knick", 6), 0.37)
+def test_a_written_file_reads_back_coefficients_to_six_digits_and_the_rest_exactly(tmp_path):
+    a = vexlor.Analysis(vexlor.test_signal("knick", 6) + 130, 0.37)
     a.level = 3
     path = vexlor.write_mdt(tmp_path / "lektion", a)
     assert path == str(tmp_path / "lektion.mdt")
     text = open(path, "rb").read()
-    assert text.startswith(f";{path}\r\n".encode()) and text.endswith(b";Signal:Datei\r\n;Delta:0.37\r\n")
+    assert text.startswith(f";{path}\r\n".encode()) and b"\r\n;Signal:Datei\r\n;Ref:" in text
+    assert text.endswith(b";Delta:0.37\r\n")
 
     b = vexlor.read_mdt(path)
-    assert (b.max_level, b.level, b.delta, b.signal, b.samples) == (6, 3, 0.37, "Datei", None)
+    assert (b.max_level, b.level, b.delta, b.signal) == (6, 3, 0.37, "Datei")
     six_digits = [float(f"{v:g}") for v in np.concatenate(a.coefficients)]
     assert_same_doubles(np.concatenate(b.coefficients), six_digits)
+    assert_same_doubles(b.samples, a.samples)
+    assert abs(b.error(0.4) - a.error(0.4)) < 1e-3
+
+
+def test_a_file_without_samples(tmp_path):
+    path = tmp_path / "klassisch.mdt"
+    path.write_bytes(b";klassisch\r\n3 2 " + b" ".join([b"0.5"] * 9) + b"\r\n")
+    a = vexlor.read_mdt(path)
+    assert (a.delta, a.samples) == (0.4, None)
     with pytest.raises(ValueError, match="samples of this analysis are not known"):
-        b.error(0.5)
-    c = vexlor.read_mdt(path, samples=a.samples)
-    assert_same_doubles(c.samples, a.samples)
-    assert abs(c.error(0.4) - a.error(0.4)) < 1e-5
+        a.error(0.5)
+    b = vexlor.read_mdt(path, samples=np.linspace(0, 1, 9))
+    assert b.original(0.5) == 0.5 and b.signal == "Datei"
 
 
 def test_a_file_naming_a_test_signal_brings_its_samples(tmp_path):
@@ -63,5 +72,5 @@ def test_files_that_cannot_be_read_or_written(tmp_path):
     blocker = tmp_path / "datei"
     blocker.write_text("a file where a folder should be")
     a = vexlor.Analysis(vexlor.test_signal("sinus", 4))
-    with pytest.raises(OSError, match="cannot be written"):
+    with pytest.raises(NotADirectoryError, match="Konnte Datei nicht sichern: ein Teil des Pfades ist kein Ordner"):
         vexlor.write_mdt(blocker / "x.mdt", a)

@@ -52,12 +52,14 @@ def test_signal(name: str, max_level: int, delta: float = 0.4) -> _Array:
     max_level: 2 .. 12. delta: in [0, 1].
     """
 def resample(values: ArrayLike, max_level: int | None = None) -> _Array:
-    """The values resampled linearly over their index range to 2^m + 1 points, as
-    the program takes the values of a signal file ("Datei..."). Without
-    max_level, m is the level such a file gets: 2^m + 1 values stay as they are,
-    any other count goes to the next 2^m + 1, and beyond 4097 values to 4097.
+    """The values as samples at 2^m + 1 points, as the program takes the values of
+    a signal file ("Datei..."): 2^m values (m <= 12) keep their places, the last
+    taken once more; the values are then resampled linearly over their index
+    range. Without max_level, m is the level such a file gets: 2^m and 2^m + 1
+    values stay as they are, any other count goes to the next 2^m + 1, and
+    beyond 4097 values to 4097.
 
-    values: at least 5 finite numbers. max_level: 2 .. 12.
+    values: at least 4 finite numbers. max_level: 2 .. 12.
     """
 def decompose(samples: ArrayLike, delta: float, level: int) -> list[_Array]:
     """The BLaC decomposition of the samples with this Delta down to `level`:
@@ -96,24 +98,26 @@ def read_mdt(path: str | PathLike[str], samples: ArrayLike | None = None) -> Ana
     program's start value, when the file records none). The level matrices are
     computed for that Delta, so that the curves are the program's after the load.
 
-    The samples, which the file does not hold: `samples` when given (2^max_level
-    + 1 values), else the test signal the file names, sampled at its finest
-    level and Delta as the program samples it on a load; without either they are
+    The samples: `samples` when given (2^max_level + 1 values), else those the
+    file keeps in full (its ";Ref:" words, which write_mdt() and the program
+    write), else the test signal the file names, sampled at its finest level
+    and Delta as the program samples it on a load; without any of them they are
     not known, and error() and original() refuse.
 
-    FileNotFoundError or OSError when the file cannot be read; ValueError with
-    the program's reason when it refuses the file (a word that is no number, a
-    level out of range, more than 4097 values, larger than 1 MiB). A file with
-    fewer or more values than 2^max_level + 1 loads, with a warning: the missing
-    coefficients are 0.
+    FileNotFoundError or OSError when the file cannot be read, MemoryError when
+    it does not fit; ValueError with the program's reason when it refuses the
+    file (a word that is no number, a level out of range, more than 4097 values,
+    larger than 1 MiB). A file with fewer or more values than 2^max_level + 1
+    loads, with a warning: the missing coefficients are 0.
     """
 def write_mdt(path: str | PathLike[str], analysis: Analysis) -> str:
     """Writes the analysis at its current level as a coefficient file (".mdt"),
     as the program's "Sichern" writes it: Windows-1252 text with CR LF line ends,
-    six significant digits a value, the signal's name and the Delta in full. The
-    file is never written in place: a failed write leaves an old file whole.
-    ".mdt" is appended unless the name ends in it, as the program does. Returns
-    the path written. OSError when it cannot be written.
+    six significant digits a coefficient, the signal's name, the samples (where
+    known) and the Delta in all their digits. The file is never written in
+    place: a failed write leaves an old file whole. ".mdt" is appended unless the
+    name ends in it, as the program does. Returns the path written. OSError, with
+    the program's reason, when it cannot be written.
     """
 
 class Analysis:
@@ -159,7 +163,8 @@ class Analysis:
     @property
     def samples(self) -> _Array | None:
         """The samples the analysis started from, the reference of error(), as a copy;
-        None when they are not known (read from a file that names no test signal).
+        None when they are not known (read from a file that keeps none and names no
+        test signal).
         """
     @property
     def signal(self) -> str:

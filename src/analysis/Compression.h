@@ -4,23 +4,26 @@
 
 #include <vector>
 
-// How good the approximation is, and how few details it needs.
+// How few details the approximation needs: "Behaltene Details: P %".
 
-// MaxError and RmsError of fnError over the error grid x_k = k / (4 2^MaxLevel),
-// k = 0 .. 4 2^MaxLevel.
-struct ErrorNumbers {
-    double MaxError = 0.0;
-    double RmsError = 0.0;
+// The ranking of the details.
+enum class KeepBy {
+    Contribution,  // "nach Beitrag": |d| times the wavelet's L2 norm, the default
+    Magnitude,     // "nach Betrag |d|": the coefficient alone
 };
 
-// In linear time: each level's details are written in the scaling functions
-// one level finer (Q d, as a reconstruction step forms them) and evaluated
-// like the smooth part, two terms a point; at x = 1, where fnDetails adds
-// nothing, they add nothing. The values agree with fnError's to rounding.
-ErrorNumbers ComputeErrorNumbers(const Analysis& A);
-
-// The same by fnError itself, point by point: the reference.
-ErrorNumbers ComputeErrorNumbersPointwise(const Analysis& A);
+// The L2 norms over [0, 1] of the wavelets of level j for aktDelta: the left
+// boundary one, the interior ones (they share one) and the right boundary one.
+// Over [0, 1], where the error norms and energies are taken: the boundary
+// wavelets reach beyond it, and only their part inside shapes the function
+// shown. Every level's wavelets are those of level 2 compressed by 2^(j-2),
+// so the norms are computed once, from Q_3, and scaled; 0 before Q_3 exists.
+struct WaveletNorms {
+    double left = 0.0;
+    double interior = 0.0;
+    double right = 0.0;
+};
+WaveletNorms WaveletNormsOf(const Analysis& A, int j);
 
 // The details in play: those of the levels Level .. MaxLevel - 1, at the
 // positions 2^Level + 1 .. 2^MaxLevel of Koeff. N = 2^MaxLevel - 2^Level.
@@ -30,14 +33,9 @@ int DetailCount(const Analysis& A);
 int KeptCount(int percent, int detailCount);
 
 // Which details stay (1) at P percent, by position from 2^Level + 1 on: those
-// of largest magnitude; of equal magnitudes the lower position.
-std::vector<char> KeptDetails(const Analysis& A, int percent);
+// ranked highest; of equal rank the lower position. A NaN ranks highest, so
+// that it shows in the numbers rather than vanishing with the detail.
+std::vector<char> KeptDetails(const Analysis& A, int percent, KeepBy by);
 
 // The details not kept become 0 (in the analysis given: the program passes a copy).
-void Compress(Analysis& A, int percent);
-// The same with the details kept already chosen.
 void Compress(Analysis& A, const std::vector<char>& kept);
-
-// The sum of squares of the smooth coefficients, then of each detail level
-// Level .. MaxLevel - 1, as they stand in Koeff.
-std::vector<double> LevelEnergies(const Analysis& A);

@@ -5,6 +5,7 @@
 #include "analysis/Samples.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -17,31 +18,36 @@ struct Quiet : LevelMatrixObserver {
 
 }  // namespace
 
-DeltaSweepInput DeltaSweepInputOf(const Analysis& A, int percent)
+DeltaSweepInput DeltaSweepInputOf(const Analysis& A, const Signal& signal, int percent, KeepBy keepBy)
 {
-    const auto end = A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1;
-    return {std::vector<double>(A.KoeffOrig.begin(), end), A.MaxLevel, A.Level, percent};
+    return {signal, A.MaxLevel, A.Level, percent, keepBy};
 }
 
-ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
+Analysis DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
 {
-    // The samples as right after choosing the signal ...
+    // The scroll bar at i and "Go!" ...
     Analysis A;
-    SetMaxLevel(A, input.maxLevel);
-    StoreSamples(A, input.samples);
-    // ... the scroll bar at i and "Go!" ...
     A.Delta = SweepDelta(i);
     A.aktDelta = A.Delta;
+    ComputeWaveletKoeff(A);
+    // ... the samples at MaxLevel for that Delta and their level matrices ...
+    SetMaxLevel(A, input.maxLevel);
+    TakeSamples(A, input.signal);
     Quiet quiet;
     FillLevelMatrices(A, quiet);
-    // ... the track bar down to the level, one step at a time ...
+    // ... and the track bar down to the level, one step at a time.
     while (A.Level > input.level) {
         A.Level = A.Level - 1;
         DecomposeStep(A);
     }
-    // ... and the compressed copy the error window draws.
+    return A;
+}
+
+ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
+{
+    Analysis A = DeltaSweepAnalysis(input, i);
     if (input.percent != 100)
-        Compress(A, input.percent);
+        Compress(A, KeptDetails(A, input.percent, input.keepBy));
     return ComputeErrorNumbers(A);
 }
 
@@ -58,18 +64,51 @@ std::vector<int> DeltaSweepOrder()
     return order;
 }
 
+namespace {
+
+// The least and the largest measure among the rows done that are numbers.
+struct Range {
+    double least = HUGE_VAL, largest = 0.0;
+    bool any = false;
+};
+
+Range RangeOf(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+{
+    Range range;
+    for (const std::optional<ErrorNumbers>& row : rows) {
+        const double e = row ? ErrorMeasure(*row, byMaxError) : NAN;
+        if (std::isnan(e))
+            continue;
+        range.least = std::min(range.least, e);
+        range.largest = std::max(range.largest, e);
+        range.any = true;
+    }
+    return range;
+}
+
+// Equal to the least within 1e-12 of the comparison's scale, its largest
+// measure: two Deltas that both rebuild the samples to rounding tie.
+bool Ties(const std::optional<ErrorNumbers>& row, bool byMaxError, const Range& range)
+{
+    return row && ErrorMeasure(*row, byMaxError) - range.least <= 1e-12 * range.largest;
+}
+
+}  // namespace
+
 int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
 {
-    int best = -1;
-    double least = 0.0;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        if (!rows[static_cast<std::size_t>(i)])
-            continue;
-        const double e = ErrorMeasure(*rows[static_cast<std::size_t>(i)], byMaxError);
-        if (best < 0 || e < least) {
-            best = i;
-            least = e;
-        }
-    }
-    return best;
+    const Range range = RangeOf(rows, byMaxError);
+    for (std::size_t i = 0; range.any && i < rows.size(); ++i)
+        if (Ties(rows[i], byMaxError, range))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+{
+    const Range range = RangeOf(rows, byMaxError);
+    if (!range.any)
+        return 0;
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return Ties(row, byMaxError, range); }));
 }

@@ -2,46 +2,63 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/Compression.h"
+#include "analysis/Numbers.h"
+#include "analysis/Signals.h"
 
 #include <optional>
 #include <vector>
 
 // The error over all Deltas: for Delta = 0, 0.01, ..., 1 the numbers that the
-// program shows when, from the samples at MaxLevel, the scroll bar is moved to
-// that Delta, "Go!" pressed, and the track bar moved down to Level with the
-// same compression: the same operations in the same order, each Delta in an
-// analysis of its own.
+// program shows when it takes that Delta: the scroll bar moved there, "Go!"
+// pressed, the signal sampled anew at MaxLevel (a test signal at the centres
+// of that Delta's scaling functions; a file signal's values as they are), the
+// track bar moved down to Level and P % of the details kept: the same
+// operations in the same order, each Delta in an analysis of its own.
 
 inline constexpr int DeltaSweepPoints = 101;
 
 // The Delta of position i, as the scroll bar makes it.
 inline double SweepDelta(int i) { return i / 100.0; }
 
-// What a sweep needs, copied from the program's analysis before it starts.
+// What a sweep needs, copied from the program before it starts.
 struct DeltaSweepInput {
-    std::vector<double> samples;  // KoeffOrig[0 .. 2^MaxLevel]
+    Signal signal;
     int maxLevel = 7;
     int level = 7;
     int percent = 100;
+    KeepBy keepBy = KeepBy::Contribution;
     bool operator==(const DeltaSweepInput&) const = default;
 };
 
-DeltaSweepInput DeltaSweepInputOf(const Analysis& A, int percent);
+DeltaSweepInput DeltaSweepInputOf(const Analysis& A, const Signal& signal, int percent, KeepBy keepBy);
 
-// The numbers of the Delta at position i: a pure function of copied inputs,
-// which the program runs on worker threads.
+// The analysis of the Delta at position i, before the compression: the
+// program's analysis after it has taken that Delta, bit for bit (WaveletKoeff
+// for the scroll bar at i included). Row and program both build it here.
+Analysis DeltaSweepAnalysis(const DeltaSweepInput& input, int i);
+
+// The numbers of the Delta at position i: of its analysis with P % of the
+// details kept, as the error window draws it. A pure function of copied
+// inputs, which the program runs on worker threads.
 ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i);
 
 // The positions in the order a sweep takes them: coarse steps first, so that a
 // sweep under way already spans the whole range.
 std::vector<int> DeltaSweepOrder();
 
-// The error a comparison ranks by: MaxError or RmsError.
+// What a comparison ranks by: the distance to the samples, largest or RMS.
 inline double ErrorMeasure(const ErrorNumbers& numbers, bool byMaxError)
 {
-    return byMaxError ? numbers.MaxError : numbers.RmsError;
+    return byMaxError ? numbers.DistanceMax : numbers.DistanceRms;
 }
 
-// The position of the least error among the rows done (the lower of equal
-// ones), -1 when none is done; by MaxError or by RmsError.
+// The Deltas whose measure equals the least among the rows done, within
+// 1e-12 of the comparison's largest measure (so that Deltas which all rebuild
+// the samples to rounding are equal); a NaN is never among them.
+
+// The lowest of these positions, -1 when no row done is a number.
 int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError);
+
+// How many they are (0 when there is no best). When that is every row done,
+// the choice of Delta makes no difference.
+int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError);

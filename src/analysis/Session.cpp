@@ -16,13 +16,19 @@ void AnalysisSession::SetKeepPercent(int percent)
     Refresh();
 }
 
+void AnalysisSession::SetKeepRanking(KeepBy by)
+{
+    keepBy = by;
+    Refresh();
+}
+
 void AnalysisSession::Refresh()
 {
     if (keepPercent == 100) {
         kept.assign(static_cast<std::size_t>(DetailCount(state)), 1);
         return;
     }
-    kept = ::KeptDetails(state, keepPercent);
+    kept = ::KeptDetails(state, keepPercent, keepBy);
     compressed = state;
     Compress(compressed, kept);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/Compression.h"
+#include "analysis/DeltaSweep.h"
 #include "analysis/Signals.h"
 
 #include <vector>
@@ -21,6 +23,7 @@ public:
     // Which details stay (1), by position from 2^Level + 1 on.
     const std::vector<char>& KeptDetails() const { return kept; }
     int KeepPercent() const { return keepPercent; }
+    KeepBy KeepRanking() const { return keepBy; }
     const Signal& CurrentSignal() const { return signal; }
 
     // The signal's samples at MaxLevel, with the shift of aktDelta, become
@@ -30,8 +33,12 @@ public:
     void TakeSamples();
     // The signal a loaded file names (its samples are the caller's).
     void NameSignal(Signal named) { signal = std::move(named); }
-    // "Behaltene Details: P %"; the compressed copy follows.
+    // "Behaltene Details: P %", ranked "nach Beitrag" or "nach Betrag |d|";
+    // the compressed copy follows.
     void SetKeepPercent(int percent);
+    void SetKeepRanking(KeepBy by);
+    // What the Delta comparison of this analysis starts from.
+    DeltaSweepInput ComparisonInput() const { return DeltaSweepInputOf(state, signal, keepPercent, keepBy); }
     // After Koeff or Level changed: the kept details and the compressed copy follow.
     void Refresh();
 
@@ -40,5 +47,6 @@ private:
     Analysis compressed;
     Signal signal;
     int keepPercent = 100;
+    KeepBy keepBy = KeepBy::Contribution;
     std::vector<char> kept;
 };

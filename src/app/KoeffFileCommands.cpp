@@ -2,6 +2,7 @@
 
 #include "analysis/LevelMatrices.h"
 #include "app/Haupt.h"
+#include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
 
@@ -40,9 +41,9 @@ std::string OpenedCaption(const KoeffFileContent& content)
 // A file that names another signal of the list brings it back as the error
 // window's original, sampled at the file's finest level and Delta; otherwise
 // the current signal stays the original.
-void TakeOverSignal(AnalysisSession& session, const std::optional<std::string>& name)
+void TakeOverSignal(AnalysisSession& session, const std::string& name)
 {
-    const std::optional<int> listed = name ? FindSignal(*name) : std::nullopt;
+    const std::optional<int> listed = FindSignal(name);
     if (!listed || *listed == session.CurrentSignal().listIndex)
         return;
     session.NameSignal(Signal::Listed(*listed));
@@ -75,7 +76,7 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
     haupt.SetCaption(OpenedCaption(content));
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
     StoreKoeffFile(content, haupt.Session().State());
-    TakeOverSignal(haupt.Session(), content.signal);
+    TakeOverSignal(haupt.Session(), content.lesson.signal);
     haupt.Werkzeuge().ShowSignal();  // the file's finest level
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
@@ -83,6 +84,32 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
         return false;
     TakeOverDelta(haupt);
     return true;
+}
+
+// The reference every program starts with (the sine at level 7, sampled with
+// the shift of Delta 0.4) needs no lines in the file.
+bool IsStartUpReference(const Signal& signal, const Analysis& A)
+{
+    const Analysis start;
+    if (signal != Signal::Listed(0) || A.MaxLevel != start.MaxLevel)
+        return false;
+    const std::vector<double> samples = SampleSignal(signal, start.MaxLevel, start.aktDelta);
+    return std::equal(samples.begin(), samples.end(), A.KoeffOrig.begin());
+}
+
+// What the program knows of the lesson beyond the coefficients.
+KoeffFileLesson LessonOf(const AnalysisSession& session)
+{
+    const Signal& signal = session.CurrentSignal();
+    const Analysis& A = session.State();
+    KoeffFileLesson lesson;
+    lesson.signal = signal.IsFile() ? "Datei" : SignalShownName(signal);
+    lesson.fileName = signal.IsFile() ? signal.fileName : "";
+    if (session.KeepPercent() != 100)
+        lesson.keepPercent = session.KeepPercent();
+    if (!IsStartUpReference(signal, A))
+        lesson.reference.assign(A.KoeffOrig.begin(), A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1);
+    return lesson;
 }
 
 }  // namespace
@@ -100,6 +127,8 @@ bool LoadKoeffFile(TfrmHaupt& haupt)
         haupt.SetCaption("Konnte Datei nicht öffnen!");
     } else if (read == ReadResult::TooLarge) {
         haupt.SetCaption("Ungültige Datei: größer als 1 MiB");
+    } else if (read == ReadResult::OutOfMemory) {
+        haupt.SetCaption("Ungültige Datei: zu wenig Speicher");
     } else {
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
@@ -118,11 +147,13 @@ void SaveKoeffFile(TfrmHaupt& haupt)
         return;
     }
     const std::string name = KoeffFileName(haupt.sdgSave.FileName);
-    const Signal& current = haupt.Session().CurrentSignal();
-    const std::string signal = current.IsFile() ? "Datei" : SignalShownName(current);
-    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), signal);
-    if (!bytes || !WriteKoeffFile(name, *bytes)) {
-        haupt.SetCaption("Konnte Datei nicht sichern!");
+    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), LessonOf(haupt.Session()));
+    if (!bytes) {
+        haupt.SetCaption("Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl");
+        return;
+    }
+    if (const WriteResult written = WriteKoeffFile(name, *bytes, FailFileStep); !written) {
+        haupt.SetCaption("Konnte Datei nicht sichern: " + WriteFailureReason(written));
         return;
     }
     haupt.SetCaption("Datei gespeichert!");

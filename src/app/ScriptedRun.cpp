@@ -1,6 +1,7 @@
 #include "app/ScriptedRun.h"
 
 #include "analysis/Compression.h"
+#include "analysis/Numbers.h"
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
 #include "app/WerkzeugeCommands.h"
@@ -39,8 +40,7 @@ void Choose(const std::string& file)
 // The comparison of the state the program is in.
 DeltaSweepInput ComparisonInput()
 {
-    const AnalysisSession& session = MainWindow()->Session();
-    return DeltaSweepInputOf(session.State(), session.KeepPercent());
+    return MainWindow()->Session().ComparisonInput();
 }
 
 }  // namespace
@@ -109,6 +109,14 @@ bool Apply(const ScriptedAction& action, std::string& error)
     case ScriptedAction::DeltaSweep:
         Dispatch([&] { frmHaupt->Werkzeuge().Comparison().ComputeNow(ComparisonInput()); });
         break;
+    case ScriptedAction::KeepBy:
+        Dispatch([&] { frmHaupt->Werkzeuge().ChooseKeepRanking(action.on ? KeepBy::Magnitude : KeepBy::Contribution); });
+        break;
+    case ScriptedAction::TakeBestDelta:
+        CompleteDeltaComparison();
+        if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), false); best >= 0)
+            Dispatch([&] { frmHaupt->Werkzeuge().TakeDelta(best); });
+        break;
     case ScriptedAction::Keep:
         Dispatch([&] { frmHaupt->Werkzeuge().ChooseKeepPercent(action.number); });
         break;
@@ -131,7 +139,7 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
     const std::string caption = MainWindow()->Caption();
     const bool failed = action.kind == ScriptedAction::Load
                             ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
-                        : action.kind == ScriptedAction::Save ? caption == "Konnte Datei nicht sichern!"
+                        : action.kind == ScriptedAction::Save ? caption.starts_with("Konnte Datei nicht sichern")
                         : action.kind == ScriptedAction::Signal && caption.starts_with("Ungültiges Signal");
     if (!failed)
         return std::nullopt;
@@ -147,12 +155,13 @@ void CompleteDeltaComparison()
 
 std::string DeltaSweepCsv()
 {
-    std::string csv = "delta,max_error,rms_error\n";
+    std::string csv = "delta,max_error,rms_error,distance_max,distance_rms\n";
     const DeltaComparison::Rows& rows = MainWindow()->Werkzeuge().Comparison().CurrentRows();
     for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-        if (rows[static_cast<std::size_t>(i)])
-            csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", rows[static_cast<std::size_t>(i)]->MaxError) + ','
-                   + Printf("%.17g", rows[static_cast<std::size_t>(i)]->RmsError) + '\n';
+        if (const auto& row = rows[static_cast<std::size_t>(i)])
+            csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", row->MaxError) + ','
+                   + Printf("%.17g", row->RmsError) + ',' + Printf("%.17g", row->DistanceMax) + ','
+                   + Printf("%.17g", row->DistanceRms) + '\n';
     return csv;
 }
 
@@ -181,8 +190,21 @@ std::string StateReport(bool withBestDelta)
     const ErrorNumbers numbers = ComputeErrorNumbers(ShownAnalysis());
     report += "MaxError: " + Printf("%.17g", numbers.MaxError) + "\n";
     report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
+    report += "DistanceMax: " + Printf("%.17g", numbers.DistanceMax) + "\n";
+    report += "DistanceRms: " + Printf("%.17g", numbers.DistanceRms) + "\n";
+    // The smooth part of Level, then each detail level, in that order.
+    const PartEnergies energies = LevelEnergies(State);
+    auto list = [](const std::vector<double>& values) {
+        std::string line;
+        for (const double v : values)
+            line += ' ' + Printf("%.17g", v);
+        return line;
+    };
+    report += "Energies:" + list(energies.energy) + "\n";
+    report += "EnergyShares:" + list(energies.share) + "\n";
     const int N = DetailCount(State);
-    report += "KeptDetails: " + std::to_string(KeptCount(session.KeepPercent(), N)) + " of " + std::to_string(N) + "\n";
+    report += "KeptDetails: " + std::to_string(KeptCount(session.KeepPercent(), N)) + " of " + std::to_string(N)
+              + (session.KeepRanking() == KeepBy::Magnitude ? " by magnitude" : " by contribution") + "\n";
     if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), false); withBestDelta && best >= 0)
         report += "BestDelta: " + Printf("%g", SweepDelta(best)) + "\n";
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";

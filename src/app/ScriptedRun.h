@@ -13,9 +13,9 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, DeltaSweep } kind = Go;
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, KeepBy, DeltaSweep, TakeBestDelta } kind = Go;
     int number = 0;         // the scroll position, a level, or the percentage of details kept
-    bool on = false;        // a zoom box's wanted state
+    bool on = false;        // a zoom box's wanted state; for KeepBy, "nach Betrag |d|"
     std::string file = {};  // the file to load or save; a signal's name or file
 };
 
@@ -35,8 +35,9 @@ std::optional<std::string> FileFailure(const ScriptedAction& action);
 // pictures do not depend on how far the background got.
 void CompleteDeltaComparison();
 
-// The Delta comparison of the state reached, as CSV: "delta,max_error,rms_error"
-// and a row per Delta (after a DeltaSweep action).
+// The Delta comparison of the state reached, as CSV:
+// "delta,max_error,rms_error,distance_max,distance_rms" and a row per Delta
+// (after a DeltaSweep action).
 std::string DeltaSweepCsv();
 
 // The coefficients as CSV: a row "i,Koeff[i],shown[i]" per position up to

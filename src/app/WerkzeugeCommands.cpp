@@ -1,6 +1,7 @@
 #include "app/WerkzeugeCommands.h"
 
 #include "analysis/Compression.h"
+#include "analysis/Numbers.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/Samples.h"
 #include "app/Haupt.h"
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -30,8 +32,11 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmWerkzeuge->OnMaxLevelChosen = [this](int maxLevel) { ChooseMaxLevel(maxLevel); };
     frmWerkzeuge->OnResample = [this] { SampleAnew(); };
     frmWerkzeuge->OnKeepChanged = [this](int percent) { ChooseKeepPercent(percent); };
+    frmWerkzeuge->OnKeepByChanged = [this](bool byMagnitude) {
+        ChooseKeepRanking(byMagnitude ? KeepBy::Magnitude : KeepBy::Contribution);
+    };
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
-    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { ChooseDelta(position); };
+    frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { TakeDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
@@ -87,8 +92,9 @@ void WerkzeugeCommands::ChooseSignalFile()
     std::string bytes;
     const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
     if (read != ReadResult::Read) {
-        haupt.SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
-                                                      : "Ungültiges Signal: Datei nicht lesbar");
+        haupt.SetCaption(read == ReadResult::TooLarge      ? "Ungültiges Signal: größer als 64 MiB"
+                         : read == ReadResult::OutOfMemory ? "Ungültiges Signal: zu wenig Speicher für die Datei"
+                                                           : "Ungültiges Signal: Datei nicht lesbar");
         return;
     }
     const auto parsed = ParseSignalFile(bytes);
@@ -96,10 +102,10 @@ void WerkzeugeCommands::ChooseSignalFile()
         haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
         return;
     }
-    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
-    haupt.Session().NameSignal(Signal::File(values, std::filesystem::path(dialog.FileName).filename().string()));
-    SetMaxLevel(haupt.Session().State(), SignalLevel(values.size()));
-    haupt.SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
+    const SignalFileContent& content = std::get<SignalFileContent>(parsed);
+    haupt.Session().NameSignal(Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string()));
+    SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
+    haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
     SampleAnew();
 }
 
@@ -112,7 +118,19 @@ void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
 void WerkzeugeCommands::ChooseKeepPercent(int percent)
 {
     haupt.Session().SetKeepPercent(percent);
-    frmWerkzeuge->ShowKeep(percent);
+    RedrawCompressedWindows();
+}
+
+void WerkzeugeCommands::ChooseKeepRanking(KeepBy by)
+{
+    haupt.Session().SetKeepRanking(by);
+    RedrawCompressedWindows();
+}
+
+void WerkzeugeCommands::RedrawCompressedWindows()
+{
+    const AnalysisSession& session = haupt.Session();
+    frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
     for (TPlotWindow* w : haupt.Plots().windows)
         if (w->Row.compressed && w->isVisible())
             w->Draw(w->RedrawFrame());
@@ -120,10 +138,19 @@ void WerkzeugeCommands::ChooseKeepPercent(int percent)
     RequestComparison();
 }
 
-void WerkzeugeCommands::ChooseDelta(int position)
+void WerkzeugeCommands::TakeDelta(int position)
 {
+    const int level = haupt.Session().State().Level;
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
+    haupt.Session().TakeSamples();
+    haupt.UpdateLevelControls();
+    haupt.trbLevel.SetPosition(level);
+    ShowSignal();
+    char text[160];
+    std::snprintf(text, sizeof text, "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
+                  SweepDelta(position), haupt.Session().State().MaxLevel, level);
+    frmWerkzeuge->ShowMessage(text);
 }
 
 void WerkzeugeCommands::ShowNumbers()
@@ -136,10 +163,11 @@ void WerkzeugeCommands::ShowNumbers()
     numbersOwed = !frmWerkzeuge->isVisible() && !frmKoeffizienten->isVisible();
     if (numbersOwed)
         return;
-    const ErrorNumbers numbers = ComputeErrorNumbers(session.Shown());
     const int N = DetailCount(State);
-    frmWerkzeuge->ShowNumbers(numbers.MaxError, numbers.RmsError, KeptCount(session.KeepPercent(), N), N,
-                              LevelEnergies(State), State.Level);
+    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), KeptCount(session.KeepPercent(), N), N,
+                                   LevelEnergies(State), State.Level))
+        frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
+                                  "oder keine Zahlen");
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
 }
 
@@ -151,7 +179,7 @@ void WerkzeugeCommands::RequestComparison()
     WhenHandlersEnd(frmWerkzeuge, [this] {
         comparisonAsked = false;
         if (comparison)
-            comparison->Request(DeltaSweepInputOf(haupt.Session().State(), haupt.Session().KeepPercent()));
+            comparison->Request(haupt.Session().ComparisonInput());
     });
 }
 

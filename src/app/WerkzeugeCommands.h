@@ -30,11 +30,15 @@ public:
     void ChooseSignalFile();
     void ChooseMaxLevel(int maxLevel);
     void SampleAnew();
-    // "Behaltene Details: P %": the details, function and error windows, the
-    // numbers and the coefficient window follow; Koeff stays as it is.
+    // "Behaltene Details: P %", ranked "nach Beitrag" or "nach Betrag |d|":
+    // the details, function and error windows, the numbers and the
+    // coefficient window follow; Koeff stays as it is.
     void ChooseKeepPercent(int percent);
-    // A Delta taken from the comparison's curve: the scroll bar, then "Go!".
-    void ChooseDelta(int position);
+    void ChooseKeepRanking(KeepBy by);
+    // A Delta of the comparison taken as its row was made: the scroll bar,
+    // "Go!", the signal sampled anew at MaxLevel, the track bar from MaxLevel
+    // down to Level (the compression stays). The numbers then are the row's.
+    void TakeDelta(int position);
 
     // Show and raise the windows (with their numbers up to date).
     void ShowWerkzeuge();
@@ -56,6 +60,7 @@ public:
 
 private:
     void ShowRows();
+    void RedrawCompressedWindows();
 
     TfrmHaupt& haupt;
     TfrmWerkzeuge* frmWerkzeuge = nullptr;

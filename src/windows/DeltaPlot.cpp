@@ -6,15 +6,18 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 TDeltaPlot::TDeltaPlot()
 {
     setMinimumHeight(120);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QStringLiteral("Klick: dieses Delta einstellen und „Go!“"));
+    setMouseTracking(true);
 }
 
 void TDeltaPlot::SetRows(const std::vector<std::optional<ErrorNumbers>>& newRows)
@@ -49,19 +52,34 @@ int TDeltaPlot::PositionAt(int x) const
     return std::clamp(static_cast<int>(std::lround(DeltaScale().InvTransform(x) * 100.0)), 0, 100);
 }
 
+std::pair<double, double> TDeltaPlot::ShownRange() const
+{
+    std::vector<double> values;
+    for (const auto& row : rows)
+        if (row && std::isfinite(ErrorMeasure(*row, byMaxError)))
+            values.push_back(ErrorMeasure(*row, byMaxError));
+    if (values.empty())
+        return {0.0, 1.0};
+    std::sort(values.begin(), values.end());
+    const double least = values.front();
+    const double ninth = values[(values.size() - 1) * 9 / 10];
+    // One spike (Delta 0 of a smooth signal, say) must not flatten the rest.
+    double top = std::min(values.back(), least + 2.0 * (ninth - least));
+    if (!(top > least))
+        top = values.back() > least ? values.back() : least + std::max(1e-300, std::fabs(least));
+    return {least, top};
+}
+
 void TDeltaPlot::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     const QRect area = PlotArea();
-    double largest = 0.0;
-    for (const auto& row : rows)
-        if (row)
-            largest = std::max(largest, ErrorMeasure(*row, byMaxError));
+    const auto [least, top] = ShownRange();
     const ScaleMap deltaScale = DeltaScale();
-    const ScaleMap errorScale = ScaleMap::Flipped(0.0, largest > 0.0 ? largest : 1.0, 0.0, area.height(), area.bottom());
+    const ScaleMap measureScale = ScaleMap::Flipped(least, top, 0.0, area.height(), area.bottom());
     auto x = [&](double delta) { return deltaScale.Transform(delta); };
-    auto y = [&](double e) { return errorScale.Transform(e); };
+    auto y = [&](double e) { return std::max<double>(area.top(), measureScale.Transform(e)); };
 
     p.setPen(Qt::black);
     p.drawLine(area.bottomLeft(), area.bottomRight());
@@ -71,17 +89,25 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     p.setFont(small);
     for (const double d : {0.0, 0.5, 1.0})
         p.drawText(QPointF(x(d) - 6, area.bottom() + 12), QString::number(d));
-    p.drawText(QPointF(2, area.top() + 8), QString::number(largest, 'g', 2));
-    p.drawText(QPointF(2, area.bottom()), QStringLiteral("0"));
+    // The scale's two ends, left of the axis, where the curve never goes.
+    const QRect labels(0, area.top() - 4, area.left() - 3, area.height() + 8);
+    p.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(top, 'g', 2));
+    p.drawText(labels, Qt::AlignRight | Qt::AlignBottom, QString::number(least, 'g', 2));
 
-    // The curve through the rows done, in the order of Delta.
+    // The curve through the rows done, in the order of Delta; a value above
+    // the top edge gets a small triangle there.
     p.setPen(QPen(Qt::red, 1.5));
     QPointF last;
     bool any = false;
+    std::vector<QPointF> clipped;
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        if (!rows[static_cast<std::size_t>(i)])
+        const auto& row = rows[static_cast<std::size_t>(i)];
+        if (!row || !std::isfinite(ErrorMeasure(*row, byMaxError)))
             continue;
-        const QPointF point(x(SweepDelta(i)), y(ErrorMeasure(*rows[static_cast<std::size_t>(i)], byMaxError)));
+        const double e = ErrorMeasure(*row, byMaxError);
+        const QPointF point(x(SweepDelta(i)), y(e));
+        if (e > top)
+            clipped.push_back(point);
         if (any)
             p.drawLine(last, point);
         else
@@ -89,13 +115,31 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
         last = point;
         any = true;
     }
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::red);
+    for (const QPointF& c : clipped)
+        p.drawPolygon(QPolygonF({c + QPointF(-3, 4), c + QPointF(3, 4), c + QPointF(0, -1)}));
     // aktDelta, and the keyboard's choice when the plot has the focus.
+    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::blue, 1, Qt::DashLine));
     p.drawLine(QPointF(x(marker), area.top()), QPointF(x(marker), area.bottom()));
     if (hasFocus()) {
         p.setPen(QPen(Qt::darkGreen, 1, Qt::DotLine));
         p.drawLine(QPointF(x(SweepDelta(cursor)), area.top()), QPointF(x(SweepDelta(cursor)), area.bottom()));
     }
+}
+
+void TDeltaPlot::mouseMoveEvent(QMouseEvent* event)
+{
+    const int position = PositionAt(static_cast<int>(event->position().x()));
+    const auto& row = rows.empty() ? std::nullopt : rows[static_cast<std::size_t>(position)];
+    char text[96];
+    if (row)
+        std::snprintf(text, sizeof text, "Delta %g: %.4g\nKlick: dieses Delta übernehmen", SweepDelta(position),
+                      ErrorMeasure(*row, byMaxError));
+    else
+        std::snprintf(text, sizeof text, "Delta %g: …", SweepDelta(position));
+    QToolTip::showText(event->globalPosition().toPoint(), QString::fromUtf8(text), this);
 }
 
 void TDeltaPlot::mousePressEvent(QMouseEvent* event)

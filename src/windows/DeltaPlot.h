@@ -1,17 +1,21 @@
 #pragma once
 
-#include "analysis/Compression.h"
+#include "analysis/Numbers.h"
 #include "plot/ScaleMap.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <optional>
 #include <vector>
 
-// The error against Delta = 0 .. 1 in 101 points, the rows done so far as a
-// curve, a marker at aktDelta. A click on the curve (or the arrow keys and
-// Return) chooses a Delta.
+// The distance to the samples against Delta = 0 .. 1 in 101 points, the rows
+// done so far as a curve, a marker at aktDelta. The vertical scale runs from
+// the least value to twice the spread of the lower nine tenths above it, so
+// that the curve fills the plot; a value above is drawn at the top edge with
+// a small triangle. Hovering shows a Delta and its value; a click on the
+// curve (or the arrow keys and Return) takes that Delta.
 class TDeltaPlot : public QWidget {
 public:
     TDeltaPlot();
@@ -24,12 +28,15 @@ public:
     bool ByMaxError() const { return byMaxError; }
     // The position of Delta (0 .. 100) under the horizontal pixel x.
     int PositionAt(int x) const;
+    // The measure's range the plot shows: the least value and the top edge.
+    std::pair<double, double> ShownRange() const;
 
     std::function<void(int position)> OnDeltaChosen;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

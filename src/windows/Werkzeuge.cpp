@@ -5,6 +5,9 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -14,6 +17,14 @@ void SetText(QLabel& label, const QString& text)
 {
     if (label.text() != text)
         label.setText(text);
+}
+
+// A number in "%.4g", or "—" where it is none (NaN) or beyond the doubles.
+QString Number(const char* format, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return std::isfinite(value) ? QString::fromUtf8(text) : QStringLiteral("—");
 }
 
 }  // namespace
@@ -28,6 +39,7 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
       sldKeep(Qt::Horizontal),
       butKoeffizienten(QStringLiteral("Koeffizienten")),
       grpDelta(QStringLiteral("Delta-Vergleich")),
+      butUebernehmen(QStringLiteral("Übernehmen")),
       grpMeldung(QStringLiteral("Meldung")),
       signalForm(&grpSignal),
       numbersBox(&grpKennzahlen),
@@ -49,25 +61,27 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     signalForm.addRow(QStringLiteral("Feinste Stufe"), &speFeinsteStufe);
     signalForm.addRow(&butNeuAbtasten);
 
-    numbersBox.addWidget(&labMaxError);
-    numbersBox.addWidget(&labRmsError);
-    numbersBox.addWidget(&labKept);
-    for (QLabel* label : {&labMaxError, &labRmsError, &labKept})
+    for (QLabel* label : {&labMaxError, &labRmsError, &labAbstand, &labDistanceMax, &labDistanceRms, &labKept}) {
+        numbersBox.addWidget(label);
         label->setFixedHeight(label->sizeHint().height());
-    // Two columns of part and energy: eleven parts at most (level 2 of 12) fit.
-    energyGrid.setVerticalSpacing(1);
-    energyGrid.addWidget(&labEnergieKopfTeil, 0, 0);
-    energyGrid.addWidget(&labEnergieKopfWert, 0, 1, Qt::AlignRight);
-    for (std::size_t k = 0; k < labEnergieTeil.size(); ++k) {
-        const int row = static_cast<int>(k / 2) + 1, column = 3 * static_cast<int>(k % 2);
-        energyGrid.addWidget(&labEnergieTeil[k], row, column);
-        energyGrid.addWidget(&labEnergieWert[k], row, column + 1, Qt::AlignRight);
-        labEnergieTeil[k].setFixedHeight(labEnergieTeil[k].sizeHint().height());
-        labEnergieWert[k].setFixedHeight(labEnergieTeil[k].sizeHint().height());
-        labEnergieTeil[k].hide();  // until the numbers name the parts
-        labEnergieWert[k].hide();
     }
-    energyGrid.setColumnMinimumWidth(2, 10);
+    labDistanceMax.setIndent(12);
+    labDistanceRms.setIndent(12);
+    // Two columns of part, energy and share: eleven parts at most (level 2 of 12) fit.
+    energyGrid.setVerticalSpacing(1);
+    energyGrid.setHorizontalSpacing(4);
+    energyGrid.addWidget(&labEnergieKopfTeil, 0, 0);
+    energyGrid.addWidget(&labEnergieKopfWert, 0, 1, 1, 2, Qt::AlignRight);
+    for (std::size_t k = 0; k < labEnergieTeil.size(); ++k) {
+        const int row = static_cast<int>(k / 2) + 1, column = 4 * static_cast<int>(k % 2);
+        for (QLabel* label : {&labEnergieTeil[k], &labEnergieWert[k], &labEnergieAnteil[k]}) {
+            energyGrid.addWidget(label, row, column + (label == &labEnergieTeil[k] ? 0 : label == &labEnergieWert[k] ? 1 : 2),
+                                 label == &labEnergieTeil[k] ? Qt::AlignLeft : Qt::AlignRight);
+            label->setFixedHeight(labEnergieTeil[k].sizeHint().height());
+            label->hide();  // until the numbers name the parts
+        }
+    }
+    energyGrid.setColumnMinimumWidth(3, 6);
     numbersBox.addLayout(&energyGrid);
 
     sldKeep.setRange(0, 100);
@@ -80,12 +94,19 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     keepRow.addWidget(&sldKeep, 1);
     keepRow.addWidget(&speKeep);
     keepForm.addRow(QStringLiteral("Behaltene Details:"), &keepRow);
+    cbxKeepBy.addItems({QStringLiteral("nach Beitrag"), QStringLiteral("nach Betrag |d|")});
+    cbxKeepBy.setToolTip(QStringLiteral("Beitrag: |d| mal die L2-Norm des Wavelets; Betrag: |d| allein"));
+    keepForm.addRow(QStringLiteral("Auswahl:"), &cbxKeepBy);
     keepForm.addRow(&butKoeffizienten);
 
-    cbxDeltaMass.addItems({QStringLiteral("RMS-Fehler"), QStringLiteral("Max. Fehler")});
+    cbxDeltaMass.addItems({QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand")});
+    cbxDeltaMass.setToolTip(QStringLiteral("Abstand zu den Abtastwerten nach Kompression"));
     deltaBox.addWidget(&cbxDeltaMass);
     deltaBox.addWidget(&pltDelta);
-    deltaBox.addWidget(&labBestDelta);
+    labBestDelta.setWordWrap(true);  // a tie's note may take a second line
+    deltaRow.addWidget(&labBestDelta, 1);
+    deltaRow.addWidget(&butUebernehmen);
+    deltaBox.addLayout(&deltaRow);
     QObject::connect(&cbxDeltaMass, &QComboBox::currentIndexChanged, this, [this](int index) {
         pltDelta.SetByMaxError(index == 1);
         ShowDeltaRows(pltDelta.Rows());
@@ -121,55 +142,81 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     });
     // Slider and spin box are one control: each shows what the other chose.
     auto keep = [this](int percent) {
-        ShowKeep(percent);
+        ShowKeep(percent, cbxKeepBy.currentIndex() == 1);
         if (OnKeepChanged)
             Dispatch([this, percent] { OnKeepChanged(percent); });
     };
     QObject::connect(&sldKeep, &QSlider::valueChanged, this, keep);
     QObject::connect(&speKeep, &QSpinBox::valueChanged, this, keep);
+    QObject::connect(&cbxKeepBy, &QComboBox::activated, this, [this](int index) {
+        if (OnKeepByChanged)
+            Dispatch([this, index] { OnKeepByChanged(index == 1); });
+    });
     QObject::connect(&butKoeffizienten, &QPushButton::clicked, this, [this] {
         if (OnKoeffizienten)
             Dispatch(OnKoeffizienten);
     });
+    QObject::connect(&butUebernehmen, &QPushButton::clicked, this, [this] {
+        if (BestPosition() >= 0 && pltDelta.OnDeltaChosen)
+            Dispatch([this] { pltDelta.OnDeltaChosen(BestPosition()); });
+    });
 }
+
+int TfrmWerkzeuge::BestPosition() const { return BestDelta(pltDelta.Rows(), pltDelta.ByMaxError()); }
 
 void TfrmWerkzeuge::ShowDeltaRows(const std::vector<std::optional<ErrorNumbers>>& rows)
 {
     pltDelta.SetRows(rows);
-    const int best = BestDelta(rows, pltDelta.ByMaxError());
-    char text[48];
+    const int best = BestPosition();
+    butUebernehmen.setEnabled(best >= 0);
+    if (best < 0) {
+        SetText(labBestDelta, QStringLiteral("Bestes Delta: …"));
+        return;
+    }
+    // Deltas that rebuild the samples equally well tie: the lowest is named.
+    const int ties = BestDeltaTies(rows, pltDelta.ByMaxError());
+    const auto done = std::count_if(rows.begin(), rows.end(), [](const auto& row) { return row.has_value(); });
+    char text[64];
     std::snprintf(text, sizeof text, "Bestes Delta: %g", SweepDelta(best));
-    SetText(labBestDelta, best < 0 ? QStringLiteral("Bestes Delta: …") : QString::fromUtf8(text));
+    QString shown = QString::fromUtf8(text);
+    if (ties > 1)
+        shown += ties == done ? QStringLiteral(" (gleich für alle)") : QStringLiteral(" (gleich für %1)").arg(ties);
+    SetText(labBestDelta, shown);
 }
 
-void TfrmWerkzeuge::ShowKeep(int percent)
+void TfrmWerkzeuge::ShowKeep(int percent, bool byMagnitude)
 {
-    const QSignalBlocker quietSlider(&sldKeep), quietSpin(&speKeep);
+    const QSignalBlocker quietSlider(&sldKeep), quietSpin(&speKeep), quietBy(&cbxKeepBy);
     sldKeep.setValue(percent);
     speKeep.setValue(percent);
+    cbxKeepBy.setCurrentIndex(byMagnitude ? 1 : 0);
 }
 
-void TfrmWerkzeuge::ShowNumbers(double maxError, double rmsError, int kept, int detailCount,
-                                const std::vector<double>& energies, int level)
+bool TfrmWerkzeuge::ShowNumbers(const ErrorNumbers& numbers, int kept, int detailCount, const PartEnergies& energies,
+                                int level)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "Max. Fehler: %.4g", maxError);
-    SetText(labMaxError, QString::fromUtf8(text));
-    std::snprintf(text, sizeof text, "RMS-Fehler: %.4g", rmsError);
-    SetText(labRmsError, QString::fromUtf8(text));
+    SetText(labMaxError, QStringLiteral("Max. Fehler: ") + Number("%.4g", numbers.MaxError));
+    SetText(labRmsError, QStringLiteral("RMS-Fehler: ") + Number("%.4g", numbers.RmsError));
+    SetText(labDistanceMax, QStringLiteral("max. ") + Number("%.4g", numbers.DistanceMax));
+    SetText(labDistanceRms, QStringLiteral("RMS ") + Number("%.4g", numbers.DistanceRms));
     SetText(labKept, QStringLiteral("Behaltene Details: %1 von %2").arg(kept).arg(detailCount));
+    bool finite = std::isfinite(numbers.MaxError) && std::isfinite(numbers.RmsError)
+                  && std::isfinite(numbers.DistanceMax) && std::isfinite(numbers.DistanceRms);
     for (std::size_t row = 0; row < labEnergieTeil.size(); ++row) {
-        const bool used = row < energies.size();
+        const bool used = row < energies.energy.size();
         if (used) {
             const int r = static_cast<int>(row);
-            std::snprintf(text, sizeof text, "%.4g", energies[row]);
             SetText(labEnergieTeil[row], r == 0 ? QStringLiteral("Glätte %1").arg(level)
                                                 : QStringLiteral("Details %1").arg(level + r - 1));
-            SetText(labEnergieWert[row], QString::fromUtf8(text));
+            SetText(labEnergieWert[row], Number("%.3g", energies.energy[row]));
+            SetText(labEnergieAnteil[row], Number("%.0f", energies.share[row]) + QStringLiteral("%"));
+            finite = finite && std::isfinite(energies.energy[row]);
         }
         labEnergieTeil[row].setVisible(used);
         labEnergieWert[row].setVisible(used);
+        labEnergieAnteil[row].setVisible(used);
     }
+    return finite;
 }
 
 void TfrmWerkzeuge::ShowSignal(int listIndex, const std::string& fileName)

@@ -2,6 +2,7 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
+#include "analysis/Numbers.h"
 #include "windows/DeltaPlot.h"
 
 #include <QComboBox>
@@ -39,33 +40,46 @@ public:
     std::function<void(int maxLevel)> OnMaxLevelChosen;
     std::function<void()> OnResample;                // "Neu abtasten"
 
-    // Section "Kennzahlen": the error numbers, the details kept, the energies.
+    // Section "Kennzahlen": the error window's curve measured exactly, the
+    // distance to the samples, the details kept, the energies of the parts.
     QGroupBox grpKennzahlen;
     QLabel labMaxError;
     QLabel labRmsError;
+    QLabel labAbstand{QStringLiteral("Abstand zu den Abtastwerten:")};
+    QLabel labDistanceMax;
+    QLabel labDistanceRms;
     QLabel labKept;
     // A small table: a row per part (the smooth part of Level, then each detail
-    // level), unused rows hidden; the window keeps its geometry as they change.
+    // level) with its L2 energy and share, unused rows hidden; the window keeps
+    // its geometry as they change.
     QLabel labEnergieKopfTeil{QStringLiteral("Teil")};
     QLabel labEnergieKopfWert{QStringLiteral("Energie")};
     std::array<QLabel, 12> labEnergieTeil;
     std::array<QLabel, 12> labEnergieWert;
+    std::array<QLabel, 12> labEnergieAnteil;
 
     // Section "Kompression": "Behaltene Details: P %", and the coefficient window.
     QGroupBox grpKompression;
     QSlider sldKeep;
     QSpinBox speKeep;
+    QComboBox cbxKeepBy;  // "nach Beitrag" (|d| times the wavelet's norm) or "nach Betrag |d|"
     QPushButton butKoeffizienten;
     std::function<void(int percent)> OnKeepChanged;
+    std::function<void(bool byMagnitude)> OnKeepByChanged;
     std::function<void()> OnKoeffizienten;
 
-    // Section "Delta-Vergleich": the error against Delta, the best one named.
+    // Section "Delta-Vergleich": the distance to the samples against Delta,
+    // the best one named and taken over with "Übernehmen".
     QGroupBox grpDelta;
-    QComboBox cbxDeltaMass;  // "RMS-Fehler" or "Max. Fehler"
+    QComboBox cbxDeltaMass;  // RMS or largest distance
     TDeltaPlot pltDelta;
     QLabel labBestDelta;
+    QPushButton butUebernehmen;
     // The rows done so far (nothing for a Delta still being computed).
     void ShowDeltaRows(const std::vector<std::optional<ErrorNumbers>>& rows);
+
+    // The best Delta of the rows done, -1 while none is.
+    int BestPosition() const;
 
     // Section "Meldung": the main window's last caption, in full, with its time.
     QGroupBox grpMeldung;
@@ -78,11 +92,11 @@ public:
     // The time "Meldung" shows: the wall clock, or a fixed one for pictures
     // that must come out the same on every run.
     std::function<QTime()> Clock = [] { return QTime::currentTime(); };
-    // The numbers: "%.4g" errors, K of N, and the energy of the smooth part of
-    // Level and of each detail level above it.
-    void ShowNumbers(double maxError, double rmsError, int kept, int detailCount,
-                     const std::vector<double>& energies, int level);
-    void ShowKeep(int percent);
+    // The numbers ("%.4g"; "—" for what is no finite number), K of N, and the
+    // energy and share of the smooth part of Level and of each detail level
+    // above it. False when a number is not finite.
+    bool ShowNumbers(const ErrorNumbers& numbers, int kept, int detailCount, const PartEnergies& energies, int level);
+    void ShowKeep(int percent, bool byMagnitude);
 
     // The window's own column of sections, for the sections of later tools.
     QVBoxLayout& Sections() { return sections; }
@@ -97,6 +111,7 @@ private:
     QFormLayout keepForm;
     QHBoxLayout keepRow;
     QVBoxLayout deltaBox;
+    QHBoxLayout deltaRow;
     QVBoxLayout messageBox;
     QVBoxLayout sections;
     int listSize;

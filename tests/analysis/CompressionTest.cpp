@@ -1,7 +1,6 @@
 #include "TestAnalysis.h"
 
 #include "analysis/Compression.h"
-#include "analysis/Decomposition.h"
 #include "analysis/ScalingFunctions.h"
 
 #include <gtest/gtest.h>
@@ -9,49 +8,6 @@
 #include <cmath>
 
 namespace {
-
-void StepDownTo(Analysis& A, int level)
-{
-    while (A.Level > level) {
-        --A.Level;
-        DecomposeStep(A);
-    }
-}
-
-TEST(ErrorNumbers, OnTheGridAsTheErrorWindowsEvaluator)
-{
-    // MaxLevel 3: the grid is k / 32, k = 0 .. 32.
-    const auto A = StartAnalysis(0.3, 3);
-    StepDownTo(*A, 2);
-    double largest = 0.0, squares = 0.0;
-    for (int k = 0; k <= 32; ++k) {
-        const double e = fnError(*A, k / 32.0);
-        largest = std::max(largest, std::fabs(e));
-        squares += e * e;
-    }
-    const ErrorNumbers numbers = ComputeErrorNumbers(*A);
-    EXPECT_GT(largest, 1e-3);
-    EXPECT_NEAR(numbers.MaxError, largest, 1e-12 * largest);
-    EXPECT_NEAR(numbers.RmsError, std::sqrt(squares / 33), 1e-12 * largest);
-}
-
-TEST(ErrorNumbers, LinearTimeAgreesWithPointByPoint)
-{
-    // Where the error is rounding noise (Delta 0, 1), both are within 1e-12 of the
-    // signal's scale; elsewhere they agree to 1e-12 of the error itself.
-    for (const int maxLevel : {5, 9}) {
-        for (const double D : {0.0, 0.4, 0.57, 1.0}) {
-            const auto A = StartAnalysis(D, maxLevel);
-            for (const int level : {maxLevel, maxLevel - 1, 2}) {
-                StepDownTo(*A, level);
-                const ErrorNumbers fast = ComputeErrorNumbers(*A), direct = ComputeErrorNumbersPointwise(*A);
-                const double tolerance = 1e-12 * std::max(1.0, direct.MaxError);
-                EXPECT_NEAR(fast.MaxError, direct.MaxError, tolerance) << maxLevel << " " << D << " " << level;
-                EXPECT_NEAR(fast.RmsError, direct.RmsError, tolerance) << maxLevel << " " << D << " " << level;
-            }
-        }
-    }
-}
 
 TEST(Compression, KeepsTheLargestAndOfEqualOnesTheLower)
 {
@@ -61,15 +17,58 @@ TEST(Compression, KeepsTheLargestAndOfEqualOnesTheLower)
     // Smooth coefficients at 0 .. 4, the four details of level 2 at 5 .. 8.
     A.Koeff = {1, 2, 0, 0, 2, 0.5, -0.5, 0.25, -1};
     EXPECT_EQ(DetailCount(A), 4);
-    EXPECT_EQ(KeptDetails(A, 100), (std::vector<char>{1, 1, 1, 1}));
-    EXPECT_EQ(KeptDetails(A, 0), (std::vector<char>{0, 0, 0, 0}));
-    EXPECT_EQ(KeptDetails(A, 50), (std::vector<char>{1, 0, 0, 1}));  // 0.5 and -0.5 tie: 5 stays
-    EXPECT_EQ(KeptDetails(A, 38), (std::vector<char>{1, 0, 0, 1}));  // round(1.52) = 2
-    EXPECT_EQ(KeptDetails(A, 37), (std::vector<char>{0, 0, 0, 1}));  // round(1.48) = 1
+    EXPECT_EQ(KeptDetails(A, 100, KeepBy::Magnitude), (std::vector<char>{1, 1, 1, 1}));
+    EXPECT_EQ(KeptDetails(A, 0, KeepBy::Magnitude), (std::vector<char>{0, 0, 0, 0}));
+    EXPECT_EQ(KeptDetails(A, 50, KeepBy::Magnitude), (std::vector<char>{1, 0, 0, 1}));  // 0.5 and -0.5 tie: 5 stays
+    EXPECT_EQ(KeptDetails(A, 38, KeepBy::Magnitude), (std::vector<char>{1, 0, 0, 1}));  // round(1.52) = 2
+    EXPECT_EQ(KeptDetails(A, 37, KeepBy::Magnitude), (std::vector<char>{0, 0, 0, 1}));  // round(1.48) = 1
     Analysis copy = A;
-    Compress(copy, 50);
+    Compress(copy, KeptDetails(A, 50, KeepBy::Magnitude));
     EXPECT_EQ(copy.Koeff, (std::vector<double>{1, 2, 0, 0, 2, 0.5, 0, 0, -1}));
-    EXPECT_EQ(LevelEnergies(A), (std::vector<double>{9, 0.25 + 0.25 + 0.0625 + 1}));
+}
+
+TEST(Compression, ByContributionACoarseDetailOutweighsALargerFineOne)
+{
+    // Delta 0: the wavelets of level j are boxes of height +-1 and width
+    // 2^-(j+1), of norm 2^(-j/2): 0.5 at level 2, 0.354 at level 3.
+    const auto A = StartAnalysis(0.0, 4);
+    A->Level = 2;
+    std::fill(A->Koeff.begin(), A->Koeff.end(), 0.0);
+    A->Koeff[5] = 0.3;  // level 2, the left boundary: contribution 0.15
+    A->Koeff[9] = 0.4;  // level 3: 0.141
+    A->Koeff[11] = 0.2;
+    A->Koeff[14] = -0.2;
+    std::vector<char> expected(12, 0);
+    expected[0] = 1;
+    EXPECT_EQ(KeptDetails(*A, 8, KeepBy::Contribution), expected);
+    expected[0] = 0;
+    expected[4] = 1;
+    EXPECT_EQ(KeptDetails(*A, 8, KeepBy::Magnitude), expected);
+    expected[0] = 1;
+    expected[6] = 1;  // of the equal two at level 3 the lower
+    EXPECT_EQ(KeptDetails(*A, 25, KeepBy::Contribution), expected);
+    for (const int j : {2, 3}) {
+        const WaveletNorms norms = WaveletNormsOf(*A, j);
+        EXPECT_DOUBLE_EQ(norms.interior, std::pow(2.0, -j / 2.0));
+        EXPECT_DOUBLE_EQ(norms.left, norms.interior);
+        EXPECT_DOUBLE_EQ(norms.right, norms.interior);
+    }
+}
+
+TEST(Compression, WaveletNormsOverTheUnitInterval)
+{
+    const auto A = StartAnalysis(0.4, 7);
+    EXPECT_NEAR(WaveletNormsOf(*A, 2).interior, 0.416, 5e-4);
+    EXPECT_NEAR(WaveletNormsOf(*A, 6).interior, 0.104, 5e-4);
+    // The evaluator's wavelets, squared at the midpoints of 2^14 cells of [0, 1].
+    const int j = 3, cells = 1 << 14;
+    const WaveletNorms norms = WaveletNormsOf(*A, j);
+    for (const auto& [k, norm] : {std::pair{-1, norms.left}, {2, norms.interior}, {6, norms.right}}) {
+        double squares = 0.0;
+        for (int i = 0; i < cells; ++i)
+            squares += std::pow(PsiAktJK(*A, (i + 0.5) / cells, k, j), 2);
+        EXPECT_NEAR(std::sqrt(squares / cells), norm, 1e-6 * norm) << k;
+    }
 }
 
 }  // namespace

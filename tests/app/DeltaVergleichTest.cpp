@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "FilesFixture.h"
 
 #include "analysis/Compression.h"
 #include "analysis/DeltaSweep.h"
@@ -6,6 +6,9 @@
 #include "windows/Werkzeuge.h"
 
 #include <QElapsedTimer>
+
+#include <cmath>
+#include <cstdio>
 
 #include <atomic>
 #include <condition_variable>
@@ -24,29 +27,26 @@ template <typename Done> void ProcessEventsUntil(Done done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-DeltaSweepInput InputOf(const AnalysisSession& session)
-{
-    return DeltaSweepInputOf(session.State(), session.KeepPercent());
-}
-
 TEST_F(Program, ARowIsWhatTheProgramShowsForThatDelta)
 {
     WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
     werkzeuge.ChooseKeepPercent(40);
     for (const int signal : {1, 2}) {  // "Stufe", "Knick"
         for (const int position : {0, 37, 100}) {
-            // From the samples (taken with the aktDelta of now): scroll bar,
-            // "Go!", track bar down, 40 % kept.
-            werkzeuge.ChooseSignal(signal);
-            DeltaSweepInput input = InputOf(frmHaupt->Session());
-            input.level = 3;
+            // Scroll bar, "Go!", the signal sampled at that Delta, track bar
+            // down, 40 % kept.
             frmHaupt->scrDelta.SetPosition(position);
             frmHaupt->butGo.click();
+            werkzeuge.ChooseSignal(signal);
+            DeltaSweepInput input = frmHaupt->Session().ComparisonInput();
+            input.level = 3;
             frmHaupt->trbLevel.SetPosition(3);
             const ErrorNumbers shown = ComputeErrorNumbers(frmHaupt->Session().Shown());
             const ErrorNumbers row = DeltaSweepRow(input, position);
             EXPECT_EQ(row.MaxError, shown.MaxError) << signal << " " << position;
             EXPECT_EQ(row.RmsError, shown.RmsError) << signal << " " << position;
+            EXPECT_EQ(row.DistanceMax, shown.DistanceMax) << signal << " " << position;
+            EXPECT_EQ(row.DistanceRms, shown.DistanceRms) << signal << " " << position;
         }
     }
 }
@@ -61,7 +61,7 @@ TEST_F(Program, ANewerChangeCancelsTheSweepAndTheLatestStateIsShown)
     frmHaupt->trbLevel.SetPosition(4);
     const DeltaComparison& comparison = werkzeuge.Comparison();
     ProcessEventsUntil([&] { return comparison.Complete(); });
-    const DeltaSweepInput latest = InputOf(frmHaupt->Session());
+    const DeltaSweepInput latest = frmHaupt->Session().ComparisonInput();
     EXPECT_EQ(comparison.Input(), latest);
     for (const int position : {0, 50, 83}) {
         ASSERT_TRUE(comparison.CurrentRows()[static_cast<std::size_t>(position)]);
@@ -132,6 +132,52 @@ TEST_F(Program, NoRowOfAnOlderRequestIsEverShownAndItsRestIsNeverComputed)
             EXPECT_FALSE(row && row->MaxError == 1.0);
 }
 
+// A recording around 130 with small wiggles, 300 values, level 4, 5 % kept:
+// "Übernehmen" takes the best Delta, and the numbers are then its row's.
+TEST_F(Files, UebernehmenTakesTheBestDeltaAsItsRowWasMade)
+{
+    std::string values;
+    for (int i = 0; i < 300; ++i)
+        values += std::to_string(130.0 + 25.0 * std::sin(i / 9.0) + ((i * 37) % 11) / 3.0) + "\n";
+    Write("ekg.txt", values);
+    answers = {(folder / "ekg.txt").string()};
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.ShowWerkzeuge();
+    werkzeuge.Window().butDatei.click();
+    frmHaupt->trbLevel.SetPosition(4);
+    werkzeuge.ChooseKeepPercent(5);
+    DeltaComparison& comparison = werkzeuge.Comparison();
+    comparison.ComputeNow(frmHaupt->Session().ComparisonInput());
+    const int best = werkzeuge.Window().BestPosition();
+    ASSERT_GE(best, 0);
+    const ErrorNumbers promised = *comparison.CurrentRows()[static_cast<std::size_t>(best)];
+
+    werkzeuge.Window().butUebernehmen.click();
+    EXPECT_EQ(frmHaupt->scrDelta.Position(), best);
+    EXPECT_EQ(A->aktDelta, SweepDelta(best));
+    EXPECT_EQ(A->Level, 4);
+    const ErrorNumbers shown = ComputeErrorNumbers(frmHaupt->Session().Shown());
+    EXPECT_EQ(shown.MaxError, promised.MaxError);
+    EXPECT_EQ(shown.RmsError, promised.RmsError);
+    EXPECT_EQ(shown.DistanceMax, promised.DistanceMax);
+    EXPECT_EQ(shown.DistanceRms, promised.DistanceRms);
+    char rms[32];
+    std::snprintf(rms, sizeof rms, "RMS %.4g", promised.DistanceRms);
+    EXPECT_EQ(werkzeuge.Window().labDistanceRms.text(), QString::fromUtf8(rms));
+    EXPECT_TRUE(werkzeuge.Window().labMeldung.text().contains(QStringLiteral("übernommen")));
+}
+
+TEST_F(Program, WhatIsNoNumberIsShownAsADash)
+{
+    TfrmWerkzeuge& window = frmHaupt->Werkzeuge().Window();
+    const ErrorNumbers nan{NAN, NAN, 0.5, HUGE_VAL};
+    EXPECT_FALSE(window.ShowNumbers(nan, 1, 2, PartEnergies{{NAN, 1.0}, {NAN, 50.0}}, 3));
+    EXPECT_EQ(window.labMaxError.text(), QStringLiteral("Max. Fehler: —"));
+    EXPECT_EQ(window.labDistanceMax.text(), QStringLiteral("max. 0.5"));
+    EXPECT_EQ(window.labDistanceRms.text(), QStringLiteral("RMS —"));
+    EXPECT_EQ(window.labEnergieWert[0].text(), QStringLiteral("—"));
+}
+
 TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)
 {
     const std::vector<int> order = DeltaSweepOrder();
@@ -139,9 +185,9 @@ TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 3)), (std::vector<int>{0, 50, 100}));
     std::vector<std::optional<ErrorNumbers>> rows(101);
     EXPECT_EQ(BestDelta(rows, false), -1);
-    rows[20] = ErrorNumbers{0.5, 0.2};
-    rows[30] = ErrorNumbers{0.1, 0.2};
-    rows[40] = ErrorNumbers{0.3, 0.4};
+    rows[20] = ErrorNumbers{0, 0, 0.5, 0.2};
+    rows[30] = ErrorNumbers{0, 0, 0.1, 0.2};
+    rows[40] = ErrorNumbers{0, 0, 0.3, 0.4};
     EXPECT_EQ(BestDelta(rows, false), 20);  // equal RMS: the lower Delta
     EXPECT_EQ(BestDelta(rows, true), 30);
 }

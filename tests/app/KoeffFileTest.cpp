@@ -4,6 +4,7 @@
 #include "toolkit/Dialogs.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -102,6 +103,18 @@ TEST_F(Files, AFileBringsBackTheDeltaItWasSavedWith)
     Write("ohne.mdt", "7 7 1");
     Open("ohne.mdt");
     EXPECT_EQ(A->aktDelta, 0.3);
+
+    // A tiny Delta decomposes into finite numbers; one too small to compute
+    // with is refused.
+    Write("winzig.mdt", ReadAll(folder / "delta.mdt") + ";Delta:1e-17\r\n");
+    Open("winzig.mdt");
+    EXPECT_EQ(A->aktDelta, 1e-17);
+    frmHaupt->trbLevel.SetPosition(2);
+    EXPECT_TRUE(std::all_of(A->Koeff.begin(), A->Koeff.begin() + 129, [](double v) { return std::isfinite(v); }));
+    Write("zu-klein.mdt", "7 7 1 ;Delta:1e-310");
+    Open("zu-klein.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Ungültige Datei: Delta zu klein zum Rechnen (zwischen 0 und 1e-300)");
+    EXPECT_EQ(A->aktDelta, 1e-17);
 }
 
 TEST_F(Files, HandWrittenGermanNumbersAndAByteOrderMark)
@@ -123,7 +136,7 @@ TEST_F(Files, SpecialFilesAreNeitherReadNorReplaced)
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht öffnen!");
     EXPECT_EQ(A->Koeff, koeff);
     Save("fifo.mdt");
-    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern: das Ziel ist keine gewöhnliche Datei");
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
@@ -131,7 +144,7 @@ TEST_F(Files, AValueThatIsNoNumberIsNeitherSavedNorLoaded)
 {
     A->Koeff[5] = std::nan("");
     Save("nan");
-    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl");
     EXPECT_FALSE(fs::exists(folder / "nan.mdt"));
 
     A->Koeff[5] = 0.0;
@@ -209,13 +222,16 @@ TEST_F(Files, ARefusedFileChangesNothingButTheCaption)
     }
 }
 
-TEST_F(Files, ASaveThatFailsIsReportedAndRedrawsNothing)
+TEST_F(Files, ASaveThatFailsNamesItsReasonAndRedrawsNothing)
 {
+    // A writable file in a folder the user may not write (root may: the
+    // refusal is injected).
     Write("daten.mdt", "old");
-    FailFileStep = [](FileStep step) { return step == FileStep::Rename; };
+    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary ? EACCES : 0; };
     const Counts before = CountsNow();
     Save("daten.mdt");
-    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern: kein Schreibrecht im Ordner (die Datei wird über "
+                                   "eine Kopie im selben Ordner ersetzt)");
     ExpectDraws(before, 0, 0);
     std::ifstream in(folder / "daten.mdt", std::ios::binary);
     std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

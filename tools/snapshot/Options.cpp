@@ -73,9 +73,19 @@ bool TakeFile(const std::string& option, const std::string& value, SnapshotOptio
     return NeedsAFile(option, value, error) && AddAction(options, {.kind = kind, .file = value});
 }
 
-bool TakeGo(const std::string&, const std::string&, SnapshotOptions& options, std::string&)
+template <ScriptedAction::Kind kind>
+bool TakeAlone(const std::string&, const std::string&, SnapshotOptions& options, std::string&)
 {
-    return AddAction(options, {.kind = ScriptedAction::Go});
+    return AddAction(options, {.kind = kind});
+}
+
+bool TakeKeepBy(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    if (value != "beitrag" && value != "betrag") {
+        error = option + " takes beitrag or betrag, not \"" + value + "\"";
+        return false;
+    }
+    return AddAction(options, {.kind = ScriptedAction::KeepBy, .on = value == "betrag"});
 }
 
 bool TakeOut(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
@@ -94,35 +104,49 @@ bool TakeKoeffCsv(const std::string& option, const std::string& value, SnapshotO
     return true;
 }
 
+// The words of the picture formats: "png|svg|pdf", "png, svg or pdf".
+std::string FormatWords(const std::string& between, const std::string& last)
+{
+    std::string words;
+    for (std::size_t i = 0; i < PictureFormats.size(); ++i)
+        words += (i == 0 ? "" : i + 1 == PictureFormats.size() ? last : between) + PictureFormats[i].word;
+    return words;
+}
+
 bool TakeFormat(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
 {
-    if (value != "png" && value != "svg" && value != "pdf") {
-        error = option + " takes png, svg or pdf, not \"" + value + "\"";
+    const PictureFormatRow* row = PictureFormatNamed(value);
+    if (!row) {
+        error = option + " takes " + FormatWords(", ", " or ") + ", not \"" + value + "\"";
         return false;
     }
-    options.format = value == "svg" ? PictureFormat::Svg : value == "pdf" ? PictureFormat::Pdf : PictureFormat::Png;
+    options.format = row;
     return true;
 }
 
 const OptionRow Options[] = {
     {"--scroll", "P", "move the Delta scroll bar to position P (0..100)", true, TakeNumber<ScriptedAction::Scroll, 0, 100>},
-    {"--go", "", "press \"Go!\"", true, TakeGo},
+    {"--go", "", "press \"Go!\"", true, TakeAlone<ScriptedAction::Go>},
     {"--level", "L", "move the track bar to L (LEVELS)", true, TakeNumber<ScriptedAction::Level, MinLevel, LevelLimit>},
     {"--max-level", "M", "sample the signal anew at the finest level M (LEVELS)", true,
      TakeNumber<ScriptedAction::MaxLevel, MinLevel, LevelLimit>},
     {"--signal", "NAME|FILE", "choose a signal: SIGNALS, or the samples in FILE (\"Datei…\")", true,
      TakeFile<ScriptedAction::Signal>},
     {"--keep", "P", "keep P % of the details (0..100, \"Kompression\")", true, TakeNumber<ScriptedAction::Keep, 0, 100>},
+    {"--keep-by", "beitrag|betrag",
+     "rank the details by their contribution |d| times the wavelet's norm (the default) or by |d|", true, TakeKeepBy},
     {"--delta-sweep", "FILE",
-     "the error over Delta = 0 .. 1 of the state reached, as\n\"delta,max_error,rms_error\" CSV (\"Delta-Vergleich\")", true,
-     TakeFile<ScriptedAction::DeltaSweep>},
+     "the numbers over Delta = 0 .. 1 of the state reached (\"Delta-Vergleich\") as CSV:\n"
+     "\"delta,max_error,rms_error,distance_max,distance_rms\"", true, TakeFile<ScriptedAction::DeltaSweep>},
+    {"--take-best-delta", "", "take the Delta of least RMS distance to the samples as \"Übernehmen\" does", true,
+     TakeAlone<ScriptedAction::TakeBestDelta>},
     {"--zoom-skal", "on|off", "set \"Zoom Skal-funktion\"", true, TakeOnOff<ScriptedAction::ZoomSkal>},
     {"--zoom-wavelet", "on|off", "set \"Zoom Wavelet\"", true, TakeOnOff<ScriptedAction::ZoomWavelet>},
     {"--load", "FILE", "press \"Öffnen\" and choose FILE", true, TakeFile<ScriptedAction::Load>},
     {"--save", "FILE", "press \"Sichern\" and choose FILE", true, TakeFile<ScriptedAction::Save>},
     {"--out", "DIR", "a picture per visible window (frmWerkzeuge too), and\ndesktop: the arrangement of the eight windows",
      false, TakeOut},
-    {"--format", "png|svg|pdf", "the pictures' format (default png)", false, TakeFormat},
+    {"--format", "FORMATS", "the pictures' format (default DEFAULT_FORMAT)", false, TakeFormat},
     {"--koeff-csv", "FILE", "\"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\nthe value, and as compression leaves it",
      false, TakeKoeffCsv},
 };
@@ -148,14 +172,17 @@ void AppendRow(std::string& text, const OptionRow& row)
 {
     constexpr std::size_t Column = 25;
     std::string head = std::string("  ") + row.name + (*row.argument ? std::string(" ") + row.argument : "");
-    head.resize(std::max(head.size() + 1, Column), ' ');
     std::string usage = row.usage;
-    auto fill = [&usage](const std::string& word, const std::string& by) {
-        if (const std::size_t at = usage.find(word); at != std::string::npos)
-            usage.replace(at, word.size(), by);
+    auto fill = [&head, &usage](const std::string& word, const std::string& by) {
+        for (std::string* text : {&head, &usage})
+            if (const std::size_t at = text->find(word); at != std::string::npos)
+                text->replace(at, word.size(), by);
     };
     fill("SIGNALS", SignalWords());
     fill("LEVELS", std::to_string(MinLevel) + ".." + std::to_string(LevelLimit));
+    fill("FORMATS", FormatWords("|", "|"));
+    fill("DEFAULT_FORMAT", DefaultPictureFormat->word);
+    head = head.size() < Column ? head + std::string(Column - head.size(), ' ') : head + "\n" + std::string(Column, ' ');
     // Lines break where the text says and before a word that would pass 80 columns.
     text += head;
     std::size_t width = Column;
