@@ -173,7 +173,10 @@ void WerkzeugeCommands::ShowNumbers()
 
 void WerkzeugeCommands::RequestComparison()
 {
-    if (comparisonAsked)
+    // Nobody sees the comparison while the tools window is closed: it is
+    // asked for when the window opens.
+    comparisonOwed = !frmWerkzeuge->isVisible();
+    if (comparisonOwed || comparisonAsked)
         return;
     comparisonAsked = true;
     WhenHandlersEnd(frmWerkzeuge, [this] {
@@ -194,6 +197,8 @@ void WerkzeugeCommands::ShowWerkzeuge()
     frmWerkzeuge->Show();
     if (numbersOwed)
         ShowNumbers();
+    if (comparisonOwed)
+        RequestComparison();
     frmWerkzeuge->raise();
     frmWerkzeuge->activateWindow();
 }
