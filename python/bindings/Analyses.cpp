@@ -11,13 +11,6 @@
 
 namespace {
 
-struct NobodyWatches : LevelMatrixObserver {
-    void Begin(int) override {}
-    void Computing(int, int, LevelMatrixKind) override {}
-    void Advance() override {}
-    void End() override {}
-};
-
 struct KeptMatrices {
     std::uint64_t delta;  // the bits: -0.0 is not 0.0
     int maxLevel;
@@ -44,8 +37,7 @@ LevelMatrixStore LevelMatricesOf(double delta, int maxLevel)
     Analysis A;
     A.aktDelta = delta;
     SetMaxLevel(A, maxLevel);
-    NobodyWatches nobody;
-    FillLevelMatrices(A, nobody);
+    FillLevelMatrices(A);
     const std::lock_guard lock(keptMutex);
     kept.push_front({bits, maxLevel, A.LevelMatrices});
     if (kept.size() > KeptSets)

@@ -7,17 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-struct Quiet : LevelMatrixObserver {
-    void Begin(int) override {}
-    void Computing(int, int, LevelMatrixKind) override {}
-    void Advance() override {}
-    void End() override {}
-};
-
-}  // namespace
-
 DeltaSweepInput DeltaSweepInputOf(const Analysis& A, const Signal& signal, int percent, KeepBy keepBy)
 {
     return {signal, A.MaxLevel, A.Level, percent, keepBy};
@@ -33,8 +22,7 @@ Analysis DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
     // ... the samples at MaxLevel for that Delta and their level matrices ...
     SetMaxLevel(A, input.maxLevel);
     TakeSamples(A, input.signal);
-    Quiet quiet;
-    FillLevelMatrices(A, quiet);
+    FillLevelMatrices(A);
     // ... and the track bar down to the level, one step at a time.
     while (A.Level > input.level) {
         A.Level = A.Level - 1;

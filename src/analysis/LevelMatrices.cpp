@@ -107,3 +107,14 @@ void FillLevelMatrices(Analysis& A, LevelMatrixObserver& observer)
         A.LevelMatrices.SetGram(j, FactorGramSystems(A, A.aktDelta, j));
     observer.End();
 }
+
+void FillLevelMatrices(Analysis& A)
+{
+    struct : LevelMatrixObserver {
+        void Begin(int) override {}
+        void Computing(int, int, LevelMatrixKind) override {}
+        void Advance() override {}
+        void End() override {}
+    } nobody;
+    FillLevelMatrices(A, nobody);
+}

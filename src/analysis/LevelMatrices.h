@@ -36,3 +36,5 @@ public:
 // P_{j+1} and Q_{j+1} for the coarse levels MaxLevel down to 2, from aktDelta,
 // and the Gram factors of the steps down to the levels below MaxLevel.
 void FillLevelMatrices(Analysis& A, LevelMatrixObserver& observer);
+// The same where nobody watches.
+void FillLevelMatrices(Analysis& A);
