@@ -46,8 +46,8 @@ DoubleArray View(const DoubleArray& array, std::size_t first, std::size_t count)
 // GIL let go, so that other threads go on meanwhile.
 template <typename Batch> py::object Evaluate(py::handle x, Batch&& batch)
 {
-    if (PyFloat_Check(x.ptr()) || PyLong_Check(x.ptr())) {
-        const double point = x.cast<double>();
+    if (PyFloat_Check(x.ptr())) {
+        const double point = PyFloat_AS_DOUBLE(x.ptr());
         double value = 0.0;
         {
             py::gil_scoped_release free;

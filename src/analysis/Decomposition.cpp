@@ -3,6 +3,7 @@
 #include "analysis/Shorthands.h"
 #include "linalg/Solvers.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -25,56 +26,72 @@ WaveletVectors ReadWaveletVectors(const Analysis& A)
             Q.Get(6, 4), Q.Get(7, 4), Q.Get(8, 4), Q.Get(9, 4)};
 }
 
+// The weights of one inner product on consecutive fine coefficients, each
+// weight computed once; the terms are summed from the first, in the
+// method's order.
+template <std::size_t N> struct Weights {
+    std::array<double, N> w;
+
+    double On(const double* k) const
+    {
+        double sum = w[0] * k[0];
+        for (std::size_t t = 1; t < N; ++t)
+            sum = sum + w[t] * k[t];
+        return sum;
+    }
+};
+
 // r[i] of ProjPhi, from K[0 .. 2n]: the inner product of the coarse scaling
 // function i with the fine function.
 struct PhiProjection {
-    double a, q;
+    Weights<3> first;
+    Weights<5> inner;
+    Weights<3> last;
     const double* K;
     std::size_t n;
 
     double operator()(std::size_t i) const
     {
-        if (i == 0)
-            return (1.0 + q) * K[0] + (q + 1.0 - a) * K[1] + (1.0 - a) * q * K[2];
-        if (i == n)
-            return a * q * K[2 * n - 2] + (a + q) * K[2 * n - 1] + (1.0 + q) * K[2 * n];
-        const double* k = K + 2 * (i - 1);
-        return a * q * k[0] + (a + q) * k[1] + (1.0 + q) * k[2] + (q + 1.0 - a) * k[3] + (1.0 - a) * q * k[4];
+        return i == 0 ? first.On(K) : i == n ? last.On(K + 2 * n - 2) : inner.On(K + 2 * (i - 1));
     }
 };
 
 PhiProjection PhiProjectionOf(const Analysis& A, double D, int j)
 {
     const Shorthands s(D);
-    return {s.a, s.q, A.Koeff.data(), static_cast<std::size_t>(LevelSize[j])};
+    const double a = s.a, q = s.q;
+    return {{{1.0 + q, q + 1.0 - a, (1.0 - a) * q}},
+            {{a * q, a + q, 1.0 + q, q + 1.0 - a, (1.0 - a) * q}},
+            {{a * q, a + q, 1.0 + q}},
+            A.Koeff.data(),
+            static_cast<std::size_t>(LevelSize[j])};
 }
 
 // s[i] of ProjPsi, from K[0 .. 2n]: the inner product of the wavelet i with
 // the fine function.
 struct PsiProjection {
-    WaveletVectors w;
-    double q;
+    Weights<5> left;
+    Weights<7> inner;
+    Weights<5> right;
     const double* K;
     std::size_t n;
 
     double operator()(std::size_t i) const
     {
-        const auto& [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = w;
-        if (i == 0)
-            return (L1 + q * L2) * K[0] + (q * L1 + L2 + q * L3) * K[1] + (q * L2 + L3 + q * L4) * K[2]
-                   + (q * L3 + L4) * K[3] + q * L4 * K[4];
-        if (i == n - 1)
-            return q * R1 * K[2 * n - 4] + (R1 + q * R2) * K[2 * n - 3] + (q * R1 + R2 + q * R3) * K[2 * n - 2]
-                   + (q * R2 + R3 + q * R4) * K[2 * n - 1] + (q * R3 + R4) * K[2 * n];
-        const double* k = K + 2 * (i - 1);
-        return q * I1 * k[0] + (I1 + q * I2) * k[1] + (q * I1 + I2 + q * I3) * k[2] + (q * I2 + I3 + q * I4) * k[3]
-               + (q * I3 + I4 + q * I5) * k[4] + (q * I4 + I5) * k[5] + q * I5 * k[6];
+        return i == 0 ? left.On(K) : i == n - 1 ? right.On(K + 2 * n - 4) : inner.On(K + 2 * (i - 1));
     }
 };
 
 PsiProjection PsiProjectionOf(const Analysis& A, double D, int j)
 {
-    return {ReadWaveletVectors(A), Shorthands(D).q, A.Koeff.data(), static_cast<std::size_t>(LevelSize[j])};
+    const double q = Shorthands(D).q;
+    const auto [L1, L2, L3, L4, I1, I2, I3, I4, I5, R1, R2, R3, R4] = ReadWaveletVectors(A);
+    return {{{L1 + q * L2, q * L1 + L2 + q * L3, q * L2 + L3 + q * L4, q * L3 + L4, q * L4}},
+            {{q * I1, I1 + q * I2, q * I1 + I2 + q * I3, q * I2 + I3 + q * I4, q * I3 + I4 + q * I5, q * I4 + I5,
+              q * I5}},
+            {{q * R1, R1 + q * R2, q * R1 + R2 + q * R3, q * R2 + R3 + q * R4, q * R3 + R4}},
+            A.Koeff.data(),
+            static_cast<std::size_t>(LevelSize[j])};
 }
 
 template <typename Projection> std::vector<double> Tabulate(const Projection& projection, std::size_t count)
