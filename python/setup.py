@@ -28,7 +28,10 @@ class CMakeBuild(build_ext):
             ["cmake", "-S", str(REPOSITORY), "-B", str(build_dir), *generator,
              "-DVEXLOR_PYTHON_ONLY=ON",
              f"-DPython3_EXECUTABLE={sys.executable}",
-             f"-DVEXLOR_PYTHON_PACKAGE_DIR={package_dir}"],
+             f"-DVEXLOR_PYTHON_PACKAGE_DIR={package_dir}",
+             # The program's flags, so the numbers are its own; the installed
+             # module without the debug information the build tree keeps.
+             "-DCMAKE_MODULE_LINKER_FLAGS=-s"],
             check=True)
         subprocess.run(["cmake", "--build", str(build_dir), "--target", "_vexlor"], check=True)
 
