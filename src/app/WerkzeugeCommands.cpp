@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -71,9 +72,11 @@ void WerkzeugeCommands::SampleAnew()
 
 void WerkzeugeCommands::ShowSignal()
 {
-    const Signal& signal = haupt.Session().CurrentSignal();
+    const AnalysisSession& session = haupt.Session();
+    const Signal& signal = session.CurrentSignal();
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
-    frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
+    frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
+    frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
@@ -164,8 +167,11 @@ void WerkzeugeCommands::ShowNumbers()
     if (numbersOwed)
         return;
     const int N = DetailCount(State);
-    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), KeptCount(session.KeepPercent(), N), N,
-                                   LevelEnergies(State), State.Level))
+    // Without a reference there is nothing to measure the error against.
+    const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(session.Shown())
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN};
+    if (!frmWerkzeuge->ShowNumbers(numbers, KeptCount(session.KeepPercent(), N), N, LevelEnergies(State), State.Level)
+        && session.HasReference())
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
@@ -178,6 +184,10 @@ void WerkzeugeCommands::RequestComparison()
     comparisonOwed = !frmWerkzeuge->isVisible();
     if (comparisonOwed || comparisonAsked)
         return;
+    if (!haupt.Session().HasReference()) {
+        comparison->Stop();  // no rows without samples to compare with
+        return;
+    }
     comparisonAsked = true;
     WhenHandlersEnd(frmWerkzeuge, [this] {
         comparisonAsked = false;
