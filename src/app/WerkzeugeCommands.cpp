@@ -15,6 +15,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -184,15 +185,17 @@ void WerkzeugeCommands::RequestComparison()
     comparisonOwed = !frmWerkzeuge->isVisible();
     if (comparisonOwed || comparisonAsked)
         return;
-    if (!haupt.Session().HasReference()) {
-        comparison->Stop();  // no rows without samples to compare with
-        return;
-    }
+    // Once the event loop is free (a burst of changes asks once) and no
+    // handler runs.
     comparisonAsked = true;
-    WhenHandlersEnd(frmWerkzeuge, [this] {
-        comparisonAsked = false;
-        if (comparison)
-            comparison->Request(haupt.Session().ComparisonInput());
+    QTimer::singleShot(0, frmWerkzeuge, [this] {
+        WhenHandlersEnd(frmWerkzeuge, [this] {
+            comparisonAsked = false;
+            if (!haupt.Session().HasReference())
+                comparison->Stop();  // no rows without samples to compare with
+            else
+                comparison->Request(haupt.Session().ComparisonInput());
+        });
     });
 }
 
