@@ -5,6 +5,7 @@
 #include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
+#include "windows/Werkzeuge.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,18 +39,40 @@ std::string OpenedCaption(const KoeffFileContent& content)
            + " Werten)";
 }
 
-// A file that names another signal of the list brings it back as the error
-// window's original, sampled at the file's finest level and Delta; otherwise
-// the current signal stays the original.
-void TakeOverSignal(AnalysisSession& session, const std::string& name)
+// The signal and the error window's reference a loaded file brings: its
+// samples where it stores them; else the signal it names (or the current one,
+// where it names none) sampled anew at the file's finest level and Delta; a
+// file signal named without its samples leaves no reference. What was taken
+// goes to "Meldung".
+std::string TakeOverReference(AnalysisSession& session, const KoeffFileLesson& lesson)
 {
-    const std::optional<int> listed = FindSignal(name);
-    if (!listed || *listed == session.CurrentSignal().listIndex)
-        return;
-    session.NameSignal(Signal::Listed(*listed));
-    Analysis& A = session.State();
-    const std::vector<double> samples = SampleSignal(session.CurrentSignal(), A.MaxLevel, A.aktDelta);
-    std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
+    const Analysis& A = session.State();
+    const std::optional<int> listed = FindSignal(lesson.signal);
+    const Signal& current = session.CurrentSignal();
+    if (listed)
+        session.NameSignal(Signal::Listed(*listed));
+    else if (lesson.signal == "Datei" && !(current.IsFile() && current.fileName == lesson.fileName))
+        session.NameSignal(Signal::File(lesson.reference, lesson.fileName));
+    if (!lesson.reference.empty()) {
+        session.SetReference(lesson.reference);
+        return "Referenz aus der Datei";
+    }
+    const Signal& named = session.CurrentSignal();
+    if (named.IsFile() && named.values.empty()) {
+        session.ForgetReference();
+        return "keine Referenz: die Datei nennt das Dateisignal \u201E" + lesson.fileName
+               + "\u201C ohne seine Abtastwerte; Fehlerfenster und Kennzahlen bleiben leer";
+    }
+    session.SetReference(SampleSignal(named, A.MaxLevel, A.aktDelta));
+    return std::string(lesson.signal.empty() ? "Referenz: das aktuelle Signal \u201E" : "Referenz: das Signal \u201E")
+           + SignalShownName(named) + "\u201C, neu abgetastet auf Stufe " + std::to_string(A.MaxLevel);
+}
+
+// The compression a loaded file records, or none.
+void TakeOverCompression(AnalysisSession& session, const KoeffFileLesson& lesson)
+{
+    session.SetKeepRanking(lesson.ranking == "betrag" ? KeepBy::Magnitude : KeepBy::Contribution);
+    session.SetKeepPercent(lesson.keepPercent ? static_cast<int>(std::lround(*lesson.keepPercent)) : 100);
 }
 
 // A loaded file's Delta: the scroll bar (without its own reaction, which
@@ -76,10 +99,12 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
     haupt.SetCaption(OpenedCaption(content));
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
     StoreKoeffFile(content, haupt.Session().State());
-    TakeOverSignal(haupt.Session(), content.lesson.signal);
-    haupt.Werkzeuge().ShowSignal();  // the file's finest level
+    const std::string reference = TakeOverReference(haupt.Session(), content.lesson);
+    TakeOverCompression(haupt.Session(), content.lesson);
+    haupt.Werkzeuge().ShowSignal();  // the file's signal, finest level and compression
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
+    haupt.Werkzeuge().Window().ShowMessage(haupt.Caption() + " \u2013 " + reference);
     if (!content.delta)
         return false;
     TakeOverDelta(haupt);

@@ -11,12 +11,15 @@
 #include "windows/Werkzeuge.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
 std::string Printf(const char* format, double value)
 {
+    if (std::isnan(value))
+        return "\u2014";
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
@@ -187,7 +190,9 @@ std::string StateReport(bool withBestDelta)
     report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
     report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
     report += "Signal: " + SignalShownName(session.CurrentSignal()) + "\n";
-    const ErrorNumbers numbers = ComputeErrorNumbers(ShownAnalysis());
+    // Without a reference there are no error numbers: "—", as the tools window shows.
+    const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(ShownAnalysis())
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN};
     report += "MaxError: " + Printf("%.17g", numbers.MaxError) + "\n";
     report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
     report += "DistanceMax: " + Printf("%.17g", numbers.DistanceMax) + "\n";

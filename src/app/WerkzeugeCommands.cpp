@@ -15,7 +15,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -71,9 +73,11 @@ void WerkzeugeCommands::SampleAnew()
 
 void WerkzeugeCommands::ShowSignal()
 {
-    const Signal& signal = haupt.Session().CurrentSignal();
+    const AnalysisSession& session = haupt.Session();
+    const Signal& signal = session.CurrentSignal();
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
-    frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
+    frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
+    frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
@@ -164,8 +168,11 @@ void WerkzeugeCommands::ShowNumbers()
     if (numbersOwed)
         return;
     const int N = DetailCount(State);
-    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), KeptCount(session.KeepPercent(), N), N,
-                                   LevelEnergies(State), State.Level))
+    // Without a reference there is nothing to measure the error against.
+    const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(session.Shown())
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN};
+    if (!frmWerkzeuge->ShowNumbers(numbers, KeptCount(session.KeepPercent(), N), N, LevelEnergies(State), State.Level)
+        && session.HasReference())
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
@@ -178,11 +185,17 @@ void WerkzeugeCommands::RequestComparison()
     comparisonOwed = !frmWerkzeuge->isVisible();
     if (comparisonOwed || comparisonAsked)
         return;
+    // Once the event loop is free (a burst of changes asks once) and no
+    // handler runs.
     comparisonAsked = true;
-    WhenHandlersEnd(frmWerkzeuge, [this] {
-        comparisonAsked = false;
-        if (comparison)
-            comparison->Request(haupt.Session().ComparisonInput());
+    QTimer::singleShot(0, frmWerkzeuge, [this] {
+        WhenHandlersEnd(frmWerkzeuge, [this] {
+            comparisonAsked = false;
+            if (!haupt.Session().HasReference())
+                comparison->Stop();  // no rows without samples to compare with
+            else
+                comparison->Request(haupt.Session().ComparisonInput());
+        });
     });
 }
 

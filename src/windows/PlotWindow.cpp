@@ -17,9 +17,19 @@ const Analysis* TPlotWindow::DrawnAnalysis() const
     return Row.compressed ? &context.session->Shown() : &context.session->State();
 }
 
+// Without reference samples the error window keeps its frame and axes and
+// draws no curve.
+PlotFrame TPlotWindow::CurveFrame(const PlotFrame& frame) const
+{
+    PlotFrame shown = frame;
+    if (Row.reference && !context.session->HasReference())
+        shown.CurveEnd = shown.CurveStart;
+    return shown;
+}
+
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    PlotCurve(surface, frame, PlotFunction(Row.plotted, DrawnAnalysis()));
+    PlotCurve(surface, CurveFrame(frame), PlotFunction(Row.plotted, DrawnAnalysis()));
     Present();
     ++Draws;
     LastFrame = frame;
@@ -28,7 +38,7 @@ void TPlotWindow::Draw(const PlotFrame& frame)
 void TPlotWindow::DrawPicture(PlotSurface& target) const
 {
     if (Draws > 0)
-        PlotCurve(target, LastFrame, PlotFunction(Row.plotted, DrawnAnalysis()));
+        PlotCurve(target, CurveFrame(LastFrame), PlotFunction(Row.plotted, DrawnAnalysis()));
 }
 
 PlotFrame TPlotWindow::RedrawFrame() const

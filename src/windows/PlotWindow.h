@@ -72,6 +72,7 @@ protected:
 
 private:
     void DrawOwn(OwnDraw what);
+    PlotFrame CurveFrame(const PlotFrame& frame) const;
     const Analysis* DrawnAnalysis() const;
 
     PlotContext& context;

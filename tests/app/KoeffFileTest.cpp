@@ -1,6 +1,9 @@
 #include "FilesFixture.h"
 
+#include "analysis/Numbers.h"
+#include "analysis/Signals.h"
 #include "io/CoefficientFile.h"
+#include "windows/Werkzeuge.h"
 #include "toolkit/Dialogs.h"
 
 #include <algorithm>
@@ -236,6 +239,48 @@ TEST_F(Files, ASaveThatFailsNamesItsReasonAndRedrawsNothing)
     std::ifstream in(folder / "daten.mdt", std::ios::binary);
     std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(contents, "old");
+}
+
+// A file of another finest level that names no signal (or the current one)
+// is compared with the current signal sampled anew at the file's level, never
+// with the samples of the level before.
+TEST_F(Files, TheReferenceBelongsToTheFilesFinestLevel)
+{
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    frmHaupt->Werkzeuge().ChooseMaxLevel(8);
+    frmHaupt->trbLevel.SetPosition(4);
+    const double before = ComputeErrorNumbers(frmHaupt->Session().Shown()).MaxError;
+    Save("acht.mdt");
+    std::string classic = ReadAll(folder / "acht.mdt");
+    classic = classic.substr(0, classic.find(";Signal:"));  // as a classic program writes it
+    Write("klassisch.mdt", classic);
+    frmHaupt->Werkzeuge().ChooseMaxLevel(6);
+    Open("klassisch.mdt");
+    ASSERT_EQ(A->MaxLevel, 8);
+    const std::vector<double> sine = SampleSignal(Signal::Listed(0), 8, A->aktDelta);
+    EXPECT_TRUE(std::equal(sine.begin(), sine.end(), A->KoeffOrig.begin()));
+    EXPECT_NEAR(ComputeErrorNumbers(frmHaupt->Session().Shown()).MaxError, before, 1e-5);  // six digits in the file
+    EXPECT_TRUE(frmHaupt->Werkzeuge().Window().labMeldung.text().contains(
+        QStringLiteral("Referenz: das aktuelle Signal „Sinus (Original)“, neu abgetastet auf Stufe 8")));
+}
+
+// A file signal named without its samples leaves no reference: the error
+// window draws no curve, the numbers show "—", and "Meldung" says why.
+TEST_F(Files, AFileSignalWithoutItsSamplesLeavesNoReference)
+{
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    Write("ohne.mdt", ";x\n3\n3\n1\n2\n3\n4\n5\n6\n7\n8\n9\n;Signal:Datei\n;Datei:ekg.txt\n");
+    Open("ohne.mdt");
+    EXPECT_FALSE(frmHaupt->Session().HasReference());
+    EXPECT_TRUE(frmHaupt->Werkzeuge().Window().labMeldung.text().contains(QStringLiteral("keine Referenz")));
+    EXPECT_EQ(frmHaupt->Werkzeuge().Window().labMaxError.text(), QStringLiteral("Max. Fehler: —"));
+    const QImage error = frmError->ClientPicture();
+    EXPECT_EQ(std::count(reinterpret_cast<const QRgb*>(error.constBits()),
+                         reinterpret_cast<const QRgb*>(error.constBits()) + error.width() * error.height(),
+                         qRgb(255, 0, 0)),
+              0);
+    frmHaupt->Werkzeuge().ChooseSignal(1);  // a signal of the list brings a reference back
+    EXPECT_TRUE(frmHaupt->Session().HasReference());
 }
 
 }  // namespace
