@@ -14,6 +14,7 @@
 #include "windows/Werkzeuge.h"
 
 #include <QGuiApplication>
+#include <QSignalBlocker>
 #include <QScreen>
 
 #include <cstdio>
@@ -36,6 +37,8 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
         ChooseKeepRanking(byMagnitude ? KeepBy::Magnitude : KeepBy::Contribution);
     };
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
+    frmWerkzeuge->OnAxesChosen = [this](bool fitted) { ChooseAxes(fitted ? AxesChoice::Fitted : AxesChoice::Original); };
+    frmWerkzeuge->OnOneScaleChosen = [this](bool one) { ChooseOneScale(one); };
     frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { TakeDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
@@ -74,11 +77,13 @@ void WerkzeugeCommands::ShowSignal()
     const Signal& signal = haupt.Session().CurrentSignal();
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
     frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
+    frmWerkzeuge->ShowAxes(haupt.Session().Axes() == AxesChoice::Fitted);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
 {
     haupt.Session().NameSignal(Signal::Listed(listIndex));
+    haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SampleAnew();
 }
 
@@ -103,6 +108,7 @@ void WerkzeugeCommands::ChooseSignalFile()
     }
     const std::vector<double>& values = std::get<std::vector<double>>(parsed);
     haupt.Session().NameSignal(Signal::File(values, std::filesystem::path(dialog.FileName).filename().string()));
+    haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SetMaxLevel(haupt.Session().State(), SignalLevel(values.size()));
     haupt.SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
     SampleAnew();
@@ -124,6 +130,21 @@ void WerkzeugeCommands::ChooseKeepRanking(KeepBy by)
 {
     haupt.Session().SetKeepRanking(by);
     RedrawCompressedWindows();
+}
+
+void WerkzeugeCommands::ChooseAxes(AxesChoice choice)
+{
+    haupt.Session().SetAxes(choice);
+    frmWerkzeuge->ShowAxes(choice == AxesChoice::Fitted);
+    haupt.RedrawBasisWindows();
+    ::RedrawFunctionWindows(haupt.Plots());
+}
+
+void WerkzeugeCommands::ChooseOneScale(bool one)
+{
+    const QSignalBlocker quiet(&frmWerkzeuge->cbxEinMassstab);
+    frmWerkzeuge->cbxEinMassstab.setChecked(one);
+    frmKoeffizienten->SetOneScale(one);
 }
 
 void WerkzeugeCommands::RedrawCompressedWindows()
@@ -167,7 +188,7 @@ void WerkzeugeCommands::ShowNumbers()
                                    LevelEnergies(State), State.Level))
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
-    frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
+    frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
 }
 
 void WerkzeugeCommands::RequestComparison()

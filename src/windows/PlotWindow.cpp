@@ -31,15 +31,38 @@ void TPlotWindow::DrawPicture(PlotSurface& target) const
         PlotCurve(target, LastFrame, PlotFunction(Row.plotted, DrawnAnalysis()));
 }
 
-PlotFrame TPlotWindow::RedrawFrame() const
+XLabels XLabelsOf(const Signal& signal)
+{
+    return signal.times ? XLabels{signal.times->first, signal.times->last} : XLabels{};
+}
+
+PlotFrame TPlotWindow::RedrawFrame()
 {
     const Analysis& A = context.session->State();
+    const bool fitted = context.session->Axes() == AxesChoice::Fitted;
     switch (Row.frame) {
-    case FrameKind::Scaling: return ScalingFrame(context.ZoomSkal(), A.Level);
-    case FrameKind::Wavelet: return WaveletFrame(context.ZoomWavelet(), A.Level, A.WaveletKoeff[2]);
+    case FrameKind::Scaling: {
+        const PlotFrame frame = ScalingFrame(context.ZoomSkal(), A.Level);
+        return fitted ? InFittedLayout(frame) : frame;
+    }
+    case FrameKind::Wavelet: {
+        const PlotFrame frame = WaveletFrame(context.ZoomWavelet(), A.Level, A.WaveletKoeff[2]);
+        return fitted ? InFittedLayout(frame) : frame;
+    }
     case FrameKind::Function: break;
     }
-    return FunctionFrame(A.MaxAbsKoeff, 1.7);
+    return FunctionWindowFrame(1.7);
+}
+
+PlotFrame TPlotWindow::FunctionWindowFrame(double height)
+{
+    const AnalysisSession& session = *context.session;
+    if (session.Axes() == AxesChoice::Original)
+        return FunctionFrame(session.State().MaxAbsKoeff, height);
+    // A millionth of the signal's scale: what lies below is rounding, drawn flat.
+    const double leastSpan = 1e-6 * session.State().MaxAbsKoeff;
+    return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), PlotFunction(Row.plotted, DrawnAnalysis()),
+                            leastSpan);
 }
 
 void TPlotWindow::DrawOwn(OwnDraw what)
@@ -49,7 +72,7 @@ void TPlotWindow::DrawOwn(OwnDraw what)
     switch (what) {
     case OwnDraw::Nothing: break;
     case OwnDraw::BasisWindows: RedrawBasisWindows(context); break;
-    case OwnDraw::OwnFrame: Draw(FunctionFrame(context.session->State().MaxAbsKoeff, Row.ownHeight)); break;
+    case OwnDraw::OwnFrame: Draw(FunctionWindowFrame(Row.ownHeight)); break;
     }
 }
 

@@ -90,6 +90,8 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "MaxLevel: 7\n"
               "MaxAbsKoeff: 1\n"
               "Signal: Sinus (Original)\n"
+              "Axes: original\n"
+              "KoeffScale: zeile\n"
               "MaxError: 0\n"
               "RmsError: 0\n"
               "DistanceMax: 0\n"
