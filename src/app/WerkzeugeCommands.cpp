@@ -153,7 +153,7 @@ void WerkzeugeCommands::RedrawCompressedWindows()
     frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
     for (TPlotWindow* w : haupt.Plots().windows)
         if (w->Row.compressed && w->isVisible())
-            w->Draw(w->RedrawFrame());
+            w->Redraw();
     ShowNumbers();
     RequestComparison();
 }

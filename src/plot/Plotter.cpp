@@ -127,36 +127,39 @@ void DrawYTicks(Canvas& canvas, Visible visible, const PlotMap& map, int col0)
 // the plot windows keeps its curve inside the window and is sampled in full.
 // In the fitted layout a column's x is kept inside the curve interval: the
 // first column can lie left of CurveStart, where a function of 0 .. 1 may
-// take values that are no part of its curve.
-template <typename Visit> void ForEachCurvePoint(const PlotMap& map, const PlotFunction& f, Visit visit)
+// take values that are no part of its curve. A stride above 1 takes every
+// stride-th column only: a coarse look at the curve.
+struct CurvePoint {
+    int px;
+    double y;
+};
+
+std::vector<CurvePoint> CurvePoints(const PlotMap& map, const PlotFunction& f, int stride = 1)
 {
     const PlotFrame& frame = map.Frame();
     const int pxStart = map.WorldToPixelX(frame.CurveStart);
     const int pxEnd = map.WorldToPixelX(frame.CurveEnd);
     const bool inside = frame.Layout == AxesLayout::Fitted && frame.CurveStart <= frame.CurveEnd;
-    visit(pxStart, f(frame.CurveStart));
     const int first = std::max(pxStart, -1);
     const int end = std::min(pxEnd, map.CanvasWidth() + 1);
-    for (int px = first; px < end; ++px) {
+    std::vector<CurvePoint> points;
+    points.reserve(static_cast<std::size_t>(std::max(0, end - first) / stride + 1));
+    points.push_back({pxStart, f(frame.CurveStart)});
+    for (int px = first; px < end; px += stride) {
         const double x = map.PixelToWorldX(px);
-        visit(px, f(inside ? std::clamp(x, frame.CurveStart, frame.CurveEnd) : x));
+        points.push_back({px, f(inside ? std::clamp(x, frame.CurveStart, frame.CurveEnd) : x)});
     }
+    return points;
 }
 
-// The curve in red; its rows kept within rowMin .. rowMax.
-void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f, int rowMin = INT_MIN, int rowMax = INT_MAX)
+// The curve in red through its points; rows kept within rowMin .. rowMax.
+void DrawPoints(Canvas& canvas, const PlotMap& map, const std::vector<CurvePoint>& points, int rowMin = INT_MIN,
+                int rowMax = INT_MAX)
 {
-    bool moved = false;
-    ForEachCurvePoint(map, f, [&](int px, double y) {
-        const int row = std::clamp(map.WorldToPixelY(y), rowMin, rowMax);
-        if (!moved) {
-            canvas.SetPenColor(pen::Red);
-            canvas.MoveTo(px, row);
-            moved = true;
-        } else {
-            canvas.LineTo(px, row);
-        }
-    });
+    canvas.SetPenColor(pen::Red);
+    canvas.MoveTo(points.front().px, std::clamp(map.WorldToPixelY(points.front().y), rowMin, rowMax));
+    for (std::size_t i = 1; i < points.size(); ++i)
+        canvas.LineTo(points[i].px, std::clamp(map.WorldToPixelY(points[i].y), rowMin, rowMax));
 }
 
 void DrawOriginal(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
@@ -180,7 +183,7 @@ void DrawOriginal(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
     canvas.LineTo(col0, map.CanvasHeight() - map.MarginY);
     DrawYTicks(canvas, visible, map, col0);
 
-    DrawCurve(canvas, map, f);
+    DrawPoints(canvas, map, CurvePoints(map, f));
 }
 
 // The fitted layout: the y labels right-aligned in a gutter left of the plot,
@@ -285,7 +288,9 @@ void DrawFittedXAxis(Canvas& canvas, Visible visible, const PlotMap& map, const 
     }
 }
 
-void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+// Draws the frame in the fitted layout, the curve through `points` where
+// they are given (sampled on this very map), else through f's values.
+void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const std::vector<CurvePoint>* points)
 {
     Canvas& canvas = w.GetCanvas();
     const FittedAxes axes = LayOutFitted(w, frame);
@@ -309,20 +314,19 @@ void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
         canvas.MoveTo(left + 1, row0);
         canvas.LineTo(right + 1, row0);
     }
-    DrawCurve(canvas, map, f, top, bottom);
+    DrawPoints(canvas, map, points ? *points : CurvePoints(map, f), top, bottom);
 }
 
-// The least and greatest finite value of f that PlotCurve evaluates on this
-// map; low > high when there is none.
-std::pair<double, double> CurveRange(const PlotMap& map, const PlotFunction& f)
+// The least and greatest finite value among the points; low > high when
+// there is none.
+std::pair<double, double> Range(const std::vector<CurvePoint>& points)
 {
     double low = std::numeric_limits<double>::infinity(), high = -low;
-    ForEachCurvePoint(map, f, [&](int, double y) {
-        if (std::isfinite(y)) {
-            low = std::min(low, y);
-            high = std::max(high, y);
+    for (const CurvePoint& p : points)
+        if (std::isfinite(p.y)) {
+            low = std::min(low, p.y);
+            high = std::max(high, p.y);
         }
-    });
     return {low, high};
 }
 
@@ -342,7 +346,7 @@ void SetYRange(PlotFrame& frame, double low, double high, double leastSpan, int 
     const double margin = (high - low) * 0.06;
     frame.YMin = low - margin;
     frame.YMax = high + margin;
-    frame.YTick = NiceStep(frame.YMax - frame.YMin, std::max(2, plotHeight / (textHeight + LabelSpacing)));
+    frame.YTick = NiceStep(frame.YMax - frame.YMin, std::max(2, plotHeight / (textHeight + 4)));
 }
 
 }  // namespace
@@ -385,43 +389,85 @@ PlotMap MapOf(PlotSurface& w, const PlotFrame& frame)
     return FittedMap(w, frame, LayOutFitted(w, frame).margins);
 }
 
-void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+namespace {
+
+// Clears the window; false when the frame cannot be drawn: an empty (or
+// infinite or NaN) range cannot be scaled, so the window stays blank and f is
+// not called.
+bool ClearForPlot(PlotSurface& w, const PlotFrame& frame)
 {
     Canvas& canvas = w.GetCanvas();
     canvas.SetPenColor(pen::White);
     canvas.Rectangle(0, 0, w.Width(), w.Height());
-
-    // An empty (or infinite or NaN) range cannot be scaled: the window stays
-    // blank and f is not called.
     if (!IsUsableRange(frame.XMin, frame.XMax) || !IsUsableRange(frame.YMin, frame.YMax)) {
         canvas.SetPenColor(pen::Red);
-        return;
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+{
+    if (!ClearForPlot(w, frame))
+        return;
     if (frame.Layout == AxesLayout::Original)
         DrawOriginal(w, frame, f);
     else
-        DrawFitted(w, frame, f);
+        DrawFitted(w, frame, f, nullptr);
 }
 
-PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+namespace {
+
+struct FittedCurve {
+    PlotFrame frame;
+    std::vector<CurvePoint> points;  // sampled on the frame's own map
+};
+
+FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
 {
     Canvas& canvas = w.GetCanvas();
-    PlotFrame frame{-0.02, 1.02, -1.0, 1.0, 0.0, 0.5, 0.0, 1.0, AxesLayout::Fitted, labels, 0};
+    FittedCurve fit{{-0.02, 1.02, -1.0, 1.0, 0.0, 0.5, 0.0, 1.0, AxesLayout::Fitted, labels, 0}, {}};
+    PlotFrame& frame = fit.frame;
     // The x ticks need the plot's width, which the y labels narrow: a first
     // guess of 40 pixels for them is near enough for the spacing.
     frame.XTick = XTickStep(frame.XMin, frame.XMax, labels, w.VisibleWidth() - 2 * Pad - 40, canvas);
     const int widestX = Widest(canvas, XAxisTicks(frame.XMin, frame.XMax, labels, frame.XTick, FittedTickLimit(w)));
-    // The columns the curve is sampled at depend on the gutter the y labels
-    // take, and the labels on the values sampled: the gutter only grows, so
-    // this ends with a range sampled at the columns the plot draws.
-    for (int pass = 0; pass < 4; ++pass) {
+    auto sample = [&](int stride) {
         const PlotMap map = FittedMap(w, frame, FittedMargins(canvas, frame.LabelGutter, widestX));
-        const auto [low, high] = CurveRange(map, f);
+        fit.points = CurvePoints(map, f, stride);
+        const auto [low, high] = Range(fit.points);
         SetYRange(frame, low, high, leastSpan, map.PlotHeight(), canvas.TextHeight());
-        const int needed = Widest(canvas, YTicks(frame, FittedTickLimit(w)));
+        return Widest(canvas, YTicks(frame, FittedTickLimit(w)));
+    };
+    // The columns the curve is sampled at depend on the room the y labels
+    // take, and the labels on the values sampled. A look at every eighth
+    // column guesses that room; the room only grows from there, so this ends
+    // with a range sampled at the very columns the plot draws (mostly after
+    // one full pass; after four the last range is kept).
+    frame.LabelGutter = sample(8);
+    for (int pass = 0; pass < 4; ++pass) {
+        const int needed = sample(1);
         if (needed <= frame.LabelGutter)
-            break;
+            return fit;
         frame.LabelGutter = needed;
     }
-    return frame;
+    fit.points.clear();  // sampled on another map: the plot samples its own
+    return fit;
+}
+
+}  // namespace
+
+PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+{
+    return FitCurve(w, labels, f, leastSpan).frame;
+}
+
+PlotFrame PlotFittedCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+{
+    const FittedCurve fit = FitCurve(w, labels, f, leastSpan);
+    if (ClearForPlot(w, fit.frame))
+        DrawFitted(w, fit.frame, f, fit.points.empty() ? nullptr : &fit.points);
+    return fit.frame;
 }

@@ -89,3 +89,7 @@ double XTickStep(double xMin, double xMax, const XLabels& labels, int plotWidth,
 // narrower than `leastSpan` (so that rounding noise stays a flat line); ticks
 // of 1, 2 or 5 times a power of ten, as many as the window has room for.
 PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan);
+
+// Fits the frame so and draws it, as PlotCurve would, each value of f
+// computed once for both; the frame it drew.
+PlotFrame PlotFittedCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan);

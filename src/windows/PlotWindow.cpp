@@ -20,9 +20,22 @@ const Analysis* TPlotWindow::DrawnAnalysis() const
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
     PlotCurve(surface, frame, PlotFunction(Row.plotted, DrawnAnalysis()));
+    Shown(frame);
+}
+
+void TPlotWindow::Shown(const PlotFrame& frame)
+{
     Present();
     ++Draws;
     LastFrame = frame;
+}
+
+void TPlotWindow::Redraw()
+{
+    if (Row.frame == FrameKind::Function)
+        DrawFunctionWindow(1.7);
+    else
+        Draw(RedrawFrame());
 }
 
 void TPlotWindow::DrawPicture(PlotSurface& target) const
@@ -59,11 +72,22 @@ PlotFrame TPlotWindow::FunctionWindowFrame(double height)
     const AnalysisSession& session = *context.session;
     if (session.Axes() == AxesChoice::Original)
         return FunctionFrame(session.State().MaxAbsKoeff, height);
-    // A millionth of the signal's scale: what lies below is rounding, drawn flat.
-    const double leastSpan = 1e-6 * session.State().MaxAbsKoeff;
     return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), PlotFunction(Row.plotted, DrawnAnalysis()),
-                            leastSpan);
+                            LeastSpan());
 }
+
+void TPlotWindow::DrawFunctionWindow(double height)
+{
+    const AnalysisSession& session = *context.session;
+    if (session.Axes() == AxesChoice::Original)
+        Draw(FunctionFrame(session.State().MaxAbsKoeff, height));
+    else
+        Shown(PlotFittedCurve(surface, XLabelsOf(session.CurrentSignal()), PlotFunction(Row.plotted, DrawnAnalysis()),
+                              LeastSpan()));
+}
+
+// A millionth of the signal's scale: what lies below is rounding, drawn flat.
+double TPlotWindow::LeastSpan() const { return 1e-6 * context.session->State().MaxAbsKoeff; }
 
 void TPlotWindow::DrawOwn(OwnDraw what)
 {
@@ -72,7 +96,7 @@ void TPlotWindow::DrawOwn(OwnDraw what)
     switch (what) {
     case OwnDraw::Nothing: break;
     case OwnDraw::BasisWindows: RedrawBasisWindows(context); break;
-    case OwnDraw::OwnFrame: Draw(FunctionWindowFrame(Row.ownHeight)); break;
+    case OwnDraw::OwnFrame: DrawFunctionWindow(Row.ownHeight); break;
     }
 }
 
@@ -83,7 +107,7 @@ void RedrawGroup(const PlotContext& context, bool basis)
 {
     for (TPlotWindow* w : context.windows)
         if (w && w->isVisible() && (w->Row.frame != FrameKind::Function) == basis)
-            w->Draw(w->RedrawFrame());
+            w->Redraw();
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ public:
 
     // Plots the row's function on the frame, straight to the screen.
     void Draw(const PlotFrame& frame);
+    // Draws what a redraw of its group gives it: as Draw(RedrawFrame()), a
+    // function window's fitted curve computed once.
+    void Redraw();
     // The frame that a redraw of its group gives it now: the original's, or
     // with "Achsen: an die Daten angepasst" the fitted layout, a function
     // window framed around its own curve as this window draws it.
@@ -78,8 +81,13 @@ protected:
 
 private:
     void DrawOwn(OwnDraw what);
-    // A function window's frame; `height` the original's multiple of MaxAbsKoeff.
+    // A function window's frame, or its picture; `height` the original's
+    // multiple of MaxAbsKoeff.
     PlotFrame FunctionWindowFrame(double height);
+    void DrawFunctionWindow(double height);
+    // After a picture is drawn: on screen, counted, its frame kept.
+    void Shown(const PlotFrame& frame);
+    double LeastSpan() const;
     const Analysis* DrawnAnalysis() const;
 
     PlotContext& context;

@@ -107,6 +107,18 @@ TEST(FittedAxes, AnOffsetSignalIsFramedAroundItsRange)
     EXPECT_EQ(plot.frame.XTick, 0.2);
     EXPECT_EQ(plot.Labels(), (std::vector<std::string>{"149", "149.5", "150", "150.5", "151", "0", "0.2", "0.4", "0.6",
                                                        "0.8", "1"}));
+    // Fitting and drawing at once gives that very picture, each value computed once.
+    RecordingSurface once(752, 171);
+    int calls = 0;
+    const auto counted = [&calls](double x) { return ++calls, Wiggles(x); };
+    const PlotFrame frame = PlotFittedCurve(once, {}, counted, 1e-6);
+    EXPECT_EQ(frame.YMin, plot.frame.YMin);
+    EXPECT_EQ(frame.LabelGutter, plot.frame.LabelGutter);
+    ASSERT_EQ(once.ops.size(), plot.s.ops.size());
+    for (std::size_t i = 0; i < once.ops.size(); ++i)
+        EXPECT_TRUE(once.ops[i].kind == plot.s.ops[i].kind && once.ops[i].x == plot.s.ops[i].x
+                    && once.ops[i].y == plot.s.ops[i].y && once.ops[i].text == plot.s.ops[i].text) << i;
+    EXPECT_LT(calls, 1.2 * static_cast<double>(once.OfKind("line").size()));
 }
 
 TEST(FittedAxes, TextsLieOutsideThePlotAreaAndInsideTheWindow)
