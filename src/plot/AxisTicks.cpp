@@ -28,11 +28,14 @@ double NiceStep(double span, int maxTicks)
     if (!(span > 0.0) || !std::isfinite(span))
         return std::nan("");
     const double raw = span / std::max(1, maxTicks);
+    const double decade = std::floor(std::log10(raw));
+    if (!std::isfinite(decade))  // a span that underflows to 0 in the division
+        return std::nan("");
     // log10 may land a hair off a power of ten: start one decade lower.
-    const int e = static_cast<int>(std::floor(std::log10(raw))) - 1;
-    for (int decade = e; decade <= e + 2; ++decade)
+    const int e = static_cast<int>(decade) - 1;
+    for (int d = e; d <= e + 2; ++d)
         for (const double m : {1.0, 2.0, 5.0})
-            if (const double step = Decimal(m, decade); step >= raw * (1.0 - 1e-12))
+            if (const double step = Decimal(m, d); step >= raw * (1.0 - 1e-12))
                 return step;
     return Decimal(1.0, e + 3);
 }
@@ -40,7 +43,7 @@ double NiceStep(double span, int maxTicks)
 std::vector<double> TicksIn(double low, double high, double step, std::size_t limit)
 {
     std::vector<double> ticks;
-    if (!(step > 0.0) || !(low <= high) || !std::isfinite(low) || !std::isfinite(high))
+    if (!(step > 0.0) || !std::isfinite(step) || !(low <= high) || !std::isfinite(low) || !std::isfinite(high))
         return ticks;
     const double first = std::ceil(low / step - 1e-9);
     const double last = std::floor(high / step + 1e-9);

@@ -19,7 +19,9 @@ TEST(NiceTicks, StepsOfOneTwoOrFiveTimesAPowerOfTen)
     EXPECT_EQ(NiceStep(108.0, 6), 20.0);
     EXPECT_EQ(NiceStep(3e-9, 3), 1e-9);
     EXPECT_EQ(NiceStep(7.0, 0), 10.0);    // fewer than one tick asked: one part
-    for (const double span : {0.0, -1.0, std::numeric_limits<double>::infinity(), std::nan("")})
+    // Nothing to divide, or a span that the division takes below the doubles.
+    for (const double span : {0.0, -1.0, std::numeric_limits<double>::infinity(), std::nan(""),
+                              std::numeric_limits<double>::denorm_min()})
         EXPECT_TRUE(std::isnan(NiceStep(span, 5))) << span;
 }
 
