@@ -349,6 +349,60 @@ void SetYRange(PlotFrame& frame, double low, double high, double leastSpan, int 
     frame.YTick = NiceStep(frame.YMax - frame.YMin, std::max(2, plotHeight / (textHeight + 4)));
 }
 
+// Clears the window; false when the frame cannot be drawn: an empty (or
+// infinite or NaN) range cannot be scaled, so the window stays blank and f is
+// not called.
+bool ClearForPlot(PlotSurface& w, const PlotFrame& frame)
+{
+    Canvas& canvas = w.GetCanvas();
+    canvas.SetPenColor(pen::White);
+    canvas.Rectangle(0, 0, w.Width(), w.Height());
+    if (!IsUsableRange(frame.XMin, frame.XMax) || !IsUsableRange(frame.YMin, frame.YMax)) {
+        canvas.SetPenColor(pen::Red);
+        return false;
+    }
+    return true;
+}
+
+// A function window's frame fitted to its curve, and the values it was
+// fitted to.
+struct FittedCurve {
+    PlotFrame frame;
+    std::vector<CurvePoint> points;  // sampled on the frame's own map
+};
+
+FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+{
+    Canvas& canvas = w.GetCanvas();
+    FittedCurve fit{{-0.02, 1.02, -1.0, 1.0, 0.0, 0.5, 0.0, 1.0, AxesLayout::Fitted, labels, 0}, {}};
+    PlotFrame& frame = fit.frame;
+    // The x ticks need the plot's width, which the y labels narrow: a first
+    // guess of 40 pixels for them is near enough for the spacing.
+    frame.XTick = XTickStep(frame.XMin, frame.XMax, labels, w.VisibleWidth() - 2 * Pad - 40, canvas);
+    const int widestX = Widest(canvas, XAxisTicks(frame.XMin, frame.XMax, labels, frame.XTick, FittedTickLimit(w)));
+    auto sample = [&](int stride) {
+        const PlotMap map = FittedMap(w, frame, FittedMargins(canvas, frame.LabelGutter, widestX));
+        fit.points = CurvePoints(map, f, stride);
+        const auto [low, high] = Range(fit.points);
+        SetYRange(frame, low, high, leastSpan, map.PlotHeight(), canvas.TextHeight());
+        return Widest(canvas, YTicks(frame, FittedTickLimit(w)));
+    };
+    // The columns the curve is sampled at depend on the room the y labels
+    // take, and the labels on the values sampled. A look at every eighth
+    // column guesses that room; the room only grows from there, so this ends
+    // with a range sampled at the very columns the plot draws (mostly after
+    // one full pass; after four the last range is kept).
+    frame.LabelGutter = sample(8);
+    for (int pass = 0; pass < 4; ++pass) {
+        const int needed = sample(1);
+        if (needed <= frame.LabelGutter)
+            return fit;
+        frame.LabelGutter = needed;
+    }
+    fit.points.clear();  // sampled on another map: the plot samples its own
+    return fit;
+}
+
 }  // namespace
 
 double XTickStep(double xMin, double xMax, const XLabels& labels, int plotWidth, Canvas& canvas)
@@ -389,25 +443,6 @@ PlotMap MapOf(PlotSurface& w, const PlotFrame& frame)
     return FittedMap(w, frame, LayOutFitted(w, frame).margins);
 }
 
-namespace {
-
-// Clears the window; false when the frame cannot be drawn: an empty (or
-// infinite or NaN) range cannot be scaled, so the window stays blank and f is
-// not called.
-bool ClearForPlot(PlotSurface& w, const PlotFrame& frame)
-{
-    Canvas& canvas = w.GetCanvas();
-    canvas.SetPenColor(pen::White);
-    canvas.Rectangle(0, 0, w.Width(), w.Height());
-    if (!IsUsableRange(frame.XMin, frame.XMax) || !IsUsableRange(frame.YMin, frame.YMax)) {
-        canvas.SetPenColor(pen::Red);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
 {
     if (!ClearForPlot(w, frame))
@@ -417,47 +452,6 @@ void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
     else
         DrawFitted(w, frame, f, nullptr);
 }
-
-namespace {
-
-struct FittedCurve {
-    PlotFrame frame;
-    std::vector<CurvePoint> points;  // sampled on the frame's own map
-};
-
-FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
-{
-    Canvas& canvas = w.GetCanvas();
-    FittedCurve fit{{-0.02, 1.02, -1.0, 1.0, 0.0, 0.5, 0.0, 1.0, AxesLayout::Fitted, labels, 0}, {}};
-    PlotFrame& frame = fit.frame;
-    // The x ticks need the plot's width, which the y labels narrow: a first
-    // guess of 40 pixels for them is near enough for the spacing.
-    frame.XTick = XTickStep(frame.XMin, frame.XMax, labels, w.VisibleWidth() - 2 * Pad - 40, canvas);
-    const int widestX = Widest(canvas, XAxisTicks(frame.XMin, frame.XMax, labels, frame.XTick, FittedTickLimit(w)));
-    auto sample = [&](int stride) {
-        const PlotMap map = FittedMap(w, frame, FittedMargins(canvas, frame.LabelGutter, widestX));
-        fit.points = CurvePoints(map, f, stride);
-        const auto [low, high] = Range(fit.points);
-        SetYRange(frame, low, high, leastSpan, map.PlotHeight(), canvas.TextHeight());
-        return Widest(canvas, YTicks(frame, FittedTickLimit(w)));
-    };
-    // The columns the curve is sampled at depend on the room the y labels
-    // take, and the labels on the values sampled. A look at every eighth
-    // column guesses that room; the room only grows from there, so this ends
-    // with a range sampled at the very columns the plot draws (mostly after
-    // one full pass; after four the last range is kept).
-    frame.LabelGutter = sample(8);
-    for (int pass = 0; pass < 4; ++pass) {
-        const int needed = sample(1);
-        if (needed <= frame.LabelGutter)
-            return fit;
-        frame.LabelGutter = needed;
-    }
-    fit.points.clear();  // sampled on another map: the plot samples its own
-    return fit;
-}
-
-}  // namespace
 
 PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
 {
