@@ -48,6 +48,13 @@ public:
     void TakeSamples();
     // The signal a loaded file names (its samples are the caller's).
     void NameSignal(Signal named) { signal = std::move(named); }
+    // Whether KoeffOrig holds the samples of the current signal at MaxLevel:
+    // a loaded file may name a file signal without giving its samples, and
+    // the error window and the numbers then have nothing to compare with.
+    bool HasReference() const { return hasReference; }
+    // The samples at MaxLevel become the reference (KoeffOrig), or there is none.
+    void SetReference(const std::vector<double>& samples);
+    void ForgetReference() { hasReference = false; }
     // "Behaltene Details: P %", ranked "nach Beitrag" or "nach Betrag |d|";
     // the compressed copy follows.
     void SetKeepPercent(int percent);
@@ -68,4 +75,5 @@ private:
     KeepBy keepBy = KeepBy::Contribution;
     std::vector<char> kept;
     AxesChoice axes = AxesChoice::Original;
+    bool hasReference = true;
 };

@@ -16,7 +16,9 @@
 #include <QGuiApplication>
 #include <QSignalBlocker>
 #include <QScreen>
+#include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -74,10 +76,12 @@ void WerkzeugeCommands::SampleAnew()
 
 void WerkzeugeCommands::ShowSignal()
 {
-    const Signal& signal = haupt.Session().CurrentSignal();
+    const AnalysisSession& session = haupt.Session();
+    const Signal& signal = session.CurrentSignal();
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
-    frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
-    frmWerkzeuge->ShowAxes(haupt.Session().Axes() == AxesChoice::Fitted);
+    frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
+    frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
+    frmWerkzeuge->ShowAxes(session.Axes() == AxesChoice::Fitted);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
@@ -97,8 +101,9 @@ void WerkzeugeCommands::ChooseSignalFile()
     std::string bytes;
     const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
     if (read != ReadResult::Read) {
-        haupt.SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
-                                                      : "Ungültiges Signal: Datei nicht lesbar");
+        haupt.SetCaption(read == ReadResult::TooLarge      ? "Ungültiges Signal: größer als 64 MiB"
+                         : read == ReadResult::OutOfMemory ? "Ungültiges Signal: zu wenig Speicher für die Datei"
+                                                           : "Ungültiges Signal: Datei nicht lesbar");
         return;
     }
     const auto parsed = ParseSignalFile(bytes);
@@ -106,11 +111,15 @@ void WerkzeugeCommands::ChooseSignalFile()
         haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
         return;
     }
-    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
-    haupt.Session().NameSignal(Signal::File(values, std::filesystem::path(dialog.FileName).filename().string()));
+    const SignalFileContent& content = std::get<SignalFileContent>(parsed);
+    // A time column's first and last time label the x axis.
+    const std::optional<TimeRange> times =
+        content.times ? std::optional(TimeRange{content.times->first, content.times->last}) : std::nullopt;
+    haupt.Session().NameSignal(
+        Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), times));
     haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
-    SetMaxLevel(haupt.Session().State(), SignalLevel(values.size()));
-    haupt.SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
+    SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
+    haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
     SampleAnew();
 }
 
@@ -184,8 +193,11 @@ void WerkzeugeCommands::ShowNumbers()
     if (numbersOwed)
         return;
     const int N = DetailCount(State);
-    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), KeptCount(session.KeepPercent(), N), N,
-                                   LevelEnergies(State), State.Level))
+    // Without a reference there is nothing to measure the error against.
+    const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(session.Shown())
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN};
+    if (!frmWerkzeuge->ShowNumbers(numbers, KeptCount(session.KeepPercent(), N), N, LevelEnergies(State), State.Level)
+        && session.HasReference())
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
@@ -193,13 +205,22 @@ void WerkzeugeCommands::ShowNumbers()
 
 void WerkzeugeCommands::RequestComparison()
 {
-    if (comparisonAsked)
+    // Nobody sees the comparison while the tools window is closed: it is
+    // asked for when the window opens.
+    comparisonOwed = !frmWerkzeuge->isVisible();
+    if (comparisonOwed || comparisonAsked)
         return;
+    // Once the event loop is free (a burst of changes asks once) and no
+    // handler runs.
     comparisonAsked = true;
-    WhenHandlersEnd(frmWerkzeuge, [this] {
-        comparisonAsked = false;
-        if (comparison)
-            comparison->Request(haupt.Session().ComparisonInput());
+    QTimer::singleShot(0, frmWerkzeuge, [this] {
+        WhenHandlersEnd(frmWerkzeuge, [this] {
+            comparisonAsked = false;
+            if (!haupt.Session().HasReference())
+                comparison->Stop();  // no rows without samples to compare with
+            else
+                comparison->Request(haupt.Session().ComparisonInput());
+        });
     });
 }
 
@@ -214,6 +235,8 @@ void WerkzeugeCommands::ShowWerkzeuge()
     frmWerkzeuge->Show();
     if (numbersOwed)
         ShowNumbers();
+    if (comparisonOwed)
+        RequestComparison();
     frmWerkzeuge->raise();
     frmWerkzeuge->activateWindow();
 }

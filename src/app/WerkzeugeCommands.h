@@ -58,7 +58,8 @@ public:
     // analysis as it stands; while both windows are closed only noted as owed.
     void ShowNumbers();
     // The comparison of the analysis as it stands, asked for once the handler
-    // that runs has ended (nothing new when it is the one under way or done).
+    // that runs has ended (nothing new when it is the one under way or done);
+    // while the tools window is closed only noted as owed.
     void RequestComparison();
 
     // The comparison stops; the two windows go.
@@ -74,4 +75,5 @@ private:
     std::unique_ptr<DeltaComparison> comparison;
     bool numbersOwed = false;
     bool comparisonAsked = false;
+    bool comparisonOwed = false;
 };

@@ -2,6 +2,8 @@
 
 #include "plot/PlotFrames.h"
 
+#include <cmath>
+
 TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
     : TForm(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height, row.caption, clWhite),
       Row(row),
@@ -17,9 +19,19 @@ const Analysis* TPlotWindow::DrawnAnalysis() const
     return Row.compressed ? &context.session->Shown() : &context.session->State();
 }
 
+// Without reference samples the error window keeps its frame and axes and
+// draws no curve.
+PlotFrame TPlotWindow::CurveFrame(const PlotFrame& frame) const
+{
+    PlotFrame shown = frame;
+    if (Row.reference && !context.session->HasReference())
+        shown.CurveEnd = shown.CurveStart;
+    return shown;
+}
+
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    PlotCurve(surface, frame, PlotFunction(Row.plotted, DrawnAnalysis()));
+    PlotCurve(surface, CurveFrame(frame), PlotFunction(Row.plotted, DrawnAnalysis()));
     Shown(frame);
 }
 
@@ -41,7 +53,7 @@ void TPlotWindow::Redraw()
 void TPlotWindow::DrawPicture(PlotSurface& target) const
 {
     if (Draws > 0)
-        PlotCurve(target, LastFrame, PlotFunction(Row.plotted, DrawnAnalysis()));
+        PlotCurve(target, CurveFrame(LastFrame), PlotFunction(Row.plotted, DrawnAnalysis()));
 }
 
 XLabels XLabelsOf(const Signal& signal)
@@ -67,23 +79,36 @@ PlotFrame TPlotWindow::RedrawFrame()
     return FunctionWindowFrame(1.7);
 }
 
+namespace {
+
+double NoCurve(double) { return std::nan(""); }
+
+}  // namespace
+
+// Without a curve (the error window without reference samples) the fitted
+// frame is the least span around 0.
+PlotFunction TPlotWindow::FittedCurve() const
+{
+    if (Row.reference && !context.session->HasReference())
+        return NoCurve;
+    return PlotFunction(Row.plotted, DrawnAnalysis());
+}
+
 PlotFrame TPlotWindow::FunctionWindowFrame(double height)
 {
     const AnalysisSession& session = *context.session;
     if (session.Axes() == AxesChoice::Original)
         return FunctionFrame(session.State().MaxAbsKoeff, height);
-    return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), PlotFunction(Row.plotted, DrawnAnalysis()),
-                            LeastSpan());
+    return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan());
 }
 
 void TPlotWindow::DrawFunctionWindow(double height)
 {
     const AnalysisSession& session = *context.session;
-    if (session.Axes() == AxesChoice::Original)
-        Draw(FunctionFrame(session.State().MaxAbsKoeff, height));
+    if (session.Axes() == AxesChoice::Original || (Row.reference && !session.HasReference()))
+        Draw(FunctionWindowFrame(height));
     else
-        Shown(PlotFittedCurve(surface, XLabelsOf(session.CurrentSignal()), PlotFunction(Row.plotted, DrawnAnalysis()),
-                              LeastSpan()));
+        Shown(PlotFittedCurve(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan()));
 }
 
 // A millionth of the signal's scale: what lies below is rounding, drawn flat.

@@ -85,9 +85,11 @@ private:
     // multiple of MaxAbsKoeff.
     PlotFrame FunctionWindowFrame(double height);
     void DrawFunctionWindow(double height);
+    PlotFunction FittedCurve() const;
     // After a picture is drawn: on screen, counted, its frame kept.
     void Shown(const PlotFrame& frame);
     double LeastSpan() const;
+    PlotFrame CurveFrame(const PlotFrame& frame) const;
     const Analysis* DrawnAnalysis() const;
 
     PlotContext& context;
