@@ -123,6 +123,15 @@ TEST_F(Achsen, AFileSignalIsFramedAroundItsOwnRange)
     frmDetails->resize(700, 160);  // its own repaint keeps the fitted frame
     Settle();
     EXPECT_EQ(frmDetails->LastFrame.Layout, AxesLayout::Fitted);
+    // Without reference samples the error window keeps fitted axes and draws no curve.
+    frmHaupt->Session().ForgetReference();
+    frmError->Redraw();
+    const QImage error = frmError->Picture();
+    EXPECT_EQ(frmError->LastFrame.Layout, AxesLayout::Fitted);
+    EXPECT_EQ(std::count(reinterpret_cast<const QRgb*>(error.constBits()),
+                         reinterpret_cast<const QRgb*>(error.constBits()) + error.width() * error.height(),
+                         qRgb(255, 0, 0)),
+              0);
 
     ChooseAxes(false);
     EXPECT_EQ(frmFunktion->LastFrame.YMax, 1.7 * A->MaxAbsKoeff);
