@@ -183,6 +183,34 @@ void BM_PlotError(benchmark::State& state)
 }
 BENCHMARK(BM_PlotError)->Unit(benchmark::kMicrosecond);
 
+// The same curve with the axes fitted to it: a coarse look, the columns
+// sampled until the labels' room settles, the curve drawn from those values.
+void BM_PlotErrorFitted(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartProgram();
+    frmHaupt->trbLevel.SetPosition(2);
+    const Analysis& A = frmHaupt->Session().State();
+    FormPlotSurface surface(frmHaupt->Plot(Error));
+    const auto error = [&A](double x) { return fnError(A, x); };
+    const PlotFunction f(error);
+    for (auto _ : state)
+        PlotFittedCurve(surface, {}, f, 1e-6);
+}
+BENCHMARK(BM_PlotErrorFitted)->Unit(benchmark::kMicrosecond);
+
+// The level sweep with "Achsen: an die Daten angepasst".
+void BM_LevelSweepFitted(benchmark::State& state)
+{
+    const int maxLevel = static_cast<int>(state.range(0));
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(maxLevel);
+    frmHaupt->Werkzeuge().ChooseAxes(AxesChoice::Fitted);
+    for (auto _ : state) {
+        frmHaupt->trbLevel.SetPosition(2);
+        frmHaupt->trbLevel.SetPosition(maxLevel);
+    }
+}
+BENCHMARK(BM_LevelSweepFitted)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv)

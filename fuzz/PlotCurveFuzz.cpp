@@ -61,5 +61,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expect(static_cast<long long>(Calls) <= std::abs(static_cast<long long>(width)) + 3);
     for (const RecordingSurface::Op& op : surface.ops)
         Expect(NearTheWindow(op.x) && NearTheWindow(op.y) && NearTheWindow(op.x2) && NearTheWindow(op.y2));
+
+    // The same frame in the fitted layout, and a frame fitted to the values
+    // (the curve interval's ends as the times the x axis reads, the y tick as
+    // the least span): the same bounds, a few samplings of the columns.
+    RecordingSurface fitted(width, height), fit(width, height);
+    Calls = 0;
+    PlotCurve(fitted, InFittedLayout(frame), FromInput);
+    PlotFittedCurve(fit, {frame.CurveStart, frame.CurveEnd}, FromInput, frame.YTick);
+    Expect(static_cast<long long>(Calls) <= 7 * (std::abs(static_cast<long long>(width)) + 3));
+    for (const RecordingSurface* s : {&fitted, &fit}) {
+        Expect(static_cast<long long>(s->ops.size()) <= 12 * extent + 64);
+        for (const RecordingSurface::Op& op : s->ops)
+            Expect(NearTheWindow(op.x) && NearTheWindow(op.y) && NearTheWindow(op.x2) && NearTheWindow(op.y2));
+    }
     return 0;
 }

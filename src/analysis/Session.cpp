@@ -44,3 +44,15 @@ void AnalysisSession::Refresh()
     compressed = state;
     Compress(compressed, kept);
 }
+
+const char* AxesWord(AxesChoice choice) { return choice == AxesChoice::Fitted ? "angepasst" : "original"; }
+
+std::optional<AxesChoice> FindAxesChoice(std::string_view word)
+{
+    for (const AxesChoice choice : {AxesChoice::Original, AxesChoice::Fitted})
+        if (word == AxesWord(choice))
+            return choice;
+    return std::nullopt;
+}
+
+AxesChoice DefaultAxes(const Signal& signal) { return signal.IsFile() ? AxesChoice::Fitted : AxesChoice::Original; }

@@ -5,7 +5,21 @@
 #include "analysis/DeltaSweep.h"
 #include "analysis/Signals.h"
 
+#include <optional>
+#include <string_view>
 #include <vector>
+
+// How the plot windows draw their axes: as the original program did, or each
+// function window framed around its own curve ("an die Daten angepasst").
+enum class AxesChoice { Original, Fitted };
+
+// The choice's word in files and on the command line: "original", "angepasst".
+const char* AxesWord(AxesChoice choice);
+std::optional<AxesChoice> FindAxesChoice(std::string_view word);
+
+// What a newly chosen signal is drawn with: its own range for a file's
+// values, the original's frames for the sine and the test signals.
+AxesChoice DefaultAxes(const Signal& signal);
 
 // The program's analysis together with what it was made from and what the
 // function windows draw of it: the signal whose samples it started from, and
@@ -25,6 +39,7 @@ public:
     int KeepPercent() const { return keepPercent; }
     KeepBy KeepRanking() const { return keepBy; }
     const Signal& CurrentSignal() const { return signal; }
+    AxesChoice Axes() const { return axes; }
 
     // The signal's samples at MaxLevel, with the shift of aktDelta, become
     // Koeff and KoeffOrig; Level is MaxLevel. The level matrices are the
@@ -44,6 +59,9 @@ public:
     // the compressed copy follows.
     void SetKeepPercent(int percent);
     void SetKeepRanking(KeepBy by);
+    // "Achsen: wie im Original" or "an die Daten angepasst"; choosing a
+    // signal leaves it to the caller (DefaultAxes).
+    void SetAxes(AxesChoice choice) { axes = choice; }
     // What the Delta comparison of this analysis starts from.
     DeltaSweepInput ComparisonInput() const { return DeltaSweepInputOf(state, signal, keepPercent, keepBy); }
     // After Koeff or Level changed: the kept details and the compressed copy follow.
@@ -56,5 +74,6 @@ private:
     int keepPercent = 100;
     KeepBy keepBy = KeepBy::Contribution;
     std::vector<char> kept;
+    AxesChoice axes = AxesChoice::Original;
     bool hasReference = true;
 };

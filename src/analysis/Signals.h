@@ -29,16 +29,24 @@ std::span<const SignalRow> SignalList();
 // The row named by its word or by its shown name; nothing for any other name.
 std::optional<int> FindSignal(std::string_view name);
 
+// The times of a signal's first and last sample (a file's time column): the
+// x axis shows `first` at 0 and `last` at 1.
+struct TimeRange {
+    double first = 0.0, last = 1.0;
+    bool operator==(const TimeRange&) const = default;
+};
+
 // A signal: a row of the list, or a file's values with its name.
 struct Signal {
-    int listIndex = 0;           // the row; -1 for a file's values
-    std::vector<double> values;  // a file signal's values
-    std::string fileName;        // and where they came from
+    int listIndex = 0;               // the row; -1 for a file's values
+    std::vector<double> values;      // a file signal's values
+    std::string fileName;            // and where they came from
+    std::optional<TimeRange> times;  // none: the x axis reads 0 .. 1
 
-    static Signal Listed(int listIndex) { return Signal{listIndex, {}, {}}; }
-    static Signal File(std::vector<double> values, std::string fileName)
+    static Signal Listed(int listIndex) { return Signal{listIndex, {}, {}, {}}; }
+    static Signal File(std::vector<double> values, std::string fileName, std::optional<TimeRange> times = {})
     {
-        return Signal{-1, std::move(values), std::move(fileName)};
+        return Signal{-1, std::move(values), std::move(fileName), times};
     }
     bool IsFile() const { return listIndex < 0; }
     bool operator==(const Signal&) const = default;

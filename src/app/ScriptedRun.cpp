@@ -123,6 +123,12 @@ bool Apply(const ScriptedAction& action, std::string& error)
     case ScriptedAction::Keep:
         Dispatch([&] { frmHaupt->Werkzeuge().ChooseKeepPercent(action.number); });
         break;
+    case ScriptedAction::Axes:
+        Dispatch([&] { frmHaupt->Werkzeuge().ChooseAxes(action.on ? AxesChoice::Fitted : AxesChoice::Original); });
+        break;
+    case ScriptedAction::OneScale:
+        Dispatch([&] { frmHaupt->Werkzeuge().ChooseOneScale(action.on); });
+        break;
     case ScriptedAction::Signal: {
         // A name of the list, or else a file of samples.
         if (const std::optional<int> listIndex = FindSignal(action.file)) {
@@ -190,6 +196,8 @@ std::string StateReport(bool withBestDelta)
     report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
     report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
     report += "Signal: " + SignalShownName(session.CurrentSignal()) + "\n";
+    report += std::string("Axes: ") + AxesWord(session.Axes()) + "\n";
+    report += std::string("KoeffScale: ") + (frmHaupt->Werkzeuge().Koeffizienten().OneScale() ? "alle" : "zeile") + "\n";
     // Without a reference there are no error numbers: "—", as the tools window shows.
     const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(ShownAnalysis())
                                                         : ErrorNumbers{NAN, NAN, NAN, NAN};

@@ -13,9 +13,10 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, KeepBy, DeltaSweep, TakeBestDelta } kind = Go;
+    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, KeepBy, DeltaSweep, TakeBestDelta, Axes, OneScale } kind = Go;
     int number = 0;         // the scroll position, a level, or the percentage of details kept
-    bool on = false;        // a zoom box's wanted state; for KeepBy, "nach Betrag |d|"
+    bool on = false;        // a zoom box's wanted state; for KeepBy, "nach Betrag |d|"; for Axes, "angepasst";
+                            // for OneScale, "ein Maßstab für alle"
     std::string file = {};  // the file to load or save; a signal's name or file
 };
 

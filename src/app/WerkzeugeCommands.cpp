@@ -14,6 +14,7 @@
 #include "windows/Werkzeuge.h"
 
 #include <QGuiApplication>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QTimer>
 
@@ -38,6 +39,8 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
         ChooseKeepRanking(byMagnitude ? KeepBy::Magnitude : KeepBy::Contribution);
     };
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
+    frmWerkzeuge->OnAxesChosen = [this](bool fitted) { ChooseAxes(fitted ? AxesChoice::Fitted : AxesChoice::Original); };
+    frmWerkzeuge->OnOneScaleChosen = [this](bool one) { ChooseOneScale(one); };
     frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { TakeDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
@@ -78,11 +81,13 @@ void WerkzeugeCommands::ShowSignal()
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
     frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
     frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
+    frmWerkzeuge->ShowAxes(session.Axes() == AxesChoice::Fitted);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
 {
     haupt.Session().NameSignal(Signal::Listed(listIndex));
+    haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SampleAnew();
 }
 
@@ -107,7 +112,12 @@ void WerkzeugeCommands::ChooseSignalFile()
         return;
     }
     const SignalFileContent& content = std::get<SignalFileContent>(parsed);
-    haupt.Session().NameSignal(Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string()));
+    // A time column's first and last time label the x axis.
+    const std::optional<TimeRange> times =
+        content.times ? std::optional(TimeRange{content.times->first, content.times->last}) : std::nullopt;
+    haupt.Session().NameSignal(
+        Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), times));
+    haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
     haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
     SampleAnew();
@@ -131,13 +141,28 @@ void WerkzeugeCommands::ChooseKeepRanking(KeepBy by)
     RedrawCompressedWindows();
 }
 
+void WerkzeugeCommands::ChooseAxes(AxesChoice choice)
+{
+    haupt.Session().SetAxes(choice);
+    frmWerkzeuge->ShowAxes(choice == AxesChoice::Fitted);
+    haupt.RedrawBasisWindows();
+    ::RedrawFunctionWindows(haupt.Plots());
+}
+
+void WerkzeugeCommands::ChooseOneScale(bool one)
+{
+    const QSignalBlocker quiet(&frmWerkzeuge->cbxEinMassstab);
+    frmWerkzeuge->cbxEinMassstab.setChecked(one);
+    frmKoeffizienten->SetOneScale(one);
+}
+
 void WerkzeugeCommands::RedrawCompressedWindows()
 {
     const AnalysisSession& session = haupt.Session();
     frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
     for (TPlotWindow* w : haupt.Plots().windows)
         if (w->Row.compressed && w->isVisible())
-            w->Draw(w->RedrawFrame());
+            w->Redraw();
     ShowNumbers();
     RequestComparison();
 }
@@ -175,7 +200,7 @@ void WerkzeugeCommands::ShowNumbers()
         && session.HasReference())
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
-    frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
+    frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
 }
 
 void WerkzeugeCommands::RequestComparison()

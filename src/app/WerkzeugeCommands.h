@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Session.h"
 #include "app/DeltaComparison.h"
 
 #include <memory>
@@ -35,6 +36,11 @@ public:
     // coefficient window follow; Koeff stays as it is.
     void ChooseKeepPercent(int percent);
     void ChooseKeepRanking(KeepBy by);
+    // "Achsen: wie im Original" or "an die Daten angepasst": the plot windows
+    // are drawn anew. Choosing a signal sets its default (DefaultAxes).
+    void ChooseAxes(AxesChoice choice);
+    // "ein Maßstab für alle" in the coefficient window, or a scale per row.
+    void ChooseOneScale(bool one);
     // A Delta of the comparison taken as its row was made: the scroll bar,
     // "Go!", the signal sampled anew at MaxLevel, the track bar from MaxLevel
     // down to Level (the compression stays). The numbers then are the row's.
@@ -45,7 +51,7 @@ public:
     void ShowKoeffizienten();
     // The tools window beside the original arrangement, where the screen has room.
     void ShowBesideTheWindowsWhereThereIsRoom();
-    // The tools window names the current signal and finest level.
+    // The tools window names the current signal, finest level and axes.
     void ShowSignal();
 
     // The numbers, the comparison's marker and the coefficient window for the

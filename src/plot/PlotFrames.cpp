@@ -39,3 +39,9 @@ PlotFrame WaveletFrame(bool zoom, int L, double w)
     const double p = Pow2[L + 1];
     return WithUsableHeight({-0.3 / p, 7.0 / p, -1.5 * w, 1.5 * w, 2.0 / Pow2[L], 0.5 * w, 0.0, 6.0 / p});
 }
+
+PlotFrame InFittedLayout(PlotFrame frame)
+{
+    frame.Layout = AxesLayout::Fitted;
+    return frame;
+}

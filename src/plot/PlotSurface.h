@@ -9,6 +9,7 @@ using Color = std::uint32_t;
 inline constexpr Color White = 0xFFFFFF;  // clearing
 inline constexpr Color Black = 0x000000;  // axes and ticks
 inline constexpr Color Red = 0x0000FF;    // the curve
+inline constexpr Color Grey = 0xC0C0C0;   // the zero line of a fitted plot
 }  // namespace pen
 
 // The drawing operations the plotter needs of a window's canvas.
@@ -23,6 +24,9 @@ public:
     virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
     // The text's top-left corner at (x, y).
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // The box TextOut fills: the text's width, the font's height.
+    virtual int TextWidth(const std::string& text) = 0;
+    virtual int TextHeight() = 0;
 };
 
 // What the plotter needs of a window: its outer size and its canvas.
@@ -31,5 +35,8 @@ public:
     virtual ~PlotSurface() = default;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
+    // What of the canvas shows (a window's client): labels are kept inside it.
+    virtual int VisibleWidth() const { return Width(); }
+    virtual int VisibleHeight() const { return Height(); }
     virtual Canvas& GetCanvas() = 0;
 };

@@ -4,6 +4,9 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,19 @@ std::string Label(double v)
     char text[32];
     std::snprintf(text, sizeof text, "%g", v);
     return text;
+}
+
+// The part of the canvas that shows: labels are written inside it.
+struct Visible {
+    int width, height;
+};
+
+// The label at (x, y), moved left or up (or right or down) just as far as it
+// must to lie inside the visible part; where it fits, exactly at (x, y).
+void TextInside(Canvas& canvas, Visible visible, int x, int y, const std::string& text)
+{
+    const int w = canvas.TextWidth(text), h = canvas.TextHeight();
+    canvas.TextOut(std::max(0, std::min(x, visible.width - w)), std::max(0, std::min(y, visible.height - h)), text);
 }
 
 // The tick indices i of one half axis; the ticks lie at +-i * tick.
@@ -59,7 +75,7 @@ void ForEachTick(TickSpan span, long long limit, DrawTick draw)
         draw(i);
 }
 
-void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
+void DrawXTicks(Canvas& canvas, Visible visible, const PlotMap& map, int row0)
 {
     const PlotFrame& f = map.Frame();
     const double tick = f.XTick;
@@ -70,7 +86,7 @@ void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
         canvas.MoveTo(px, row0 - 2);
         canvas.LineTo(px, row0 + 2);
         if (static_cast<double>(i) * tick != 0.0)
-            canvas.TextOut(px - 5, row0 + 15, Label(v));
+            TextInside(canvas, visible, px - 5, row0 + 15, Label(v));
     };
     const long long limit = TickLimit(map.PlotWidth());
     if (f.XMin < 0.0)
@@ -81,7 +97,7 @@ void DrawXTicks(Canvas& canvas, const PlotMap& map, int row0)
                     [&](long long i) { draw(static_cast<double>(i) * tick, i); });
 }
 
-void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
+void DrawYTicks(Canvas& canvas, Visible visible, const PlotMap& map, int col0)
 {
     const PlotFrame& f = map.Frame();
     const double tick = f.YTick;
@@ -92,7 +108,7 @@ void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
         canvas.MoveTo(col0 - 2, py);
         canvas.LineTo(col0 + 2, py);
         if (static_cast<double>(i) * tick != 0.0)
-            canvas.TextOut(col0 + 5, py - 3, Label(v));
+            TextInside(canvas, visible, col0 + 5, py - 3, Label(v));
     };
     const long long limit = TickLimit(map.PlotHeight());
     if (f.YMin < 0.0)
@@ -103,26 +119,305 @@ void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
                     [&](long long i) { draw(static_cast<double>(i) * tick, i); });
 }
 
-void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f)
+// f as PlotCurve draws it: once at CurveStart (where the pen is moved to),
+// then once per column from pxStart to pxEnd - 1, except that columns beyond
+// the window (left of -1, right of its width) are skipped. A skipped column
+// draws no pixel, so nothing changes on screen, and a curve interval far
+// outside the x range costs no more than the window is wide. Every frame of
+// the plot windows keeps its curve inside the window and is sampled in full.
+// In the fitted layout a column's x is kept inside the curve interval: the
+// first column can lie left of CurveStart, where a function of 0 .. 1 may
+// take values that are no part of its curve. A stride above 1 takes every
+// stride-th column only: a coarse look at the curve.
+struct CurvePoint {
+    int px;
+    double y;
+};
+
+std::vector<CurvePoint> CurvePoints(const PlotMap& map, const PlotFunction& f, int stride = 1)
 {
-    const int pxStart = map.WorldToPixelX(map.Frame().CurveStart);
-    const int pxEnd = map.WorldToPixelX(map.Frame().CurveEnd);
-    const double y = f(map.Frame().CurveStart);
-    canvas.SetPenColor(pen::Red);
-    canvas.MoveTo(pxStart, map.WorldToPixelY(y));
-    // f is called once at CurveStart and then once per column from pxStart to
-    // pxEnd - 1, except that columns beyond the window (left of -1, right of
-    // its width) are skipped. A skipped column draws no pixel, so nothing
-    // changes on screen, and a curve interval far outside the x range costs
-    // no more than the window is wide. Every frame of the plot windows keeps
-    // its curve inside the window and is sampled in full.
+    const PlotFrame& frame = map.Frame();
+    const int pxStart = map.WorldToPixelX(frame.CurveStart);
+    const int pxEnd = map.WorldToPixelX(frame.CurveEnd);
+    const bool inside = frame.Layout == AxesLayout::Fitted && frame.CurveStart <= frame.CurveEnd;
     const int first = std::max(pxStart, -1);
     const int end = std::min(pxEnd, map.CanvasWidth() + 1);
-    for (int px = first; px < end; ++px)
-        canvas.LineTo(px, map.WorldToPixelY(f(map.PixelToWorldX(px))));
+    std::vector<CurvePoint> points;
+    points.reserve(static_cast<std::size_t>(std::max(0, end - first) / stride + 1));
+    points.push_back({pxStart, f(frame.CurveStart)});
+    for (int px = first; px < end; px += stride) {
+        const double x = map.PixelToWorldX(px);
+        points.push_back({px, f(inside ? std::clamp(x, frame.CurveStart, frame.CurveEnd) : x)});
+    }
+    return points;
+}
+
+// The curve in red through its points; rows kept within rowMin .. rowMax.
+void DrawPoints(Canvas& canvas, const PlotMap& map, const std::vector<CurvePoint>& points, int rowMin = INT_MIN,
+                int rowMax = INT_MAX)
+{
+    canvas.SetPenColor(pen::Red);
+    canvas.MoveTo(points.front().px, std::clamp(map.WorldToPixelY(points.front().y), rowMin, rowMax));
+    for (std::size_t i = 1; i < points.size(); ++i)
+        canvas.LineTo(points[i].px, std::clamp(map.WorldToPixelY(points[i].y), rowMin, rowMax));
+}
+
+void DrawOriginal(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+{
+    Canvas& canvas = w.GetCanvas();
+    const PlotMap map(frame, w.Width(), w.Height());
+    // A label the right edge would cut moves left into the window. One that
+    // reaches below the window stays where it is: the lowest tick's label of
+    // the original frames does, and the strip a window's frame hides from a
+    // canvas of the outer size is the original's picture too.
+    const Visible visible{w.VisibleWidth(), INT_MAX / 2};
+
+    const int row0 = map.WorldToPixelY(0.0);
+    canvas.SetPenColor(pen::Black);
+    canvas.MoveTo(map.MarginX, row0);
+    canvas.LineTo(map.CanvasWidth() - map.MarginX, row0);
+    DrawXTicks(canvas, visible, map, row0);
+
+    const int col0 = map.WorldToPixelX(0.0);
+    canvas.MoveTo(col0, map.MarginY);
+    canvas.LineTo(col0, map.CanvasHeight() - map.MarginY);
+    DrawYTicks(canvas, visible, map, col0);
+
+    DrawPoints(canvas, map, CurvePoints(map, f));
+}
+
+// The fitted layout: the y labels right-aligned in a gutter left of the plot,
+// the x labels centred under their ticks, each axis's ticks TickLength long
+// outside the plot area and LabelGap from their labels.
+constexpr int Pad = 5;  // from the canvas's edges
+constexpr int TickLength = 4;
+constexpr int LabelGap = 3;
+constexpr int LabelSpacing = 8;  // the least room between two labels of one axis
+
+std::vector<AxisTick> YTicks(const PlotFrame& f, std::size_t limit)
+{
+    std::vector<AxisTick> ticks;
+    for (const double v : TicksIn(std::min(f.YMin, f.YMax), std::max(f.YMin, f.YMax), f.YTick, limit))
+        ticks.push_back({v, TickLabel(v, f.YTick)});
+    return ticks;
+}
+
+std::size_t FittedTickLimit(const PlotSurface& w)
+{
+    return static_cast<std::size_t>(std::max({w.Width(), w.Height(), 0})) + 1;
+}
+
+// The fitted layout fills what of the canvas shows (a window's client), not
+// the outer size the original plotter sizes itself by.
+PlotMap FittedMap(const PlotSurface& w, const PlotFrame& frame, PlotMargins margins)
+{
+    return PlotMap(frame, w.VisibleWidth(), w.VisibleHeight(), margins);
+}
+
+int Widest(Canvas& canvas, const std::vector<AxisTick>& ticks)
+{
+    int widest = 0;
+    for (const AxisTick& t : ticks)
+        widest = std::max(widest, canvas.TextWidth(t.label));
+    return widest;
+}
+
+// How far below the plot the x labels begin: below the ticks, and below the
+// lowest y label, which is centred on the plot's bottom edge.
+int XLabelOffset(int textHeight) { return std::max(TickLength + LabelGap, (textHeight + 1) / 2 + 1); }
+
+PlotMargins FittedMargins(Canvas& canvas, int gutter, int widestXLabel)
+{
+    const int h = canvas.TextHeight();
+    return {Pad + gutter + LabelGap + TickLength, Pad + (h + 1) / 2, Pad + (widestXLabel + 1) / 2,
+            Pad + XLabelOffset(h) + h};
+}
+
+struct FittedAxes {
+    std::vector<AxisTick> x, y;
+    PlotMargins margins;
+};
+
+FittedAxes LayOutFitted(PlotSurface& w, const PlotFrame& frame)
+{
+    Canvas& canvas = w.GetCanvas();
+    FittedAxes axes{XAxisTicks(frame.XMin, frame.XMax, frame.XLabel, frame.XTick, FittedTickLimit(w)),
+                    YTicks(frame, FittedTickLimit(w)), {}};
+    axes.margins = FittedMargins(canvas, std::max(frame.LabelGutter, Widest(canvas, axes.y)), Widest(canvas, axes.x));
+    return axes;
+}
+
+void DrawFittedYAxis(Canvas& canvas, Visible visible, const PlotMap& map, const std::vector<AxisTick>& ticks)
+{
+    const int left = map.Margins().left, h = canvas.TextHeight();
+    std::vector<std::pair<int, const AxisTick*>> rows;
+    for (const AxisTick& t : ticks)
+        rows.emplace_back(map.WorldToPixelY(t.at), &t);
+    // From the bottom up; a label that would touch the one below it is left out.
+    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    int freeAbove = INT_MAX;
+    for (const auto& [py, t] : rows) {
+        canvas.MoveTo(left - TickLength, py);
+        canvas.LineTo(left, py);
+        const int top = py - h / 2;
+        if (top + h < freeAbove) {
+            TextInside(canvas, visible, left - TickLength - LabelGap - canvas.TextWidth(t->label), top, t->label);
+            freeAbove = top;
+        }
+    }
+}
+
+void DrawFittedXAxis(Canvas& canvas, Visible visible, const PlotMap& map, const std::vector<AxisTick>& ticks)
+{
+    const int bottom = map.CanvasHeight() - map.Margins().bottom, h = canvas.TextHeight();
+    std::vector<std::pair<int, const AxisTick*>> columns;
+    for (const AxisTick& t : ticks)
+        columns.emplace_back(map.WorldToPixelX(t.at), &t);
+    // From the left; a label that would come too near the one before is left out.
+    std::sort(columns.begin(), columns.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    int freeFrom = INT_MIN / 2;
+    for (const auto& [px, t] : columns) {
+        canvas.MoveTo(px, bottom + 1);
+        canvas.LineTo(px, bottom + TickLength + 1);
+        const int width = canvas.TextWidth(t->label);
+        const int x = std::max(0, std::min(px - width / 2, visible.width - width));
+        if (x >= freeFrom) {
+            TextInside(canvas, visible, x, bottom + XLabelOffset(h), t->label);
+            freeFrom = x + width + LabelSpacing;
+        }
+    }
+}
+
+// Draws the frame in the fitted layout, the curve through `points` where
+// they are given (sampled on this very map), else through f's values.
+void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const std::vector<CurvePoint>* points)
+{
+    Canvas& canvas = w.GetCanvas();
+    const FittedAxes axes = LayOutFitted(w, frame);
+    const PlotMap map = FittedMap(w, frame, axes.margins);
+    const Visible visible{w.VisibleWidth(), w.VisibleHeight()};
+    const int left = axes.margins.left, top = axes.margins.top;
+    const int right = map.CanvasWidth() - axes.margins.right, bottom = map.CanvasHeight() - axes.margins.bottom;
+
+    canvas.SetPenColor(pen::Black);
+    canvas.MoveTo(left, top);
+    canvas.LineTo(left, bottom);
+    canvas.MoveTo(left, bottom);
+    canvas.LineTo(right + 1, bottom);
+    DrawFittedYAxis(canvas, visible, map, axes.y);
+    DrawFittedXAxis(canvas, visible, map, axes.x);
+
+    // Where the range holds 0, a grey line marks it.
+    if (const int row0 = map.WorldToPixelY(0.0); std::min(frame.YMin, frame.YMax) < 0.0
+                                                 && std::max(frame.YMin, frame.YMax) > 0.0 && row0 > top && row0 < bottom) {
+        canvas.SetPenColor(pen::Grey);
+        canvas.MoveTo(left + 1, row0);
+        canvas.LineTo(right + 1, row0);
+    }
+    DrawPoints(canvas, map, points ? *points : CurvePoints(map, f), top, bottom);
+}
+
+// The least and greatest finite value among the points; low > high when
+// there is none.
+std::pair<double, double> Range(const std::vector<CurvePoint>& points)
+{
+    double low = std::numeric_limits<double>::infinity(), high = -low;
+    for (const CurvePoint& p : points)
+        if (std::isfinite(p.y)) {
+            low = std::min(low, p.y);
+            high = std::max(high, p.y);
+        }
+    return {low, high};
+}
+
+// y from low to high, at least leastSpan wide, with a margin of 6 % each side,
+// and as many ticks as plotHeight has room for.
+void SetYRange(PlotFrame& frame, double low, double high, double leastSpan, int plotHeight, int textHeight)
+{
+    if (!(low <= high))
+        low = high = 0.0;
+    if (!(leastSpan > 0.0) || !std::isfinite(leastSpan))
+        leastSpan = 1.0;
+    if (!(high - low >= leastSpan)) {
+        const double middle = low + (high - low) / 2.0;
+        low = middle - leastSpan / 2.0;
+        high = middle + leastSpan / 2.0;
+    }
+    const double margin = (high - low) * 0.06;
+    frame.YMin = low - margin;
+    frame.YMax = high + margin;
+    frame.YTick = NiceStep(frame.YMax - frame.YMin, std::max(2, plotHeight / (textHeight + 4)));
+}
+
+// Clears the window; false when the frame cannot be drawn: an empty (or
+// infinite or NaN) range cannot be scaled, so the window stays blank and f is
+// not called.
+bool ClearForPlot(PlotSurface& w, const PlotFrame& frame)
+{
+    Canvas& canvas = w.GetCanvas();
+    canvas.SetPenColor(pen::White);
+    canvas.Rectangle(0, 0, w.Width(), w.Height());
+    if (!IsUsableRange(frame.XMin, frame.XMax) || !IsUsableRange(frame.YMin, frame.YMax)) {
+        canvas.SetPenColor(pen::Red);
+        return false;
+    }
+    return true;
+}
+
+// A function window's frame fitted to its curve, and the values it was
+// fitted to.
+struct FittedCurve {
+    PlotFrame frame;
+    std::vector<CurvePoint> points;  // sampled on the frame's own map
+};
+
+FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+{
+    Canvas& canvas = w.GetCanvas();
+    FittedCurve fit{{-0.02, 1.02, -1.0, 1.0, 0.0, 0.5, 0.0, 1.0, AxesLayout::Fitted, labels, 0}, {}};
+    PlotFrame& frame = fit.frame;
+    // The x ticks need the plot's width, which the y labels narrow: a first
+    // guess of 40 pixels for them is near enough for the spacing.
+    frame.XTick = XTickStep(frame.XMin, frame.XMax, labels, w.VisibleWidth() - 2 * Pad - 40, canvas);
+    const int widestX = Widest(canvas, XAxisTicks(frame.XMin, frame.XMax, labels, frame.XTick, FittedTickLimit(w)));
+    auto sample = [&](int stride) {
+        const PlotMap map = FittedMap(w, frame, FittedMargins(canvas, frame.LabelGutter, widestX));
+        fit.points = CurvePoints(map, f, stride);
+        const auto [low, high] = Range(fit.points);
+        SetYRange(frame, low, high, leastSpan, map.PlotHeight(), canvas.TextHeight());
+        return Widest(canvas, YTicks(frame, FittedTickLimit(w)));
+    };
+    // The columns the curve is sampled at depend on the room the y labels
+    // take, and the labels on the values sampled. A look at every eighth
+    // column guesses that room; the room only grows from there, so this ends
+    // with a range sampled at the very columns the plot draws (mostly after
+    // one full pass; after four the last range is kept).
+    frame.LabelGutter = sample(8);
+    for (int pass = 0; pass < 4; ++pass) {
+        const int needed = sample(1);
+        if (needed <= frame.LabelGutter)
+            return fit;
+        frame.LabelGutter = needed;
+    }
+    fit.points.clear();  // sampled on another map: the plot samples its own
+    return fit;
 }
 
 }  // namespace
+
+double XTickStep(double xMin, double xMax, const XLabels& labels, int plotWidth, Canvas& canvas)
+{
+    const double span = std::fabs(labels.At(xMax) - labels.At(xMin));
+    const std::size_t limit = static_cast<std::size_t>(std::max(plotWidth, 0)) + 1;
+    // About a tick per 70 pixels, fewer where the labels need more room.
+    for (int n = std::max(1, plotWidth / 70); n > 1; --n) {
+        const double step = NiceStep(span, n);
+        const double spacing = plotWidth * step / span;
+        if (spacing >= Widest(canvas, XAxisTicks(xMin, xMax, labels, step, limit)) + 2 * LabelSpacing)
+            return step;
+    }
+    return NiceStep(span, 1);
+}
 
 int ScaleMap::Pixel(double s) const
 {
@@ -134,38 +429,39 @@ int ScaleMap::Pixel(double s) const
     return static_cast<int>(v);
 }
 
-PlotMap::PlotMap(const PlotFrame& frame, int width, int height)
-    : frame(frame), canvasWidth(width), canvasHeight(height),
-      x(ScaleMap::Forward(frame.XMin, frame.XMax, MarginX, PlotWidth())),
-      y(ScaleMap::Flipped(frame.YMin, frame.YMax, MarginY, PlotHeight(), height))
+PlotMap::PlotMap(const PlotFrame& frame, int width, int height, PlotMargins margins)
+    : frame(frame), canvasWidth(width), canvasHeight(height), margins(margins),
+      x(ScaleMap::Forward(frame.XMin, frame.XMax, margins.left, PlotWidth())),
+      y(ScaleMap::Flipped(frame.YMin, frame.YMax, margins.bottom, PlotHeight(), height))
 {
+}
+
+PlotMap MapOf(PlotSurface& w, const PlotFrame& frame)
+{
+    if (frame.Layout == AxesLayout::Original)
+        return PlotMap(frame, w.Width(), w.Height());
+    return FittedMap(w, frame, LayOutFitted(w, frame).margins);
 }
 
 void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
 {
-    Canvas& canvas = w.GetCanvas();
-    const PlotMap map(frame, w.Width(), w.Height());
-
-    canvas.SetPenColor(pen::White);
-    canvas.Rectangle(0, 0, map.CanvasWidth(), map.CanvasHeight());
-
-    // An empty (or infinite or NaN) range cannot be scaled: the window stays
-    // blank and f is not called.
-    if (!IsUsableRange(frame.XMin, frame.XMax) || !IsUsableRange(frame.YMin, frame.YMax)) {
-        canvas.SetPenColor(pen::Red);
+    if (!ClearForPlot(w, frame))
         return;
-    }
+    if (frame.Layout == AxesLayout::Original)
+        DrawOriginal(w, frame, f);
+    else
+        DrawFitted(w, frame, f, nullptr);
+}
 
-    const int row0 = map.WorldToPixelY(0.0);
-    canvas.SetPenColor(pen::Black);
-    canvas.MoveTo(map.MarginX, row0);
-    canvas.LineTo(map.CanvasWidth() - map.MarginX, row0);
-    DrawXTicks(canvas, map, row0);
+PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+{
+    return FitCurve(w, labels, f, leastSpan).frame;
+}
 
-    const int col0 = map.WorldToPixelX(0.0);
-    canvas.MoveTo(col0, map.MarginY);
-    canvas.LineTo(col0, map.CanvasHeight() - map.MarginY);
-    DrawYTicks(canvas, map, col0);
-
-    DrawCurve(canvas, map, f);
+PlotFrame PlotFittedCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+{
+    const FittedCurve fit = FitCurve(w, labels, f, leastSpan);
+    if (ClearForPlot(w, fit.frame))
+        DrawFitted(w, fit.frame, f, fit.points.empty() ? nullptr : &fit.points);
+    return fit.frame;
 }

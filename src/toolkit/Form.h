@@ -39,6 +39,9 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2);
     // The text's top-left corner at (x, y), on the brush colour.
     void TextOut(int x, int y, const std::string& text);
+    // The box TextOut fills for the text.
+    int TextWidth(const std::string& text) { return LaidOut(text).width; }
+    int TextHeight() const { return metrics.height(); }
 
     TColor PenColor() const { return pen; }
     TColor BrushColor() const { return brush; }

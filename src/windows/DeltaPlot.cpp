@@ -39,7 +39,51 @@ void TDeltaPlot::SetMarker(double aktDelta)
     update();
 }
 
-QRect TDeltaPlot::PlotArea() const { return rect().adjusted(34, 6, -6, -16); }
+QFont TDeltaPlot::LabelFont() const
+{
+    QFont small = font();
+    small.setPixelSize(9);
+    return small;
+}
+
+namespace {
+
+QString ScaleEnd(double v) { return QString::number(v, 'g', 2); }
+
+}  // namespace
+
+// Left of the area the wider of the scale's two labels, below it a line of
+// the Deltas' labels, and half a line above it for the top label.
+QRect TDeltaPlot::PlotArea() const
+{
+    const QFontMetrics metrics(LabelFont());
+    const auto [least, top] = ShownRange();
+    const int labels = std::max(metrics.horizontalAdvance(ScaleEnd(top)), metrics.horizontalAdvance(ScaleEnd(least)));
+    return rect().adjusted(labels + 8, metrics.height() / 2 + 2, -8, -(metrics.height() + 5));
+}
+
+std::vector<TDeltaPlot::Text> TDeltaPlot::Texts() const
+{
+    const QFontMetrics metrics(LabelFont());
+    const QRect area = PlotArea();
+    const auto [least, top] = ShownRange();
+    const ScaleMap deltaScale = DeltaScale();
+    const int h = metrics.height();
+    std::vector<Text> texts;
+    // The scale's ends right-aligned beside the axis, each centred on its edge.
+    for (const auto& [value, row] : {std::pair{top, area.top()}, std::pair{least, area.bottom()}}) {
+        const QString text = ScaleEnd(value);
+        const int w = metrics.horizontalAdvance(text);
+        texts.push_back({QRect(area.left() - 5 - w, row - h / 2, w, h), text});
+    }
+    for (const double d : {0.0, 0.5, 1.0}) {
+        const QString text = QString::number(d);
+        const int w = metrics.horizontalAdvance(text);
+        const int x = static_cast<int>(std::lround(deltaScale.Transform(d)));
+        texts.push_back({QRect(x - w / 2, area.bottom() + 4, w, h), text});
+    }
+    return texts;
+}
 
 ScaleMap TDeltaPlot::DeltaScale() const
 {
@@ -84,15 +128,9 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
     p.drawLine(area.bottomLeft(), area.bottomRight());
     p.drawLine(area.bottomLeft(), area.topLeft());
-    QFont small = font();
-    small.setPixelSize(9);
-    p.setFont(small);
-    for (const double d : {0.0, 0.5, 1.0})
-        p.drawText(QPointF(x(d) - 6, area.bottom() + 12), QString::number(d));
-    // The scale's two ends, left of the axis, where the curve never goes.
-    const QRect labels(0, area.top() - 4, area.left() - 3, area.height() + 8);
-    p.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(top, 'g', 2));
-    p.drawText(labels, Qt::AlignRight | Qt::AlignBottom, QString::number(least, 'g', 2));
+    p.setFont(LabelFont());
+    for (const Text& t : Texts())
+        p.drawText(t.box, Qt::AlignCenter, t.text);
 
     // The curve through the rows done, in the order of Delta; a value above
     // the top edge gets a small triangle there.
@@ -115,10 +153,13 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
         last = point;
         any = true;
     }
+    // Each triangle kept inside the area, clear of the labels beside it.
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::red);
-    for (const QPointF& c : clipped)
-        p.drawPolygon(QPolygonF({c + QPointF(-3, 4), c + QPointF(3, 4), c + QPointF(0, -1)}));
+    for (QPointF c : clipped) {
+        c.setX(std::clamp<double>(c.x(), area.left() + 3, area.right() - 3));
+        p.drawPolygon(QPolygonF({c + QPointF(-3, 4), c + QPointF(3, 4), c + QPointF(0, 0)}));
+    }
     // aktDelta, and the keyboard's choice when the plot has the focus.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::blue, 1, Qt::DashLine));

@@ -3,6 +3,8 @@
 #include "analysis/Numbers.h"
 #include "plot/ScaleMap.h"
 
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -30,6 +32,14 @@ public:
     int PositionAt(int x) const;
     // The measure's range the plot shows: the least value and the top edge.
     std::pair<double, double> ShownRange() const;
+    // Where the texts go, each with its box: the scale's two ends left of the
+    // plot area, the Deltas 0, 0.5 and 1 under it. The curve stays in the area.
+    struct Text {
+        QRect box;
+        QString text;
+    };
+    std::vector<Text> Texts() const;
+    QRect PlotArea() const;
 
     std::function<void(int position)> OnDeltaChosen;
 
@@ -40,7 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QRect PlotArea() const;
+    QFont LabelFont() const;
     // Delta 0 .. 1 across the plot area.
     ScaleMap DeltaScale() const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "plot/AxisTicks.h"
 #include "plot/PlotSurface.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
@@ -9,15 +10,20 @@
 
 // "Koeffizienten": the detail coefficients as stems, a row per level from
 // Level (low) to MaxLevel - 1 (high), with the smooth coefficients of Level as
-// the lowest row. Coefficient i of level j stands at x = (i + 0.5) / 2^j; all
-// heights share one scale, the largest magnitude; the details that
-// compression keeps are red, the others grey.
+// the lowest row. Coefficient i of level j stands at x = (i + 0.5) / 2^j over
+// an x axis labelled as the function windows' (times for a signal that has
+// them). Each row is scaled to its own largest magnitude, written beside it
+// ("±0.012"), or all rows to the largest of all ("ein Maßstab für alle"); the
+// details that compression keeps are red, the others grey.
 class TfrmKoeffizienten : public TForm {
 public:
     TfrmKoeffizienten();
 
     // What the window shows from now on (the analysis must outlive it).
-    void ShowCoefficients(const Analysis& A, std::vector<char> kept);
+    void ShowCoefficients(const Analysis& A, std::vector<char> kept, XLabels labels);
+    // "ein Maßstab für alle": every row on the largest magnitude of all.
+    void SetOneScale(bool one);
+    bool OneScale() const { return oneScale; }
     // Shows the window, centred on the screen the first time.
     void Open();
 
@@ -38,6 +44,8 @@ private:
 
     const Analysis* analysis = nullptr;
     std::vector<char> kept;
+    XLabels labels;
+    bool oneScale = false;
     bool opened = false;
 };
 

@@ -26,6 +26,8 @@ public:
     void LineTo(int x, int y) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, const std::string& text) override;
+    int TextWidth(const std::string& text) override { return metrics.horizontalAdvance(QString::fromStdString(text)); }
+    int TextHeight() override { return metrics.height(); }
 
 private:
     void FlushPath();

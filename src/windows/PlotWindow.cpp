@@ -2,6 +2,8 @@
 
 #include "plot/PlotFrames.h"
 
+#include <cmath>
+
 TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
     : TForm(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height, row.caption, clWhite),
       Row(row),
@@ -30,9 +32,22 @@ PlotFrame TPlotWindow::CurveFrame(const PlotFrame& frame) const
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
     PlotCurve(surface, CurveFrame(frame), PlotFunction(Row.plotted, DrawnAnalysis()));
+    Shown(frame);
+}
+
+void TPlotWindow::Shown(const PlotFrame& frame)
+{
     Present();
     ++Draws;
     LastFrame = frame;
+}
+
+void TPlotWindow::Redraw()
+{
+    if (Row.frame == FrameKind::Function)
+        DrawFunctionWindow(1.7);
+    else
+        Draw(RedrawFrame());
 }
 
 void TPlotWindow::DrawPicture(PlotSurface& target) const
@@ -41,16 +56,63 @@ void TPlotWindow::DrawPicture(PlotSurface& target) const
         PlotCurve(target, CurveFrame(LastFrame), PlotFunction(Row.plotted, DrawnAnalysis()));
 }
 
-PlotFrame TPlotWindow::RedrawFrame() const
+XLabels XLabelsOf(const Signal& signal)
+{
+    return signal.times ? XLabels{signal.times->first, signal.times->last} : XLabels{};
+}
+
+PlotFrame TPlotWindow::RedrawFrame()
 {
     const Analysis& A = context.session->State();
+    const bool fitted = context.session->Axes() == AxesChoice::Fitted;
     switch (Row.frame) {
-    case FrameKind::Scaling: return ScalingFrame(context.ZoomSkal(), A.Level);
-    case FrameKind::Wavelet: return WaveletFrame(context.ZoomWavelet(), A.Level, A.WaveletKoeff[2]);
+    case FrameKind::Scaling: {
+        const PlotFrame frame = ScalingFrame(context.ZoomSkal(), A.Level);
+        return fitted ? InFittedLayout(frame) : frame;
+    }
+    case FrameKind::Wavelet: {
+        const PlotFrame frame = WaveletFrame(context.ZoomWavelet(), A.Level, A.WaveletKoeff[2]);
+        return fitted ? InFittedLayout(frame) : frame;
+    }
     case FrameKind::Function: break;
     }
-    return FunctionFrame(A.MaxAbsKoeff, 1.7);
+    return FunctionWindowFrame(1.7);
 }
+
+namespace {
+
+double NoCurve(double) { return std::nan(""); }
+
+}  // namespace
+
+// Without a curve (the error window without reference samples) the fitted
+// frame is the least span around 0.
+PlotFunction TPlotWindow::FittedCurve() const
+{
+    if (Row.reference && !context.session->HasReference())
+        return NoCurve;
+    return PlotFunction(Row.plotted, DrawnAnalysis());
+}
+
+PlotFrame TPlotWindow::FunctionWindowFrame(double height)
+{
+    const AnalysisSession& session = *context.session;
+    if (session.Axes() == AxesChoice::Original)
+        return FunctionFrame(session.State().MaxAbsKoeff, height);
+    return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan());
+}
+
+void TPlotWindow::DrawFunctionWindow(double height)
+{
+    const AnalysisSession& session = *context.session;
+    if (session.Axes() == AxesChoice::Original || (Row.reference && !session.HasReference()))
+        Draw(FunctionWindowFrame(height));
+    else
+        Shown(PlotFittedCurve(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan()));
+}
+
+// A millionth of the signal's scale: what lies below is rounding, drawn flat.
+double TPlotWindow::LeastSpan() const { return 1e-6 * context.session->State().MaxAbsKoeff; }
 
 void TPlotWindow::DrawOwn(OwnDraw what)
 {
@@ -59,7 +121,7 @@ void TPlotWindow::DrawOwn(OwnDraw what)
     switch (what) {
     case OwnDraw::Nothing: break;
     case OwnDraw::BasisWindows: RedrawBasisWindows(context); break;
-    case OwnDraw::OwnFrame: Draw(FunctionFrame(context.session->State().MaxAbsKoeff, Row.ownHeight)); break;
+    case OwnDraw::OwnFrame: DrawFunctionWindow(Row.ownHeight); break;
     }
 }
 
@@ -70,7 +132,7 @@ void RedrawGroup(const PlotContext& context, bool basis)
 {
     for (TPlotWindow* w : context.windows)
         if (w && w->isVisible() && (w->Row.frame != FrameKind::Function) == basis)
-            w->Draw(w->RedrawFrame());
+            w->Redraw();
 }
 
 }  // namespace

@@ -32,12 +32,16 @@ public:
     explicit FormPlotSurface(TForm& form) : form(form) {}
     int Width() const override { return form.Width(); }
     int Height() const override { return form.Height(); }
+    int VisibleWidth() const override { return form.width(); }
+    int VisibleHeight() const override { return form.height(); }
     Canvas& GetCanvas() override { return *this; }
     void SetPenColor(pen::Color color) override { form.FormCanvas().SetPenColor(color); }
     void MoveTo(int x, int y) override { form.FormCanvas().MoveTo(x, y); }
     void LineTo(int x, int y) override { form.FormCanvas().LineTo(x, y); }
     void Rectangle(int x1, int y1, int x2, int y2) override { form.FormCanvas().Rectangle(x1, y1, x2, y2); }
     void TextOut(int x, int y, const std::string& text) override { form.FormCanvas().TextOut(x, y, text); }
+    int TextWidth(const std::string& text) override { return form.FormCanvas().TextWidth(text); }
+    int TextHeight() override { return form.FormCanvas().TextHeight(); }
 
 private:
     TForm& form;
@@ -50,8 +54,13 @@ public:
 
     // Plots the row's function on the frame, straight to the screen.
     void Draw(const PlotFrame& frame);
-    // The frame that a redraw of its group gives it now.
-    PlotFrame RedrawFrame() const;
+    // Draws what a redraw of its group gives it: as Draw(RedrawFrame()), a
+    // function window's fitted curve computed once.
+    void Redraw();
+    // The frame that a redraw of its group gives it now: the original's, or
+    // with "Achsen: an die Daten angepasst" the fitted layout, a function
+    // window framed around its own curve as this window draws it.
+    PlotFrame RedrawFrame();
     // What the window shows (its last frame) drawn once more onto another
     // surface: a vector picture of it.
     void DrawPicture(PlotSurface& target) const;
@@ -72,12 +81,23 @@ protected:
 
 private:
     void DrawOwn(OwnDraw what);
+    // A function window's frame, or its picture; `height` the original's
+    // multiple of MaxAbsKoeff.
+    PlotFrame FunctionWindowFrame(double height);
+    void DrawFunctionWindow(double height);
+    PlotFunction FittedCurve() const;
+    // After a picture is drawn: on screen, counted, its frame kept.
+    void Shown(const PlotFrame& frame);
+    double LeastSpan() const;
     PlotFrame CurveFrame(const PlotFrame& frame) const;
     const Analysis* DrawnAnalysis() const;
 
     PlotContext& context;
     FormPlotSurface surface{*this};
 };
+
+// What the x axis reads for a signal: its times, or 0 .. 1.
+XLabels XLabelsOf(const Signal& signal);
 
 // The function windows on the full-redraw frame (+-1.7 s), in their order.
 void RedrawFunctionWindows(const PlotContext& context);

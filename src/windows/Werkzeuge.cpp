@@ -38,6 +38,7 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
       grpKompression(QStringLiteral("Kompression")),
       sldKeep(Qt::Horizontal),
       butKoeffizienten(QStringLiteral("Koeffizienten")),
+      cbxEinMassstab(QStringLiteral("ein Maßstab für alle")),
       grpDelta(QStringLiteral("Delta-Vergleich")),
       butUebernehmen(QStringLiteral("Übernehmen")),
       grpMeldung(QStringLiteral("Meldung")),
@@ -58,8 +59,13 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     signalRow.addWidget(&cbxSignal, 1);
     signalRow.addWidget(&butDatei);
     signalForm.addRow(&signalRow);
-    signalForm.addRow(QStringLiteral("Feinste Stufe"), &speFeinsteStufe);
-    signalForm.addRow(&butNeuAbtasten);
+    levelRow.addWidget(&speFeinsteStufe, 1);
+    levelRow.addWidget(&butNeuAbtasten);
+    signalForm.addRow(QStringLiteral("Feinste Stufe"), &levelRow);
+    cbxAchsen.addItems({QStringLiteral("wie im Original"), QStringLiteral("an die Daten angepasst")});
+    cbxAchsen.setToolTip(QStringLiteral("Angepasst: jedes Funktionsfenster um den Bereich seiner Kurve, "
+                                        "Beschriftung außerhalb der Kurve"));
+    signalForm.addRow(QStringLiteral("Achsen:"), &cbxAchsen);
 
     for (QLabel* label : {&labMaxError, &labRmsError, &labAbstand, &labDistanceMax, &labDistanceRms, &labKept}) {
         numbersBox.addWidget(label);
@@ -97,7 +103,11 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     cbxKeepBy.addItems({QStringLiteral("nach Beitrag"), QStringLiteral("nach Betrag |d|")});
     cbxKeepBy.setToolTip(QStringLiteral("Beitrag: |d| mal die L2-Norm des Wavelets; Betrag: |d| allein"));
     keepForm.addRow(QStringLiteral("Auswahl:"), &cbxKeepBy);
-    keepForm.addRow(&butKoeffizienten);
+    cbxEinMassstab.setToolTip(QStringLiteral("Koeffizienten: alle Zeilen im Maßstab des größten Betrags "
+                                             "statt jede im eigenen"));
+    koeffRow.addWidget(&butKoeffizienten, 1);
+    koeffRow.addWidget(&cbxEinMassstab);
+    keepForm.addRow(&koeffRow);
 
     cbxDeltaMass.addItems({QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand")});
     cbxDeltaMass.setToolTip(QStringLiteral("Abstand zu den Abtastwerten nach Kompression"));
@@ -140,6 +150,10 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
         if (OnResample)
             Dispatch(OnResample);
     });
+    QObject::connect(&cbxAchsen, &QComboBox::activated, this, [this](int index) {
+        if (OnAxesChosen)
+            Dispatch([this, index] { OnAxesChosen(index == 1); });
+    });
     // Slider and spin box are one control: each shows what the other chose.
     auto keep = [this](int percent) {
         ShowKeep(percent, cbxKeepBy.currentIndex() == 1);
@@ -155,6 +169,10 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     QObject::connect(&butKoeffizienten, &QPushButton::clicked, this, [this] {
         if (OnKoeffizienten)
             Dispatch(OnKoeffizienten);
+    });
+    QObject::connect(&cbxEinMassstab, &QCheckBox::toggled, this, [this](bool on) {
+        if (OnOneScaleChosen)
+            Dispatch([this, on] { OnOneScaleChosen(on); });
     });
     QObject::connect(&butUebernehmen, &QPushButton::clicked, this, [this] {
         if (BestPosition() >= 0 && pltDelta.OnDeltaChosen)
@@ -237,6 +255,12 @@ void TfrmWerkzeuge::ShowMaxLevel(int maxLevel)
 {
     const QSignalBlocker quiet(&speFeinsteStufe);
     speFeinsteStufe.setValue(maxLevel);
+}
+
+void TfrmWerkzeuge::ShowAxes(bool fitted)
+{
+    const QSignalBlocker quiet(&cbxAchsen);
+    cbxAchsen.setCurrentIndex(fitted ? 1 : 0);
 }
 
 void TfrmWerkzeuge::ShowMessage(const std::string& caption)

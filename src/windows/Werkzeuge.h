@@ -5,6 +5,7 @@
 #include "analysis/Numbers.h"
 #include "windows/DeltaPlot.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -35,10 +36,12 @@ public:
     QPushButton butDatei;
     QSpinBox speFeinsteStufe;
     QPushButton butNeuAbtasten;
+    QComboBox cbxAchsen;  // "wie im Original" or "an die Daten angepasst"
     std::function<void(int index)> OnSignalChosen;  // a signal of the list
     std::function<void()> OnSignalFile;              // "Datei…"
     std::function<void(int maxLevel)> OnMaxLevelChosen;
     std::function<void()> OnResample;                // "Neu abtasten"
+    std::function<void(bool fitted)> OnAxesChosen;
 
     // Section "Kennzahlen": the error window's curve measured exactly, the
     // distance to the samples, the details kept, the energies of the parts.
@@ -64,9 +67,11 @@ public:
     QSpinBox speKeep;
     QComboBox cbxKeepBy;  // "nach Beitrag" (|d| times the wavelet's norm) or "nach Betrag |d|"
     QPushButton butKoeffizienten;
+    QCheckBox cbxEinMassstab;  // the coefficient window's rows on one scale, not each on its own
     std::function<void(int percent)> OnKeepChanged;
     std::function<void(bool byMagnitude)> OnKeepByChanged;
     std::function<void()> OnKoeffizienten;
+    std::function<void(bool oneScale)> OnOneScaleChosen;
 
     // Section "Delta-Vergleich": the distance to the samples against Delta,
     // the best one named and taken over with "Übernehmen".
@@ -88,6 +93,7 @@ public:
     // The current signal: an entry of the list, or a file's name.
     void ShowSignal(int listIndex, const std::string& fileName);
     void ShowMaxLevel(int maxLevel);
+    void ShowAxes(bool fitted);
     void ShowMessage(const std::string& caption);
     // The time "Meldung" shows: the wall clock, or a fixed one for pictures
     // that must come out the same on every run.
@@ -106,10 +112,12 @@ private:
     // Declared after the widgets they hold: each goes before its parent.
     QFormLayout signalForm;
     QHBoxLayout signalRow;
+    QHBoxLayout levelRow;
     QVBoxLayout numbersBox;
     QGridLayout energyGrid;
     QFormLayout keepForm;
     QHBoxLayout keepRow;
+    QHBoxLayout koeffRow;
     QVBoxLayout deltaBox;
     QHBoxLayout deltaRow;
     QVBoxLayout messageBox;

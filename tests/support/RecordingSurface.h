@@ -32,6 +32,9 @@ struct RecordingSurface : PlotSurface, Canvas {
         ops.push_back({"rect", x1, y1, x2, y2, 0, {}});
     }
     void TextOut(int x, int y, const std::string& t) override { ops.push_back({"text", x, y, 0, 0, 0, t}); }
+    // A fixed font: 6 pixels a character, 13 high.
+    int TextWidth(const std::string& t) override { return 6 * static_cast<int>(t.size()); }
+    int TextHeight() override { return 13; }
 
     std::vector<Op> OfKind(const std::string& kind) const
     {

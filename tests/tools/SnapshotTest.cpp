@@ -90,6 +90,8 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "MaxLevel: 7\n"
               "MaxAbsKoeff: 1\n"
               "Signal: Sinus (Original)\n"
+              "Axes: original\n"
+              "KoeffScale: zeile\n"
               "MaxError: 0\n"
               "RmsError: 0\n"
               "DistanceMax: 0\n"
@@ -200,6 +202,10 @@ TEST_F(SnapshotTool, SignalsByNameAndFromFiles)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(HasLine(run.out, "Signal: werte.txt")) << run.out;
     EXPECT_TRUE(HasLine(run.out, "MaxLevel: 3")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Axes: angepasst")) << run.out;  // a file's samples on their own range
+    run = Snapshot("--signal " + In("werte.txt") + " --axes original --koeff-scale alle");
+    EXPECT_TRUE(HasLine(run.out, "Axes: original")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "KoeffScale: alle")) << run.out;
     std::ofstream(folder / "kurz.txt") << "1\n2\n";
     run = Snapshot("--signal " + In("kurz.txt"));
     EXPECT_EQ(run.status, 1);
@@ -296,7 +302,7 @@ TEST_F(SnapshotTool, TheComparisonCompletesWhenThreadsCannotBeStarted)
 TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)
 {
     for (const std::string args : {"--bogus", "--scroll", "--scroll abc", "--scroll 101", "--scroll -1",
-                                   "--level 13", "--level 1", "--level 5x", "--max-level 13", "--max-level 1", "--zoom-skal yes", "--load",
+                                   "--level 13", "--level 1", "--level 5x", "--max-level 13", "--max-level 1", "--zoom-skal yes", "--axes angepasste", "--koeff-scale", "--load",
                                    "--out", "extra"}) {
         const Outcome run = Snapshot("--save " + In("before.mdt") + " " + args);
         EXPECT_EQ(run.status, 2) << args;

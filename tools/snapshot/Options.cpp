@@ -79,14 +79,19 @@ bool TakeAlone(const std::string&, const std::string&, SnapshotOptions& options,
     return AddAction(options, {.kind = kind});
 }
 
-bool TakeKeepBy(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+// A choice between two words: the second sets `on`.
+template <ScriptedAction::Kind kind, const char* off, const char* on>
+bool TakeEither(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
 {
-    if (value != "beitrag" && value != "betrag") {
-        error = option + " takes beitrag or betrag, not \"" + value + "\"";
+    if (value != off && value != on) {
+        error = option + " takes " + off + " or " + on + ", not \"" + value + "\"";
         return false;
     }
-    return AddAction(options, {.kind = ScriptedAction::KeepBy, .on = value == "betrag"});
+    return AddAction(options, {.kind = kind, .on = value == on});
 }
+
+constexpr char Beitrag[] = "beitrag", Betrag[] = "betrag";
+constexpr char Original[] = "original", Angepasst[] = "angepasst", Zeile[] = "zeile", Alle[] = "alle";
 
 bool TakeOut(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
 {
@@ -134,12 +139,18 @@ const OptionRow Options[] = {
      TakeFile<ScriptedAction::Signal>},
     {"--keep", "P", "keep P % of the details (0..100, \"Kompression\")", true, TakeNumber<ScriptedAction::Keep, 0, 100>},
     {"--keep-by", "beitrag|betrag",
-     "rank the details by their contribution |d| times the wavelet's norm (the default) or by |d|", true, TakeKeepBy},
+     "rank the details by their contribution |d| times the wavelet's norm (the default) or by |d|", true,
+     TakeEither<ScriptedAction::KeepBy, Beitrag, Betrag>},
     {"--delta-sweep", "FILE",
      "the numbers over Delta = 0 .. 1 of the state reached (\"Delta-Vergleich\") as CSV:\n"
      "\"delta,max_error,rms_error,distance_max,distance_rms\"", true, TakeFile<ScriptedAction::DeltaSweep>},
     {"--take-best-delta", "", "take the Delta of least RMS distance to the samples as \"Übernehmen\" does", true,
      TakeAlone<ScriptedAction::TakeBestDelta>},
+    {"--axes", "original|angepasst",
+     "\"Achsen\": the original's frames, or each function window framed around its curve (the default for a "
+     "file's samples)", true, TakeEither<ScriptedAction::Axes, Original, Angepasst>},
+    {"--koeff-scale", "zeile|alle", "\"Koeffizienten\": each row on its own scale (the default), or all on one", true,
+     TakeEither<ScriptedAction::OneScale, Zeile, Alle>},
     {"--zoom-skal", "on|off", "set \"Zoom Skal-funktion\"", true, TakeOnOff<ScriptedAction::ZoomSkal>},
     {"--zoom-wavelet", "on|off", "set \"Zoom Wavelet\"", true, TakeOnOff<ScriptedAction::ZoomWavelet>},
     {"--load", "FILE", "press \"Öffnen\" and choose FILE", true, TakeFile<ScriptedAction::Load>},
