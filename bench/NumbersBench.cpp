@@ -32,7 +32,7 @@ BENCHMARK(BM_NumbersAfterStep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 void BM_DeltaSweepRow(benchmark::State& state)
 {
     const DeltaSweepInput input{Signal::Listed(0), static_cast<int>(state.range(0)), 3, 10,
-                                KeepBy::Contribution};
+                                KeepBy::Contribution, {}, {}};
     int i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(DeltaSweepRow(input, i++ % DeltaSweepPoints));

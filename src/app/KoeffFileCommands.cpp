@@ -74,6 +74,7 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
 {
     haupt.SetCaption(OpenedCaption(content));
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
+    haupt.Session().ForgetNoise();  // the file's coefficients are not the noisy samples
     StoreKoeffFile(content, haupt.Session().State());
     TakeOverSignal(haupt.Session(), content.signal);
     haupt.Werkzeuge().ShowSignal();  // the file's finest level

@@ -16,6 +16,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -36,6 +38,11 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
         ChooseKeepRanking(byMagnitude ? KeepBy::Magnitude : KeepBy::Contribution);
     };
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
+    frmWerkzeuge->OnNoiseAdded = [this](double sigma, std::uint32_t seed) { AddNoise(sigma, seed); };
+    frmWerkzeuge->OnNoiseRemoved = [this] { RemoveNoise(); };
+    frmWerkzeuge->OnRuleChosen = [this](ThresholdRule rule) { ChooseDenoiseRule(rule); };
+    frmWerkzeuge->OnKindChosen = [this](ThresholdKind kind) { ChooseThresholdKind(kind); };
+    frmWerkzeuge->OnLambdaChosen = [this](double lambda) { ChooseLambda(lambda); };
     frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { TakeDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
@@ -71,9 +78,15 @@ void WerkzeugeCommands::SampleAnew()
 
 void WerkzeugeCommands::ShowSignal()
 {
-    const Signal& signal = haupt.Session().CurrentSignal();
+    const AnalysisSession& session = haupt.Session();
+    const Signal& signal = session.CurrentSignal();
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
-    frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
+    frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
+    const std::vector<double>& clean = session.CleanSamples();
+    double largest = 0.0;
+    for (const double v : clean)
+        largest = std::max(largest, std::fabs(v));
+    frmWerkzeuge->ShowNoise(session.Noise(), session.Noise() ? session.Noise()->sigma * largest : 0.0);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
@@ -137,19 +150,124 @@ void WerkzeugeCommands::RedrawCompressedWindows()
     RequestComparison();
 }
 
+void WerkzeugeCommands::TakeSamplesDownTo(int level)
+{
+    haupt.Session().TakeSamples();
+    haupt.UpdateLevelControls();
+    // At MaxLevel the track bar does not move: the function windows show the
+    // new samples all the same.
+    if (level == haupt.Session().State().MaxLevel)
+        haupt.RedrawFunctionWindows();
+    else
+        haupt.trbLevel.SetPosition(level);
+    ShowSignal();
+}
+
 void WerkzeugeCommands::TakeDelta(int position)
 {
     const int level = haupt.Session().State().Level;
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
-    haupt.Session().TakeSamples();
-    haupt.UpdateLevelControls();
-    haupt.trbLevel.SetPosition(level);
-    ShowSignal();
+    TakeSamplesDownTo(level);
     char text[160];
     std::snprintf(text, sizeof text, "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
                   SweepDelta(position), haupt.Session().State().MaxLevel, level);
     frmWerkzeuge->ShowMessage(text);
+}
+
+bool WerkzeugeCommands::Refuse(const std::string& message)
+{
+    frmWerkzeuge->ShowMessage(message);
+    ShowDenoiseNumbers();
+    return false;
+}
+
+bool WerkzeugeCommands::AddNoise(double sigma, std::uint32_t seed)
+{
+    if (!(sigma >= 0.0 && sigma <= 1.0))
+        return Refuse("Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am größten Betrag des "
+                      "Signals)");
+    haupt.Session().SetNoise(NoiseSettings{sigma, seed});
+    TakeSamplesDownTo(haupt.Session().State().Level);
+    char text[160];
+    std::snprintf(text, sizeof text, "Rauschen hinzugefügt: σ = %g des größten Betrags, Startwert %u; das saubere Signal "
+                  "bleibt die Referenz", sigma, seed);
+    frmWerkzeuge->ShowMessage(text);
+    return true;
+}
+
+void WerkzeugeCommands::RemoveNoise()
+{
+    haupt.Session().SetNoise(std::nullopt);
+    TakeSamplesDownTo(haupt.Session().State().Level);
+    frmWerkzeuge->ShowMessage("Rauschen entfernt: das Signal ist wieder sauber abgetastet");
+}
+
+bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
+{
+    AnalysisSession& session = haupt.Session();
+    const Analysis& State = session.State();
+    if (rule != ThresholdRule::Off) {
+        if (State.Level >= State.MaxLevel)
+            return Refuse("Entrauschen nicht möglich: auf der feinsten Stufe (Level = " + std::to_string(State.MaxLevel)
+                          + ") gibt es keine Details; erst den Level senken");
+        if (!EnoughSamples(State, session.CurrentSignal()))
+            return Refuse("Entrauschen nicht möglich: das Signal hat weniger als " + std::to_string(DenoiseMinSamples)
+                          + " Abtastwerte");
+    }
+    DenoiseSettings settings = session.Denoise();
+    settings.rule = rule;
+    if (rule == ThresholdRule::Manual && !lambdaChosen) {
+        const Thresholds universal = ChooseThresholds(State, {ThresholdRule::Universal});
+        settings.lambda = std::isfinite(universal.lambda.front()) ? universal.lambda.front() : 0.0;
+    }
+    session.SetDenoise(settings);
+    RedrawCompressedWindows();
+    return true;
+}
+
+void WerkzeugeCommands::ChooseThresholdKind(ThresholdKind kind)
+{
+    DenoiseSettings settings = haupt.Session().Denoise();
+    settings.kind = kind;
+    haupt.Session().SetDenoise(settings);
+    RedrawCompressedWindows();
+}
+
+bool WerkzeugeCommands::ChooseLambda(double lambda)
+{
+    if (!(lambda >= 0.0 && std::isfinite(lambda)))
+        return Refuse("λ nicht übernommen: λ muss eine Zahl ≥ 0 sein");
+    lambdaChosen = true;
+    DenoiseSettings settings = haupt.Session().Denoise();
+    settings.lambda = lambda;
+    haupt.Session().SetDenoise(settings);
+    RedrawCompressedWindows();
+    return true;
+}
+
+void WerkzeugeCommands::ShowDenoiseNumbers()
+{
+    const AnalysisSession& session = haupt.Session();
+    const Analysis& State = session.State();
+    // The universal threshold gives the noise estimate and the slider's scale
+    // (twice it) whatever the rule.
+    const Thresholds universal = ChooseThresholds(State, {ThresholdRule::Universal});
+    const double reference = universal.lambda.empty() ? NAN : universal.lambda.front();
+    frmWerkzeuge->ShowDenoise(session.Denoise(), reference > 0.0 && std::isfinite(reference) ? 2.0 * reference : 1.0);
+    DenoiseReport report;
+    report.sigmaHat = universal.sigmaHat;
+    report.level = State.Level;
+    report.detailCount = DetailCount(State);
+    report.kept = report.detailCount;
+    if (session.Denoised()) {
+        report.rule = session.Denoise().rule;
+        report.lambda = session.CurrentThresholds().lambda;
+        report.kept = session.CurrentThresholds().Kept();
+    }
+    if (!session.CleanSamples().empty())
+        report.clean = CompareWithClean(session.Shown(), session.CleanSamples());
+    frmWerkzeuge->ShowDenoiseNumbers(report);
 }
 
 void WerkzeugeCommands::ShowNumbers()
@@ -163,7 +281,9 @@ void WerkzeugeCommands::ShowNumbers()
     if (numbersOwed)
         return;
     const int N = DetailCount(State);
-    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), KeptCount(session.KeepPercent(), N), N,
+    const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
+    ShowDenoiseNumbers();
+    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), static_cast<int>(kept), N,
                                    LevelEnergies(State), State.Level))
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");

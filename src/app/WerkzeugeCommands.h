@@ -1,7 +1,9 @@
 #pragma once
 
+#include "analysis/Denoising.h"
 #include "app/DeltaComparison.h"
 
+#include <cstdint>
 #include <memory>
 
 class TfrmHaupt;
@@ -10,7 +12,8 @@ class TfrmWerkzeuge;
 
 // The tools window ("Werkzeuge") and the coefficient window, and what their
 // controls do to the program: choose a signal or its finest level, keep P % of
-// the details, take a Delta from the comparison. The tools window's numbers
+// the details, add noise and take it out again, take a Delta from the
+// comparison. The tools window's numbers
 // are computed while it or the coefficient window is open; its Delta
 // comparison runs in the background.
 class WerkzeugeCommands {
@@ -36,9 +39,24 @@ public:
     void ChooseKeepPercent(int percent);
     void ChooseKeepRanking(KeepBy by);
     // A Delta of the comparison taken as its row was made: the scroll bar,
-    // "Go!", the signal sampled anew at MaxLevel, the track bar from MaxLevel
-    // down to Level (the compression stays). The numbers then are the row's.
+    // "Go!", the signal sampled anew at MaxLevel (with the noise), the track
+    // bar from MaxLevel down to Level (compression and denoising stay). The
+    // numbers then are the row's.
     void TakeDelta(int position);
+
+    // "Rauschen": noise of sigma (0 .. 1 of the largest magnitude) from a seed
+    // on the signal, or none; the samples are taken anew and decomposed down
+    // to the level they were at. False, with a message and nothing changed,
+    // for a sigma out of its range or no number.
+    bool AddNoise(double sigma, std::uint32_t seed);
+    void RemoveNoise();
+    // "Entrauschen": the rule, the kind, the manual lambda; the details,
+    // function and error windows and the numbers follow. False, with a message
+    // and nothing changed, for a rule where there are no details (Level =
+    // MaxLevel) or fewer than 8 samples, and for a lambda below 0 or no number.
+    bool ChooseDenoiseRule(ThresholdRule rule);
+    void ChooseThresholdKind(ThresholdKind kind);
+    bool ChooseLambda(double lambda);
 
     // Show and raise the windows (with their numbers up to date).
     void ShowWerkzeuge();
@@ -61,6 +79,11 @@ public:
 private:
     void ShowRows();
     void RedrawCompressedWindows();
+    // The samples taken anew at MaxLevel, then the track bar down to `level`.
+    void TakeSamplesDownTo(int level);
+    void ShowDenoiseNumbers();
+    // A refused input: its message, and the controls show the state again.
+    bool Refuse(const std::string& message);
 
     TfrmHaupt& haupt;
     TfrmWerkzeuge* frmWerkzeuge = nullptr;
@@ -68,4 +91,6 @@ private:
     std::unique_ptr<DeltaComparison> comparison;
     bool numbersOwed = false;
     bool comparisonAsked = false;
+    // "Manuell" starts from the universal threshold until a lambda is chosen.
+    bool lambdaChosen = false;
 };

@@ -103,12 +103,12 @@ void DrawYTicks(Canvas& canvas, const PlotMap& map, int col0)
                     [&](long long i) { draw(static_cast<double>(i) * tick, i); });
 }
 
-void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f)
+void DrawCurve(Canvas& canvas, const PlotMap& map, const PlotFunction& f, pen::Color color)
 {
     const int pxStart = map.WorldToPixelX(map.Frame().CurveStart);
     const int pxEnd = map.WorldToPixelX(map.Frame().CurveEnd);
     const double y = f(map.Frame().CurveStart);
-    canvas.SetPenColor(pen::Red);
+    canvas.SetPenColor(color);
     canvas.MoveTo(pxStart, map.WorldToPixelY(y));
     // f is called once at CurveStart and then once per column from pxStart to
     // pxEnd - 1, except that columns beyond the window (left of -1, right of
@@ -141,7 +141,9 @@ PlotMap::PlotMap(const PlotFrame& frame, int width, int height)
 {
 }
 
-void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+namespace {
+
+void Plot(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction* beneath)
 {
     Canvas& canvas = w.GetCanvas();
     const PlotMap map(frame, w.Width(), w.Height());
@@ -167,5 +169,16 @@ void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
     canvas.LineTo(col0, map.CanvasHeight() - map.MarginY);
     DrawYTicks(canvas, map, col0);
 
-    DrawCurve(canvas, map, f);
+    if (beneath)
+        DrawCurve(canvas, map, *beneath, pen::Gray);
+    DrawCurve(canvas, map, f, pen::Red);
+}
+
+}  // namespace
+
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f) { Plot(w, frame, f, nullptr); }
+
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction& beneath)
+{
+    Plot(w, frame, f, &beneath);
 }

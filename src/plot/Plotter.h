@@ -66,3 +66,6 @@ private:
 // the frame's curve interval in red with one vertex per pixel column. Leaves
 // the pen red. Nothing of a plot outlives the call.
 void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f);
+// The same with a reference drawn first, in grey on the same columns, so
+// that the red curve lies over it.
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction& beneath);

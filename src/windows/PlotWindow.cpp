@@ -17,9 +17,21 @@ const Analysis* TPlotWindow::DrawnAnalysis() const
     return Row.compressed ? &context.session->Shown() : &context.session->State();
 }
 
+void TPlotWindow::PlotOn(PlotSurface& target, const PlotFrame& frame) const
+{
+    const PlotFunction f(Row.plotted, DrawnAnalysis());
+    const std::vector<double>& clean = context.session->CleanSamples();
+    if (!Row.clean || clean.empty()) {
+        PlotCurve(target, frame, f);
+        return;
+    }
+    const Analysis& A = context.session->State();
+    PlotCurve(target, frame, f, [&](double x) { return ExpandPhi(A, x, A.MaxLevel, clean); });
+}
+
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    PlotCurve(surface, frame, PlotFunction(Row.plotted, DrawnAnalysis()));
+    PlotOn(surface, frame);
     Present();
     ++Draws;
     LastFrame = frame;
@@ -28,7 +40,7 @@ void TPlotWindow::Draw(const PlotFrame& frame)
 void TPlotWindow::DrawPicture(PlotSurface& target) const
 {
     if (Draws > 0)
-        PlotCurve(target, LastFrame, PlotFunction(Row.plotted, DrawnAnalysis()));
+        PlotOn(target, LastFrame);
 }
 
 PlotFrame TPlotWindow::RedrawFrame() const

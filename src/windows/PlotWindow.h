@@ -73,6 +73,8 @@ protected:
 private:
     void DrawOwn(OwnDraw what);
     const Analysis* DrawnAnalysis() const;
+    // The row's function on the frame, over the clean signal where the row shows it.
+    void PlotOn(PlotSurface& target, const PlotFrame& frame) const;
 
     PlotContext& context;
     FormPlotSurface surface{*this};
