@@ -110,22 +110,6 @@ TEST(ErrorNumbers, DeltaZeroWithEveryDetailIsExact)
     }
 }
 
-// An orthonormal Haar transform in place, `depth` levels deep: the
-// approximation first, then the details from coarse to fine, each level by
-// position (the order of Koeff); or back.
-void Haar(std::vector<double>& w, int depth, bool back)
-{
-    const double r = std::sqrt(0.5);
-    for (int d = 0; d < depth; ++d) {
-        const std::size_t half = w.size() >> (back ? depth - d : d + 1);
-        const std::vector<double> v(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(2 * half));
-        for (std::size_t i = 0; i < half; ++i) {
-            (back ? w[2 * i] : w[i]) = (back ? v[i] + v[half + i] : v[2 * i] + v[2 * i + 1]) * r;
-            (back ? w[2 * i + 1] : w[half + i]) = (back ? v[i] - v[half + i] : v[2 * i] - v[2 * i + 1]) * r;
-        }
-    }
-}
-
 TEST(HaarAtDeltaZero, KeptSetDistanceAndEnergyShares)
 {
     const int maxLevel = 7, level = 3, n = 1 << maxLevel, first = 1 << level;
