@@ -41,12 +41,8 @@ DeltaSweepState DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
 ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
 {
     DeltaSweepState state = DeltaSweepAnalysis(input, i);
-    Analysis& A = state.analysis;
-    DenoiseAndCompress(A, input.signal, input.denoise, input.percent, input.keepBy);
-    ErrorNumbers numbers = ComputeErrorNumbers(A);
-    if (input.noise)
-        numbers.DenoisedRms = CompareWithClean(A, state.clean).RmsDenoised;
-    return numbers;
+    DenoiseAndCompress(state.analysis, input.signal, input.denoise, input.percent, input.keepBy);
+    return ComputeErrorNumbers(state.analysis, state.clean);
 }
 
 std::vector<int> DeltaSweepOrder()

@@ -103,9 +103,9 @@ std::vector<double> AtPositions(const AtSamplePoints& at, const std::vector<doub
 
 }  // namespace
 
-ErrorNumbers ComputeErrorNumbers(const Analysis& A)
+ErrorNumbers ComputeErrorNumbers(const Analysis& A, const std::vector<double>& clean)
 {
-    const int e = ScaleExponent(A);
+    const int e = ScaleExponent(A, clean);
     const double factor = std::ldexp(1.0, -e);
     std::vector<LevelExpansion> parts = RebuiltParts(A, factor);
     const AtSamplePoints at = RebuiltAtSamplePoints(A, parts);
@@ -119,6 +119,8 @@ ErrorNumbers ComputeErrorNumbers(const Analysis& A)
     numbers.RmsError = std::ldexp(error.l2, e);
     numbers.DistanceMax = std::ldexp(distances.max, e);
     numbers.DistanceRms = std::ldexp(Rms(distances, at), e);
+    if (!clean.empty())
+        numbers.DenoisedRms = std::ldexp(Rms(DistancesOf(at, at.values, clean, factor), at), e);
     return numbers;
 }
 

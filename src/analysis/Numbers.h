@@ -27,13 +27,15 @@ struct ErrorNumbers {
     double DistanceMax = 0.0;
     double DistanceRms = 0.0;
     // With noise added: the rebuilt function's RMS distance from the clean
-    // samples at the same points (the Delta comparison's "Entrauschen"); NaN
-    // without a clean reference.
+    // samples at the same points (the Delta comparison's "Entrauschen"), as
+    // CompareWithClean gives it; NaN without a clean reference.
     double DenoisedRms = NAN;
 };
 
-// The numbers of the analysis the error window draws (the compressed one).
-ErrorNumbers ComputeErrorNumbers(const Analysis& A);
+// The numbers of the analysis the error window draws (the compressed and
+// denoised one); with the clean samples of a signal with noise added, its
+// distance from them too.
+ErrorNumbers ComputeErrorNumbers(const Analysis& A, const std::vector<double>& clean = {});
 
 // The exact L2 energy over [0, 1] of the smooth part at Level, then of the
 // detail function of each level Level .. MaxLevel - 1, and each one's share in

@@ -223,6 +223,7 @@ bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
     }
     session.SetDenoise(settings);
     RedrawCompressedWindows();
+    ShowDenoiseMessage();
     return true;
 }
 
@@ -232,6 +233,17 @@ void WerkzeugeCommands::ChooseThresholdKind(ThresholdKind kind)
     settings.kind = kind;
     haupt.Session().SetDenoise(settings);
     RedrawCompressedWindows();
+    ShowDenoiseMessage();
+}
+
+void WerkzeugeCommands::ShowDenoiseMessage()
+{
+    const DenoiseSettings& settings = haupt.Session().Denoise();
+    static const char* const rules[] = {"aus", "universelle Schwelle", "SURE", "manuelle Schwelle"};
+    std::string text = std::string("Entrauschen: ") + rules[static_cast<int>(settings.rule)];
+    if (settings.rule != ThresholdRule::Off)
+        text += settings.kind == ThresholdKind::Soft ? ", weich" : ", hart";
+    frmWerkzeuge->ShowMessage(text);
 }
 
 bool WerkzeugeCommands::ChooseLambda(double lambda)

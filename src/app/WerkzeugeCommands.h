@@ -82,6 +82,7 @@ private:
     // The samples taken anew at MaxLevel, then the track bar down to `level`.
     void TakeSamplesDownTo(int level);
     void ShowDenoiseNumbers();
+    void ShowDenoiseMessage();
     // A refused input: its message, and the controls show the state again.
     bool Refuse(const std::string& message);
 
