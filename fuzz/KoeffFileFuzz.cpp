@@ -1,6 +1,7 @@
 // The ".mdt" reader on arbitrary bytes: it must answer with a content or a
-// refusal, and whatever it accepts must hold only finite values and levels the
-// program can serve, and be written back unchanged in its levels and Delta.
+// refusal, and whatever it accepts must hold only finite values, levels the
+// program can serve and a Delta it can compute, and be written back unchanged
+// in its levels, Delta and lesson.
 #include "io/CoefficientFile.h"
 
 #include <cmath>
@@ -26,7 +27,9 @@ void CheckAccepted(const KoeffFileContent& content)
         Expect(std::isfinite(value));
 
     if (content.delta)
-        Expect(*content.delta >= 0.0 && *content.delta <= 1.0);
+        Expect(*content.delta == 0.0 || (*content.delta >= SmallestDelta && *content.delta <= 1.0));
+    const KoeffFileLesson& lesson = content.lesson;
+    Expect(lesson.reference.empty() || lesson.reference.size() == (std::size_t{1} << content.maxLevel) + 1);
 
     // What the program would save of it is accepted, with the same levels and
     // exactly the same Delta.
@@ -34,7 +37,7 @@ void CheckAccepted(const KoeffFileContent& content)
     A.aktDelta = 0.4;
     StoreKoeffFile(content, A);
     const double delta = A.aktDelta;
-    const std::optional<std::string> written = FormatKoeffFile("/tmp/fuzz.mdt", A);
+    const std::optional<std::string> written = FormatKoeffFile("/tmp/fuzz.mdt", A, lesson);
     Expect(written.has_value());
     const auto again = ParseKoeffFile(*written);
     const auto* reread = std::get_if<KoeffFileContent>(&again);
@@ -42,6 +45,10 @@ void CheckAccepted(const KoeffFileContent& content)
     Expect(reread->maxLevel == content.maxLevel && reread->level == content.level);
     Expect(reread->values.size() == (std::size_t{1} << content.maxLevel) + 1);
     Expect(reread->delta == delta);
+    // The signal's name may lose what Windows-1252 cannot hold; the rest is exact.
+    KoeffFileLesson before = lesson, after = reread->lesson;
+    before.signal = after.signal = "";
+    Expect(after == before);
 }
 
 }  // namespace

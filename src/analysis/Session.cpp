@@ -2,13 +2,25 @@
 
 #include "analysis/Compression.h"
 
+#include <algorithm>
+
 void AnalysisSession::ChooseSignal(Signal chosen)
 {
     signal = std::move(chosen);
     TakeSamples();
 }
 
-void AnalysisSession::TakeSamples() { clean = ::TakeSamples(state, signal, noise); }
+void AnalysisSession::TakeSamples()
+{
+    clean = ::TakeSamples(state, signal, noise);
+    hasReference = true;
+}
+
+void AnalysisSession::SetReference(const std::vector<double>& samples)
+{
+    std::copy(samples.begin(), samples.end(), state.KoeffOrig.begin());
+    hasReference = true;
+}
 
 void AnalysisSession::SetKeepPercent(int percent)
 {

@@ -36,6 +36,13 @@ public:
     void TakeSamples();
     // The signal a loaded file names (its samples are the caller's).
     void NameSignal(Signal named) { signal = std::move(named); }
+    // Whether KoeffOrig holds the samples of the current signal at MaxLevel:
+    // a loaded file may name a file signal without giving its samples, and
+    // the error window and the numbers then have nothing to compare with.
+    bool HasReference() const { return hasReference; }
+    // The samples at MaxLevel become the reference (KoeffOrig), or there is none.
+    void SetReference(const std::vector<double>& samples);
+    void ForgetReference() { hasReference = false; }
     // "Behaltene Details: P %", ranked "nach Beitrag" or "nach Betrag |d|";
     // the shown copy follows.
     void SetKeepPercent(int percent);
@@ -75,4 +82,5 @@ private:
     std::vector<double> clean;
     DenoiseSettings denoise;
     ShownDetails details;
+    bool hasReference = true;
 };

@@ -98,6 +98,15 @@ const auto SignalTable = std::to_array<SignalRow>({
     {"sinus-rauschen", "Sinus mit Rauschen", SampleNoisySine},  // sigma 0.1, the same noise every time
 });
 
+// The point t of the way from a to b: a + t (b - a), which gives a itself at
+// t = 0, and where b - a overflows (neighbours near the ends of the double
+// range with opposite signs) (1 - t) a + t b, which cannot.
+double Between(double a, double b, double t)
+{
+    const double step = b - a;
+    return std::isfinite(step) ? a + t * step : (1.0 - t) * a + t * b;
+}
+
 }  // namespace
 
 std::span<const SignalRow> SignalList() { return SignalTable; }
@@ -123,7 +132,7 @@ std::vector<double> ResampleLinear(const std::vector<double>& values, std::size_
         // The position k (last) / (n - 1) over the index range, in exact integers.
         const std::size_t whole = k * last / (n - 1);
         const double fraction = static_cast<double>(k * last - whole * (n - 1)) / static_cast<double>(n - 1);
-        out[k] = whole >= last ? values[last] : values[whole] + fraction * (values[whole + 1] - values[whole]);
+        out[k] = whole >= last ? values[last] : Between(values[whole], values[whole + 1], fraction);
     }
     return out;
 }

@@ -120,6 +120,14 @@ void DeltaComparison::Request(DeltaSweepInput wanted)
     }));
 }
 
+void DeltaComparison::Stop()
+{
+    Cancel();
+    requested = false;
+    rows.assign(DeltaSweepPoints, std::nullopt);
+    show();
+}
+
 void DeltaComparison::Take(const QFutureWatcher<ErrorNumbers>& from, int begin, int end)
 {
     for (int k = begin; k < end; ++k)

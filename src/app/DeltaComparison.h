@@ -49,6 +49,8 @@ public:
 
     // Starts the comparison of `input`, unless it is the one under way or done.
     void Request(DeltaSweepInput input);
+    // No comparison: the one under way is cancelled, and no rows are shown.
+    void Stop();
     // The whole comparison of `input` before returning.
     void ComputeNow(DeltaSweepInput input);
 

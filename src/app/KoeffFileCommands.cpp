@@ -2,8 +2,10 @@
 
 #include "analysis/LevelMatrices.h"
 #include "app/Haupt.h"
+#include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
+#include "windows/Werkzeuge.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,18 +39,40 @@ std::string OpenedCaption(const KoeffFileContent& content)
            + " Werten)";
 }
 
-// A file that names another signal of the list brings it back as the error
-// window's original, sampled at the file's finest level and Delta; otherwise
-// the current signal stays the original.
-void TakeOverSignal(AnalysisSession& session, const std::optional<std::string>& name)
+// The signal and the error window's reference a loaded file brings: its
+// samples where it stores them; else the signal it names (or the current one,
+// where it names none) sampled anew at the file's finest level and Delta; a
+// file signal named without its samples leaves no reference. What was taken
+// goes to "Meldung".
+std::string TakeOverReference(AnalysisSession& session, const KoeffFileLesson& lesson)
 {
-    const std::optional<int> listed = name ? FindSignal(*name) : std::nullopt;
-    if (!listed || *listed == session.CurrentSignal().listIndex)
-        return;
-    session.NameSignal(Signal::Listed(*listed));
-    Analysis& A = session.State();
-    const std::vector<double> samples = SampleSignal(session.CurrentSignal(), A.MaxLevel, A.aktDelta);
-    std::copy(samples.begin(), samples.end(), A.KoeffOrig.begin());
+    const Analysis& A = session.State();
+    const std::optional<int> listed = FindSignal(lesson.signal);
+    const Signal& current = session.CurrentSignal();
+    if (listed)
+        session.NameSignal(Signal::Listed(*listed));
+    else if (lesson.signal == "Datei" && !(current.IsFile() && current.fileName == lesson.fileName))
+        session.NameSignal(Signal::File(lesson.reference, lesson.fileName));
+    if (!lesson.reference.empty()) {
+        session.SetReference(lesson.reference);
+        return "Referenz aus der Datei";
+    }
+    const Signal& named = session.CurrentSignal();
+    if (named.IsFile() && named.values.empty()) {
+        session.ForgetReference();
+        return "keine Referenz: die Datei nennt das Dateisignal \u201E" + lesson.fileName
+               + "\u201C ohne seine Abtastwerte; Fehlerfenster und Kennzahlen bleiben leer";
+    }
+    session.SetReference(SampleSignal(named, A.MaxLevel, A.aktDelta));
+    return std::string(lesson.signal.empty() ? "Referenz: das aktuelle Signal \u201E" : "Referenz: das Signal \u201E")
+           + SignalShownName(named) + "\u201C, neu abgetastet auf Stufe " + std::to_string(A.MaxLevel);
+}
+
+// The compression a loaded file records, or none.
+void TakeOverCompression(AnalysisSession& session, const KoeffFileLesson& lesson)
+{
+    session.SetKeepRanking(lesson.ranking == "betrag" ? KeepBy::Magnitude : KeepBy::Contribution);
+    session.SetKeepPercent(lesson.keepPercent ? static_cast<int>(std::lround(*lesson.keepPercent)) : 100);
 }
 
 // A loaded file's Delta: the scroll bar (without its own reaction, which
@@ -76,14 +100,42 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
     haupt.Session().ForgetNoise();  // the file's coefficients are not the noisy samples
     StoreKoeffFile(content, haupt.Session().State());
-    TakeOverSignal(haupt.Session(), content.signal);
-    haupt.Werkzeuge().ShowSignal();  // the file's finest level
+    const std::string reference = TakeOverReference(haupt.Session(), content.lesson);
+    TakeOverCompression(haupt.Session(), content.lesson);
+    haupt.Werkzeuge().ShowSignal();  // the file's signal, finest level and compression
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
+    haupt.Werkzeuge().Window().ShowMessage(haupt.Caption() + " \u2013 " + reference);
     if (!content.delta)
         return false;
     TakeOverDelta(haupt);
     return true;
+}
+
+// The reference every program starts with (the sine at level 7, sampled with
+// the shift of Delta 0.4) needs no lines in the file.
+bool IsStartUpReference(const Signal& signal, const Analysis& A)
+{
+    const Analysis start;
+    if (signal != Signal::Listed(0) || A.MaxLevel != start.MaxLevel)
+        return false;
+    const std::vector<double> samples = SampleSignal(signal, start.MaxLevel, start.aktDelta);
+    return std::equal(samples.begin(), samples.end(), A.KoeffOrig.begin());
+}
+
+// What the program knows of the lesson beyond the coefficients.
+KoeffFileLesson LessonOf(const AnalysisSession& session)
+{
+    const Signal& signal = session.CurrentSignal();
+    const Analysis& A = session.State();
+    KoeffFileLesson lesson;
+    lesson.signal = signal.IsFile() ? "Datei" : SignalShownName(signal);
+    lesson.fileName = signal.IsFile() ? signal.fileName : "";
+    if (session.KeepPercent() != 100)
+        lesson.keepPercent = session.KeepPercent();
+    if (!IsStartUpReference(signal, A))
+        lesson.reference.assign(A.KoeffOrig.begin(), A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1);
+    return lesson;
 }
 
 }  // namespace
@@ -101,6 +153,8 @@ bool LoadKoeffFile(TfrmHaupt& haupt)
         haupt.SetCaption("Konnte Datei nicht öffnen!");
     } else if (read == ReadResult::TooLarge) {
         haupt.SetCaption("Ungültige Datei: größer als 1 MiB");
+    } else if (read == ReadResult::OutOfMemory) {
+        haupt.SetCaption("Ungültige Datei: zu wenig Speicher");
     } else {
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
@@ -119,11 +173,13 @@ void SaveKoeffFile(TfrmHaupt& haupt)
         return;
     }
     const std::string name = KoeffFileName(haupt.sdgSave.FileName);
-    const Signal& current = haupt.Session().CurrentSignal();
-    const std::string signal = current.IsFile() ? "Datei" : SignalShownName(current);
-    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), signal);
-    if (!bytes || !WriteKoeffFile(name, *bytes)) {
-        haupt.SetCaption("Konnte Datei nicht sichern!");
+    const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), LessonOf(haupt.Session()));
+    if (!bytes) {
+        haupt.SetCaption("Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl");
+        return;
+    }
+    if (const WriteResult written = WriteKoeffFile(name, *bytes, FailFileStep); !written) {
+        haupt.SetCaption("Konnte Datei nicht sichern: " + WriteFailureReason(written));
         return;
     }
     haupt.SetCaption("Datei gespeichert!");

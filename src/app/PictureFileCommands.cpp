@@ -1,40 +1,60 @@
 #include "app/PictureFileCommands.h"
 
+#include "app/Haupt.h"
 #include "app/Pictures.h"
-#include "io/SafeWrite.h"
+#include "app/SaveFault.h"
+#include "app/WerkzeugeCommands.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Form.h"
+#include "windows/Werkzeuge.h"
 
+#include <filesystem>
 #include <string>
 
 namespace {
 
-// The dialog, the picture's bytes for the format chosen, the safe writer, and
-// the result in the caption.
-void SavePicture(TForm& report, const std::function<std::string(PictureFormat)>& picture)
+// The short text in the main window's caption, the one that names the file
+// in the tools window's "Meldung".
+void Report(TfrmHaupt& haupt, const std::string& caption, const std::string& message)
 {
-    TSaveDialog dialog(PictureFilters);
+    haupt.SetCaption(caption);
+    haupt.Werkzeuge().Window().ShowMessage(message);
+}
+
+// The dialog, offering `name` with the suffix of its first file type; the
+// picture's bytes in the format chosen, the safe writer, and the report.
+void SavePicture(TfrmHaupt& haupt, const std::string& name, const std::function<std::string(PictureFormat)>& picture)
+{
+    TSaveDialog dialog(PictureFilters());
+    dialog.SuggestedName = name + PictureFormats.front().suffix;
+    dialog.WrittenName = [](const DialogAnswer& answer) { return ChosenPicture(answer.File, answer.Filter).file; };
     if (!dialog.Execute()) {
-        report.SetCaption("Bild nicht gespeichert!");
+        haupt.SetCaption("Bild nicht gespeichert!");
         return;
     }
-    const PictureFormat format = PictureFormatOf(dialog.FilterIndex);
-    const std::string bytes = picture(format);
-    if (bytes.empty() || !WriteWholeFile(PictureFileName(dialog.FileName, format), bytes)) {
-        report.SetCaption("Konnte Bild nicht speichern!");
+    const PictureChoice chosen = ChosenPicture(dialog.FileName, dialog.FilterIndex);
+    const std::string bytes = picture(chosen.format);
+    const std::string file = std::filesystem::path(chosen.file).filename().string();
+    if (bytes.empty()) {
+        Report(haupt, "Konnte Bild nicht speichern!", "Konnte Bild nicht speichern: " + file);
         return;
     }
-    report.SetCaption("Bild gespeichert!");
+    if (const WriteResult written = WriteWholeFile(chosen.file, bytes, FailFileStep); !written) {
+        Report(haupt, "Konnte Bild nicht speichern!",
+               "Konnte Bild nicht speichern: " + file + ": " + WriteFailureReason(written));
+        return;
+    }
+    Report(haupt, "Bild gespeichert!", "Bild gespeichert: " + file);
 }
 
 }  // namespace
 
-void SaveWindowPicture(TForm& window, const std::function<void(PlotSurface&)>& vector, TForm& report)
+void SaveWindowPicture(TForm& window, const std::function<void(PlotSurface&)>& vector, TfrmHaupt& haupt)
 {
-    SavePicture(report, [&](PictureFormat format) { return WindowPicture(window, format, window.ClientPicture(), vector); });
+    SavePicture(haupt, window.Name(),
+                [&](PictureFormat format) { return WindowPicture(window, format, window.ClientPicture(), vector); });
 }
 
-void SaveDesktopPicture(TForm& report)
+void SaveDesktopPicture(TfrmHaupt& haupt)
 {
-    SavePicture(report, [](PictureFormat format) { return DesktopPicture(format); });
+    SavePicture(haupt, DesktopPictureName, [](PictureFormat format) { return DesktopPicture(format); });
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -46,67 +47,90 @@ QRect PaintFrame(QPainter& painter, const TForm& form)
     return QRect(QPoint(outer.left() + 2, title.bottom() + 1), form.size());
 }
 
+bool EndsWithInAnyCase(const std::string& name, const std::string& suffix)
+{
+    return name.size() >= suffix.size()
+           && std::equal(suffix.rbegin(), suffix.rend(), name.rbegin(),
+                         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+// The source's drawing on a vector device that writes into `buffer`; the
+// bytes once the painter has ended.
+std::string Painted(QPaintDevice& device, QBuffer& buffer, const PictureSource& source)
+{
+    {
+        QPainter painter;
+        if (!painter.begin(&device))
+            return {};
+        source.paint(painter);
+    }
+    buffer.close();
+    return buffer.data().toStdString();
+}
+
 }  // namespace
 
-PictureFormat PictureFormatOf(int filterIndex)
+const PictureFormatRow* PictureFormatNamed(const std::string& word)
 {
-    return filterIndex == 1 ? PictureFormat::Svg : filterIndex == 2 ? PictureFormat::Pdf : PictureFormat::Png;
+    for (const PictureFormatRow& row : PictureFormats)
+        if (word == row.word)
+            return &row;
+    return nullptr;
 }
 
-const char* PictureSuffix(PictureFormat format)
+std::string PictureFilters()
 {
-    return format == PictureFormat::Svg ? ".svg" : format == PictureFormat::Pdf ? ".pdf" : ".png";
+    std::string filters;
+    for (const PictureFormatRow& row : PictureFormats)
+        filters += (filters.empty() ? "" : ";;") + std::string(row.shown) + " (*" + row.suffix + ")";
+    return filters;
 }
 
-std::string PictureFileName(const std::string& chosen, PictureFormat format)
+PictureChoice ChosenPicture(const std::string& typed, int filterIndex)
 {
-    const std::string suffix = PictureSuffix(format);
-    const bool ends = chosen.size() >= suffix.size()
-                      && std::equal(suffix.rbegin(), suffix.rend(), chosen.rbegin(), [](char a, char b) {
-                             return a == std::tolower(static_cast<unsigned char>(b));
-                         });
-    return ends ? chosen : chosen + suffix;
+    for (const PictureFormatRow& row : PictureFormats)
+        if (EndsWithInAnyCase(typed, row.suffix))
+            return {typed, &row};
+    if (filterIndex < 0 || filterIndex >= static_cast<int>(PictureFormats.size()))
+        throw std::logic_error("the save dialog's file type " + std::to_string(filterIndex) + " names no picture format");
+    const PictureFormatRow& chosen = PictureFormats[static_cast<std::size_t>(filterIndex)];
+    return {typed + chosen.suffix, &chosen};
 }
 
-std::string EncodePng(const QImage& picture)
+std::string EncodePng(const PictureSource& source)
 {
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+    if (!buffer.open(QIODevice::WriteOnly) || !source.pixels().save(&buffer, "PNG"))
         return {};
     return png.toStdString();
 }
 
-std::string EncodeVector(PictureFormat format, QSize size, const std::function<void(QPainter&)>& paint)
+std::string EncodeSvg(const PictureSource& source)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     if (!buffer.open(QIODevice::WriteOnly))
         return {};
-    if (format == PictureFormat::Svg) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setResolution(96);
-        svg.setTitle(QStringLiteral("Vexlor"));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return {};
-        paint(painter);
-    } else {
-        QPdfWriter pdf(&buffer);
-        pdf.setCreator(QStringLiteral("Vexlor"));
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / 96.0, QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return {};
-        paint(painter);
-    }
-    buffer.close();
-    return bytes.toStdString();
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(source.size);
+    svg.setViewBox(QRect(QPoint(0, 0), source.size));
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("Vexlor"));
+    return Painted(svg, buffer, source);
+}
+
+std::string EncodePdf(const PictureSource& source)
+{
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Vexlor"));
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(source.size) * 72.0 / 96.0, QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    return Painted(pdf, buffer, source);
 }
 
 QImage ScreenImage(TForm& form)
@@ -133,16 +157,15 @@ std::function<void(PlotSurface&)> VectorDrawingOf(TForm& form)
 std::string WindowPicture(TForm& form, PictureFormat format, const QImage& png,
                           const std::function<void(PlotSurface&)>& vector)
 {
-    if (format == PictureFormat::Png)
-        return EncodePng(png);
-    return EncodeVector(format, form.size(), [&](QPainter& painter) {
+    auto paint = [&](QPainter& painter) {
         if (!vector) {
             painter.drawImage(0, 0, ScreenImage(form));
             return;
         }
         PainterPlotSurface surface(painter, form.Width(), form.Height(), form.font());
         vector(surface);
-    });
+    };
+    return format->write({[&png] { return png; }, form.size(), paint});
 }
 
 namespace {
@@ -183,7 +206,5 @@ QImage DesktopImage()
 
 std::string DesktopPicture(PictureFormat format)
 {
-    if (format == PictureFormat::Png)
-        return EncodePng(DesktopImage());
-    return EncodeVector(format, DesktopSize, [](QPainter& painter) { PaintDesktop(painter, true); });
+    return format->write({DesktopImage, DesktopSize, [](QPainter& painter) { PaintDesktop(painter, true); }});
 }

@@ -11,6 +11,7 @@
 #include "windows/Werkzeuge.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -18,6 +19,8 @@ namespace {
 
 std::string Printf(const char* format, double value)
 {
+    if (std::isnan(value))
+        return "\u2014";
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
@@ -171,7 +174,7 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
     const std::string caption = MainWindow()->Caption();
     const bool failed = action.kind == ScriptedAction::Load
                             ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
-                        : action.kind == ScriptedAction::Save ? caption == "Konnte Datei nicht sichern!"
+                        : action.kind == ScriptedAction::Save ? caption.starts_with("Konnte Datei nicht sichern")
                         : action.kind == ScriptedAction::Signal && caption.starts_with("Ungültiges Signal");
     if (!failed)
         return std::nullopt;
@@ -270,7 +273,9 @@ std::string StateReport(bool withBestDelta)
     report += "MaxLevel: " + std::to_string(State.MaxLevel) + "\n";
     report += "MaxAbsKoeff: " + Printf("%.17g", State.MaxAbsKoeff) + "\n";
     report += "Signal: " + SignalShownName(session.CurrentSignal()) + "\n";
-    const ErrorNumbers numbers = ComputeErrorNumbers(ShownAnalysis());
+    // Without a reference there are no error numbers: "—", as the tools window shows.
+    const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(ShownAnalysis())
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN, NAN};
     report += "MaxError: " + Printf("%.17g", numbers.MaxError) + "\n";
     report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
     report += "DistanceMax: " + Printf("%.17g", numbers.DistanceMax) + "\n";

@@ -15,6 +15,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -82,6 +83,7 @@ void WerkzeugeCommands::ShowSignal()
     const Signal& signal = session.CurrentSignal();
     frmWerkzeuge->ShowSignal(signal.listIndex, signal.fileName);
     frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
+    frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
     const std::vector<double>& clean = session.CleanSamples();
     double largest = 0.0;
     for (const double v : clean)
@@ -105,8 +107,9 @@ void WerkzeugeCommands::ChooseSignalFile()
     std::string bytes;
     const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
     if (read != ReadResult::Read) {
-        haupt.SetCaption(read == ReadResult::TooLarge ? "Ungültiges Signal: größer als 64 MiB"
-                                                      : "Ungültiges Signal: Datei nicht lesbar");
+        haupt.SetCaption(read == ReadResult::TooLarge      ? "Ungültiges Signal: größer als 64 MiB"
+                         : read == ReadResult::OutOfMemory ? "Ungültiges Signal: zu wenig Speicher für die Datei"
+                                                           : "Ungültiges Signal: Datei nicht lesbar");
         return;
     }
     const auto parsed = ParseSignalFile(bytes);
@@ -114,10 +117,10 @@ void WerkzeugeCommands::ChooseSignalFile()
         haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
         return;
     }
-    const std::vector<double>& values = std::get<std::vector<double>>(parsed);
-    haupt.Session().NameSignal(Signal::File(values, std::filesystem::path(dialog.FileName).filename().string()));
-    SetMaxLevel(haupt.Session().State(), SignalLevel(values.size()));
-    haupt.SetCaption("Signal geladen: " + std::to_string(values.size()) + " Werte");
+    const SignalFileContent& content = std::get<SignalFileContent>(parsed);
+    haupt.Session().NameSignal(Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string()));
+    SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
+    haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
     SampleAnew();
 }
 
@@ -293,10 +296,13 @@ void WerkzeugeCommands::ShowNumbers()
     if (numbersOwed)
         return;
     const int N = DetailCount(State);
+    // Without a reference there is nothing to measure the error against.
+    const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(session.Shown())
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN, NAN};
     const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
     ShowDenoiseNumbers();
-    if (!frmWerkzeuge->ShowNumbers(ComputeErrorNumbers(session.Shown()), static_cast<int>(kept), N,
-                                   LevelEnergies(State), State.Level))
+    if (!frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
+        && session.HasReference())
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails());
@@ -304,13 +310,22 @@ void WerkzeugeCommands::ShowNumbers()
 
 void WerkzeugeCommands::RequestComparison()
 {
-    if (comparisonAsked)
+    // Nobody sees the comparison while the tools window is closed: it is
+    // asked for when the window opens.
+    comparisonOwed = !frmWerkzeuge->isVisible();
+    if (comparisonOwed || comparisonAsked)
         return;
+    // Once the event loop is free (a burst of changes asks once) and no
+    // handler runs.
     comparisonAsked = true;
-    WhenHandlersEnd(frmWerkzeuge, [this] {
-        comparisonAsked = false;
-        if (comparison)
-            comparison->Request(haupt.Session().ComparisonInput());
+    QTimer::singleShot(0, frmWerkzeuge, [this] {
+        WhenHandlersEnd(frmWerkzeuge, [this] {
+            comparisonAsked = false;
+            if (!haupt.Session().HasReference())
+                comparison->Stop();  // no rows without samples to compare with
+            else
+                comparison->Request(haupt.Session().ComparisonInput());
+        });
     });
 }
 
@@ -325,6 +340,8 @@ void WerkzeugeCommands::ShowWerkzeuge()
     frmWerkzeuge->Show();
     if (numbersOwed)
         ShowNumbers();
+    if (comparisonOwed)
+        RequestComparison();
     frmWerkzeuge->raise();
     frmWerkzeuge->activateWindow();
 }

@@ -70,7 +70,8 @@ public:
     // analysis as it stands; while both windows are closed only noted as owed.
     void ShowNumbers();
     // The comparison of the analysis as it stands, asked for once the handler
-    // that runs has ended (nothing new when it is the one under way or done).
+    // that runs has ended (nothing new when it is the one under way or done);
+    // while the tools window is closed only noted as owed.
     void RequestComparison();
 
     // The comparison stops; the two windows go.
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<DeltaComparison> comparison;
     bool numbersOwed = false;
     bool comparisonAsked = false;
+    bool comparisonOwed = false;
     // "Manuell" starts from the universal threshold until a lambda is chosen.
     bool lambdaChosen = false;
 };

@@ -10,14 +10,22 @@
 #include <locale.h>
 #include <iomanip>
 #include <locale>
+#include <new>
 #include <sstream>
 #include <string_view>
 
 namespace {
 
 const char* const LineEnd = "\r\n";
-const char* const DeltaWord = ";Delta:";
-const char* const SignalWord = ";Signal:";
+constexpr std::string_view DeltaWord = ";Delta:";
+constexpr std::string_view SignalWord = ";Signal:";
+constexpr std::string_view FileWord = ";Datei:";
+constexpr std::string_view TimeFromWord = ";Zeitvon:";
+constexpr std::string_view TimeToWord = ";Zeitbis:";
+constexpr std::string_view KeepWord = ";Behalten:";
+constexpr std::string_view RankingWord = ";Rang:";
+constexpr std::string_view AxesWord = ";Achsen:";
+constexpr std::string_view ReferenceWord = ";Ref:";
 
 bool IsBlankByte(char c)
 {
@@ -48,7 +56,7 @@ bool IsWhiteSpace(char32_t c)
 }
 
 // The next code point of UTF-8 text, or nullopt for a byte that starts none.
-std::optional<char32_t> NextCodePoint(const std::string& s, std::size_t& i)
+std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
@@ -76,8 +84,13 @@ void AppendUtf8(std::string& out, char32_t c)
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
@@ -99,9 +112,9 @@ std::string PathWord(const std::string& path)
     return out;
 }
 
-std::vector<std::string> Words(const std::string& bytes)
+std::vector<std::string_view> Words(std::string_view bytes)
 {
-    std::vector<std::string> words;
+    std::vector<std::string_view> words;
     std::size_t i = 0;
     while (i < bytes.size()) {
         while (i < bytes.size() && IsBlankByte(bytes[i]))
@@ -124,6 +137,68 @@ locale_t ClassicLocale()
     return classic;
 }
 
+// A file name as one ASCII word: each byte outside the printable ASCII, and
+// "%", as %XX.
+std::string PercentEncoded(const std::string& name)
+{
+    std::string out;
+    for (const char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b > 0x20 && b < 0x7F && c != '%') {
+            out += c;
+        } else {
+            char escape[4];
+            std::snprintf(escape, sizeof escape, "%%%02X", b);
+            out += escape;
+        }
+    }
+    return out;
+}
+
+int HexDigit(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+std::string PercentDecoded(std::string_view word)
+{
+    std::string out;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const int high = word[i] == '%' && i + 2 < word.size() ? HexDigit(word[i + 1]) : -1;
+        const int low = high >= 0 ? HexDigit(word[i + 2]) : -1;
+        if (low >= 0) {
+            out += static_cast<char>(high * 16 + low);
+            i += 2;
+        } else {
+            out += word[i];
+        }
+    }
+    return out;
+}
+
+// The lesson's words, one a line, numbers in all digits.
+void WriteLesson(std::ostream& out, const KoeffFileLesson& lesson)
+{
+    out << std::setprecision(17);
+    if (!lesson.signal.empty()) {
+        std::string word = ToWindows1252(lesson.signal);
+        std::replace_if(word.begin(), word.end(), IsBlankByte, '_');
+        out << SignalWord << word << LineEnd;
+    }
+    if (!lesson.fileName.empty())
+        out << FileWord << PercentEncoded(lesson.fileName) << LineEnd;
+    if (lesson.times)
+        out << TimeFromWord << lesson.times->first << LineEnd << TimeToWord << lesson.times->last << LineEnd;
+    if (lesson.keepPercent)
+        out << KeepWord << *lesson.keepPercent << LineEnd;
+    if (!lesson.ranking.empty())
+        out << RankingWord << lesson.ranking << LineEnd;
+    if (!lesson.axes.empty())
+        out << AxesWord << lesson.axes << LineEnd;
+    for (const double v : lesson.reference)
+        out << ReferenceWord << v << LineEnd;
+}
+
 }  // namespace
 
 std::string KoeffFileName(const std::string& chosen)
@@ -135,14 +210,17 @@ std::string KoeffFileName(const std::string& chosen)
     return chosen + extension;
 }
 
-std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A, const std::string& signalName)
+std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A, const KoeffFileLesson& lesson)
 {
     const int maxLevel = A.MaxLevel;
     const int level = A.Level;
     const std::vector<double>& koeff = A.Koeff;
-    for (int i = 0; i <= LevelSize[maxLevel]; ++i)
-        if (!std::isfinite(koeff[i]))
-            return std::nullopt;
+    const auto finite = [](double v) { return std::isfinite(v); };
+    if (!std::all_of(koeff.begin(), koeff.begin() + LevelSize[maxLevel] + 1, finite)
+        || !std::all_of(lesson.reference.begin(), lesson.reference.end(), finite)
+        || (lesson.times && !(finite(lesson.times->first) && finite(lesson.times->last)))
+        || (lesson.keepPercent && !finite(*lesson.keepPercent)))
+        return std::nullopt;
     // The stream's default conversion (six significant digits) in the
     // classic locale: the same bytes under any desktop language.
     std::ostringstream out;
@@ -160,17 +238,13 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
         for (int i = LevelSize[j] + 1; i <= LevelSize[j + 1]; ++i)
             out << koeff[i] << LineEnd;
     }
-    if (!signalName.empty()) {
-        std::string word = ToWindows1252(signalName);
-        std::replace_if(word.begin(), word.end(), IsBlankByte, '_');
-        out << SignalWord << word << LineEnd;
-    }
-    // All digits ("%.17g"): a load rebuilds the function with exactly this Delta.
+    WriteLesson(out, lesson);
+    // All digits: a load rebuilds the function with exactly this Delta.
     out << DeltaWord << std::setprecision(17) << A.aktDelta << LineEnd;
     return out.str();
 }
 
-std::optional<long> ParseWholeNumber(const std::string& word)
+std::optional<long> ParseWholeNumber(std::string_view word)
 {
     std::size_t i = 0;
     bool negative = false;
@@ -194,61 +268,139 @@ std::optional<long> ParseWholeNumber(const std::string& word)
     return value;
 }
 
-std::optional<double> ParseDecimal(const std::string& word)
+bool IsDecimal(std::string_view word)
 {
     // [sign] digits [(. or ,) digits] [(e or E) [sign] digits], with at least
     // one digit before the exponent, and nothing after it.
-    std::string number = word;
     std::size_t i = 0;
-    if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+    if (i < word.size() && (word[i] == '+' || word[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    for (; i < number.size() && IsDigit(number[i]); ++i)
+    for (; i < word.size() && IsDigit(word[i]); ++i)
         ++digits;
-    if (i < number.size() && (number[i] == '.' || number[i] == ',')) {
-        number[i] = '.';
-        for (++i; i < number.size() && IsDigit(number[i]); ++i)
+    if (i < word.size() && (word[i] == '.' || word[i] == ','))
+        for (++i; i < word.size() && IsDigit(word[i]); ++i)
             ++digits;
-    }
     if (digits == 0)
-        return std::nullopt;
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        return false;
+    if (i < word.size() && (word[i] == 'e' || word[i] == 'E')) {
         ++i;
-        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+        if (i < word.size() && (word[i] == '+' || word[i] == '-'))
             ++i;
         std::size_t exponentDigits = 0;
-        for (; i < number.size() && IsDigit(number[i]); ++i)
+        for (; i < word.size() && IsDigit(word[i]); ++i)
             ++exponentDigits;
         if (exponentDigits == 0)
-            return std::nullopt;
+            return false;
     }
-    if (i != number.size())
-        return std::nullopt;
-    // Below the double range strtod rounds toward 0; above it, infinity.
-    return strtod_l(number.c_str(), nullptr, ClassicLocale());
+    return i == word.size();
 }
 
-std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes)
+std::optional<double> ParseDecimal(std::string_view word)
 {
-    const std::vector<std::string> words = Words(WithoutByteOrderMark(bytes));
+    if (!IsDecimal(word))
+        return std::nullopt;
+    // strtod wants a terminated copy with a point: on the stack for every
+    // word but the longest. Below the double range it rounds toward 0; above
+    // it, infinity.
+    char small[64];
+    std::string large;
+    char* text = small;
+    if (word.size() < sizeof small) {
+        std::memcpy(small, word.data(), word.size());
+        small[word.size()] = '\0';
+    } else {
+        large.assign(word);
+        text = large.data();
+    }
+    if (char* comma = std::strchr(text, ','))
+        *comma = '.';
+    return strtod_l(text, nullptr, ClassicLocale());
+}
+
+namespace {
+
+// One of the lesson's words into the lesson, or why it cannot be read.
+std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileLesson& lesson,
+                                               std::optional<double>& timeFrom, std::optional<double>& timeTo)
+{
+    const auto after = [&](std::string_view key) { return word.substr(key.size()); };
+    const auto badWord = [&] {
+        return KoeffFileRefusal{"ungültige Angabe \u201E" + FromWindows1252(std::string(word.substr(0, 30))) + "\u201C"};
+    };
+    if (word.starts_with(SignalWord)) {
+        lesson.signal = FromWindows1252(std::string(after(SignalWord)));
+        std::replace(lesson.signal.begin(), lesson.signal.end(), '_', ' ');
+    } else if (word.starts_with(FileWord)) {
+        lesson.fileName = PercentDecoded(after(FileWord));
+    } else if (word.starts_with(TimeFromWord) || word.starts_with(TimeToWord)) {
+        const bool from = word.starts_with(TimeFromWord);
+        const std::optional<double> t = ParseDecimal(after(from ? TimeFromWord : TimeToWord));
+        if (!t || !std::isfinite(*t))
+            return badWord();
+        (from ? timeFrom : timeTo) = *t;
+    } else if (word.starts_with(KeepWord)) {
+        const std::optional<double> p = ParseDecimal(after(KeepWord));
+        if (!p || !(*p >= 0.0 && *p <= 100.0))
+            return badWord();
+        lesson.keepPercent = *p;
+    } else if (word.starts_with(RankingWord)) {
+        if (after(RankingWord) != "beitrag" && after(RankingWord) != "betrag")
+            return badWord();
+        lesson.ranking = after(RankingWord);
+    } else if (word.starts_with(AxesWord)) {
+        if (after(AxesWord) != "original" && after(AxesWord) != "angepasst")
+            return badWord();
+        lesson.axes = after(AxesWord);
+    } else if (word.starts_with(ReferenceWord)) {
+        const std::optional<double> v = ParseDecimal(after(ReferenceWord));
+        if (!v || !std::isfinite(*v))
+            return badWord();
+        if (lesson.reference.size() == MaxKoeffCount)
+            return KoeffFileRefusal{"mehr als 4097 Referenzwerte"};
+        lesson.reference.push_back(*v);
+    }
+    return std::nullopt;
+}
+
+// The whole lesson is read before it is checked against the levels.
+std::optional<KoeffFileRefusal> CheckLesson(KoeffFileContent& content, const std::optional<double>& timeFrom,
+                                            const std::optional<double>& timeTo)
+{
+    if (timeFrom || timeTo) {
+        if (!timeFrom || !timeTo || !(*timeFrom < *timeTo))
+            return KoeffFileRefusal{"Zeitachse ungültig"};
+        content.lesson.times = SignalTimes{*timeFrom, *timeTo};
+    }
+    const std::size_t samples = static_cast<std::size_t>(LevelSize[content.maxLevel]) + 1;
+    const std::size_t given = content.lesson.reference.size();
+    if (given != 0 && given != samples)
+        return KoeffFileRefusal{std::to_string(given) + " statt " + std::to_string(samples) + " Referenzwerte"};
+    return std::nullopt;
+}
+
+std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view bytes)
+{
+    const std::vector<std::string_view> words = Words(WithoutByteOrderMark(bytes));
     KoeffFileContent content;
-    std::vector<const std::string*> valueWords;
-    for (const std::string& word : words) {
+    std::optional<double> timeFrom, timeTo;
+    std::vector<std::string_view> valueWords;
+    for (const std::string_view word : words) {
         if (word[0] != ';') {
-            valueWords.push_back(&word);
+            valueWords.push_back(word);
         } else if (word.starts_with(DeltaWord)) {
-            const std::optional<double> delta = ParseDecimal(word.substr(std::strlen(DeltaWord)));
+            const std::optional<double> delta = ParseDecimal(word.substr(DeltaWord.size()));
+            if (delta && *delta > 0.0 && *delta < SmallestDelta)
+                return KoeffFileRefusal{"Delta zu klein zum Rechnen (zwischen 0 und 1e-300)"};
             if (delta && *delta >= 0.0 && *delta <= 1.0)
                 content.delta = *delta;
-        } else if (word.starts_with(SignalWord)) {
-            std::string name = FromWindows1252(word.substr(std::strlen(SignalWord)));
-            std::replace(name.begin(), name.end(), '_', ' ');
-            content.signal = name;
+        } else if (auto refusal = ReadLessonWord(word, content.lesson, timeFrom, timeTo)) {
+            return *refusal;
         }
     }
     // Words are counted from 1 among those that are no comments.
     auto notANumber = [&](std::size_t k) {
-        const std::string shown = FromWindows1252(valueWords[k]->substr(0, 20));
+        const std::string shown = FromWindows1252(std::string(valueWords[k].substr(0, 20)));
         return KoeffFileRefusal{"kein Zahlwert \u201E" + shown + "\u201C an Stelle " + std::to_string(k + 1)};
     };
 
@@ -256,32 +408,45 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
         return KoeffFileRefusal{"MaxLevel fehlt"};
     if (valueWords.size() < 2)
         return KoeffFileRefusal{"Level fehlt"};
-    const std::optional<long> maxLevel = ParseWholeNumber(*valueWords[0]);
+    const std::optional<long> maxLevel = ParseWholeNumber(valueWords[0]);
     if (!maxLevel)
         return notANumber(0);
-    const std::optional<long> level = ParseWholeNumber(*valueWords[1]);
+    const std::optional<long> level = ParseWholeNumber(valueWords[1]);
     if (!level)
         return notANumber(1);
     if (*maxLevel < MinLevel || *maxLevel > LevelLimit)
         return KoeffFileRefusal{"MaxLevel nicht zwischen 2 und 12"};
     if (*level < 2 || *level > *maxLevel)
         return KoeffFileRefusal{"Level nicht zwischen 2 und MaxLevel"};
-    content.maxLevelWord = *valueWords[0];
-    content.levelWord = *valueWords[1];
+    content.maxLevelWord = valueWords[0];
+    content.levelWord = valueWords[1];
     content.maxLevel = static_cast<int>(*maxLevel);
     content.level = static_cast<int>(*level);
 
     for (std::size_t k = 2; k < valueWords.size(); ++k) {
         if (content.values.size() == MaxKoeffCount)
             return KoeffFileRefusal{"mehr als 4097 Werte"};
-        const std::optional<double> value = ParseDecimal(*valueWords[k]);
+        const std::optional<double> value = ParseDecimal(valueWords[k]);
         if (!value)
             return notANumber(k);
         if (!std::isfinite(*value))
             return KoeffFileRefusal{"Wert zu groß für eine Zahl"};
         content.values.push_back(*value);
     }
+    if (auto refusal = CheckLesson(content, timeFrom, timeTo))
+        return *refusal;
     return content;
+}
+
+}  // namespace
+
+std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes)
+{
+    try {
+        return ParseWords(bytes);
+    } catch (const std::bad_alloc&) {
+        return KoeffFileRefusal{"zu wenig Speicher"};
+    }
 }
 
 void StoreKoeffFile(const KoeffFileContent& content, Analysis& A)
@@ -298,7 +463,7 @@ void StoreKoeffFile(const KoeffFileContent& content, Analysis& A)
     }
 }
 
-std::string WithoutByteOrderMark(const std::string& bytes)
+std::string_view WithoutByteOrderMark(std::string_view bytes)
 {
     const std::string_view bom = "\xEF\xBB\xBF";
     return bytes.starts_with(bom) ? bytes.substr(bom.size()) : bytes;
@@ -309,7 +474,10 @@ ReadResult ReadKoeffFile(const std::string& path, std::string& bytes)
     return ReadWholeFile(path, KoeffFileLimit, bytes);
 }
 
-bool WriteKoeffFile(const std::string& path, const std::string& bytes) { return WriteWholeFile(path, bytes); }
+WriteResult WriteKoeffFile(const std::string& path, const std::string& bytes, const FileStepFault& fault)
+{
+    return WriteWholeFile(path, bytes, fault);
+}
 
 std::string ToWindows1252(const std::string& utf8)
 {
@@ -333,4 +501,34 @@ std::string FromWindows1252(const std::string& bytes)
         AppendUtf8(out, c);
     }
     return out;
+}
+
+std::string FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unit = [&](std::size_t i) {
+        const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>(hi << 8 | lo);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;  // half of a pair
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+bool IsUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();)
+        if (!NextCodePoint(bytes, i))
+            return false;
+    return true;
 }

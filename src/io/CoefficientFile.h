@@ -3,10 +3,12 @@
 #include "analysis/Analysis.h"
 #include "io/SafeRead.h"
 #include "io/SafeWrite.h"
+#include "io/SignalFile.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -18,16 +20,39 @@
 // The chosen name, with ".mdt" appended unless its last four bytes are ".mdt".
 std::string KoeffFileName(const std::string& chosen);
 
+// What a file keeps besides the coefficients, so that it reopens as it was
+// saved: comment words of one line each, which readers of the classic format
+// skip. Each is written only where it is given, so a session that uses none of
+// them writes what older versions wrote:
+//   ;Signal:NAME      the signal's name as the list shows it, blanks as "_"
+//                     ("Datei" for a file's samples)
+//   ;Datei:NAME       a file signal's file name, every byte outside the
+//                     printable ASCII and "%" as %XX
+//   ;Zeitvon:T ;Zeitbis:T   the time axis of the samples, in all 17 digits
+//   ;Behalten:P       the compression: P % of the details kept
+//   ;Rang:beitrag     its ranking ("beitrag" or "betrag")
+//   ;Achsen:original  the axes ("original" or "angepasst")
+//   ;Ref:V            one for each sample of the finest level, in order and in
+//                     all 17 digits: the error window's reference
+struct KoeffFileLesson {
+    std::string signal;
+    std::string fileName;
+    std::optional<SignalTimes> times;
+    std::optional<double> keepPercent;
+    std::string ranking;
+    std::string axes;
+    std::vector<double> reference;
+    bool operator==(const KoeffFileLesson&) const = default;
+};
+
 // The file's bytes for the state given. Line 1 holds the path as one comment
 // word: each white-space character becomes "_", and each character that
-// Windows-1252 cannot hold (or that is no valid UTF-8) becomes "?". The last
-// line records aktDelta as the comment word ";Delta:" and its value, which
-// readers that do not know it skip. Nothing when a value to be written is not
-// a finite number: such a file could not be read back.
-// The signal's name, where given, goes before it as the comment word ";Signal:"
-// and the name, its blanks written as "_".
+// Windows-1252 cannot hold (or that is no valid UTF-8) becomes "?". Then the
+// levels and coefficients, the lesson's words, and last the comment word
+// ";Delta:" with aktDelta in all 17 digits. Nothing when a value to be written
+// is not a finite number: such a file could not be read back.
 std::optional<std::string> FormatKoeffFile(const std::string& path, const Analysis& A,
-                                           const std::string& signalName = {});
+                                           const KoeffFileLesson& lesson = {});
 
 // What a readable file holds.
 struct KoeffFileContent {
@@ -38,8 +63,9 @@ struct KoeffFileContent {
     std::vector<double> values;
     // The Delta of the ";Delta:" word, when the file has one in [0, 1].
     std::optional<double> delta;
-    // The signal of the ";Signal:" word, with its blanks, when it has one.
-    std::optional<std::string> signal;
+    // The lesson's words that the file has; the reference holds 2^MaxLevel + 1
+    // values or none.
+    KoeffFileLesson lesson;
 };
 
 // Why a file is refused: a short German reason.
@@ -50,10 +76,15 @@ struct KoeffFileRefusal {
 // Checks the whole file before anything is taken from it: both level words
 // whole numbers, MaxLevel in 2..12, Level in 2..MaxLevel, every value word a
 // decimal number (a decimal comma counts as the point) within the double
-// range, at most 4097 values. A UTF-8 byte-order mark at the start is skipped.
+// range, at most 4097 values; a Delta other than 0 from 1e-300 up (smaller
+// ones cannot be computed); the lesson's words well-formed, with as many
+// reference values as samples. A UTF-8 byte-order mark at the start is
+// skipped.
 std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::string& bytes);
 
 inline constexpr std::size_t KoeffFileLimit = 1 << 20;
+// The smallest Delta other than 0 that the level matrices can be computed for.
+inline constexpr double SmallestDelta = 1e-300;
 
 // What a file brings into the analysis: MaxLevel, Level and its values (the
 // entries after them keep theirs), and its Delta as both Deltas where it has
@@ -64,13 +95,18 @@ void StoreKoeffFile(const KoeffFileContent& content, Analysis& A);
 ReadResult ReadKoeffFile(const std::string& path, std::string& bytes);
 
 // Writes the file with WriteWholeFile: never half written.
-bool WriteKoeffFile(const std::string& path, const std::string& bytes);
+WriteResult WriteKoeffFile(const std::string& path, const std::string& bytes, const FileStepFault& fault = {});
 
 // Text conversions between UTF-8 (the program's) and Windows-1252 (the file's).
 std::string ToWindows1252(const std::string& utf8);
 std::string FromWindows1252(const std::string& bytes);
+// UTF-16 text (without its byte-order mark) as UTF-8; a lone half of a
+// surrogate pair becomes U+FFFD.
+std::string FromUtf16(std::string_view bytes, bool bigEndian);
+// Whether the bytes are valid UTF-8.
+bool IsUtf8(std::string_view bytes);
 // The bytes without the UTF-8 byte-order mark that some editors put first.
-std::string WithoutByteOrderMark(const std::string& bytes);
+std::string_view WithoutByteOrderMark(std::string_view bytes);
 
 // The conversions of the reader, without the locale; each takes the whole
 // word or nothing. A whole number: optional sign and decimal digits (a long,
@@ -78,5 +114,7 @@ std::string WithoutByteOrderMark(const std::string& bytes);
 // optional fraction (".5" and "5." included) after a point or a comma, and an
 // optional exponent; beyond the double range it is infinite. Hexadecimal, inf
 // and nan are no numbers.
-std::optional<long> ParseWholeNumber(const std::string& word);
-std::optional<double> ParseDecimal(const std::string& word);
+std::optional<long> ParseWholeNumber(std::string_view word);
+std::optional<double> ParseDecimal(std::string_view word);
+// Whether ParseDecimal takes the word, without converting it.
+bool IsDecimal(std::string_view word);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,11 +19,8 @@ struct Descriptor {
     }
 };
 
-}  // namespace
-
-ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes)
+ReadResult ReadOpenFile(const Descriptor& file, std::size_t limit, std::string& bytes)
 {
-    const Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info {};
     if (file.fd < 0 || fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
         return ReadResult::CannotOpen;
@@ -51,4 +49,16 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string
     data.resize(count);
     bytes = std::move(data);
     return ReadResult::Read;
+}
+
+}  // namespace
+
+ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes)
+{
+    const Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    try {
+        return ReadOpenFile(file, limit, bytes);
+    } catch (const std::bad_alloc&) {
+        return ReadResult::OutOfMemory;
+    }
 }

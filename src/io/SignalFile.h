@@ -2,24 +2,66 @@
 
 #include "io/SafeRead.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
-// A signal file: the user's samples as text. Numbers are separated by white
-// space, commas or semicolons; lines that begin with "#" and one leading
-// header line without numbers are skipped; a line with several numbers gives
-// its last one (a "time,value" or "index;value" table gives its values); in
-// lines separated by semicolons a decimal comma is accepted.
+// A signal file: the user's samples as text, in UTF-8 (or single bytes such as
+// Windows-1252), or in UTF-16 with its byte-order mark; lines end in CR, LF or
+// CR LF. Empty lines and lines that begin with "#" are skipped, and a first
+// line with any word that is not a number is a header.
+//
+// How the rest is read is decided once for the whole file:
+// - Words are separated by ";" where any line has one (a comma in a word is
+//   then a decimal comma), else by commas where a comma cannot be a decimal
+//   comma (next to a blank or a point, or two in one word), else by blanks and
+//   tabs. A column of words like "0,25" has decimal commas, unless every line
+//   is one such pair whose first parts rise strictly over all lines, or a
+//   header separated by commas names two columns: then they are time and value.
+// - One number a line is a column of values. Two a line whose first rises
+//   strictly is a time column and its values; two a line whose first does not
+//   rise is refused as ambiguous. Any other shape (one line, or lines of
+//   different or of three and more numbers) is a sequence in reading order,
+//   unless a header names three or more columns: a table, refused.
+// - A time column counts when its times lie within a quarter step of a
+//   regular grid; otherwise the values are read without it, and the reading
+//   says so.
 
 inline constexpr std::size_t SignalFileLimit = std::size_t{64} << 20;
+inline constexpr std::size_t SignalValueLimit = 4'000'000;
+
+// The first and last time of the samples, for an axis.
+struct SignalTimes {
+    double first = 0.0;
+    double last = 0.0;
+    bool operator==(const SignalTimes&) const = default;
+};
+
+struct SignalFileContent {
+    // The values as the program samples them: the file's, and for 2^m of them
+    // (2 <= m <= 12) the last once more, so that each stays a sample of level m.
+    std::vector<double> values;
+    std::size_t count = 0;              // how many values the file holds
+    std::optional<SignalTimes> times;   // of a regular time column, the repeated value's step included
+    std::string timeName;               // the time column's name in the header, or empty
+    std::string reading;                // how the file was read: "1 Spalte, Dezimalkomma"
+};
 
 struct SignalFileRefusal {
     std::string reason;  // a short German reason
 };
 
-// At least 5 values, each a finite number.
-std::variant<std::vector<double>, SignalFileRefusal> ParseSignalFile(const std::string& bytes);
+// At least 4 values, at most SignalValueLimit, each a finite number. Memory
+// grows with the values kept, not with the words read; a failed allocation
+// is a refusal.
+std::variant<SignalFileContent, SignalFileRefusal> ParseSignalFile(std::string_view bytes);
+
+// What a loaded file became, for the message: "2048 Werte; der letzte Wert
+// für Stelle 2049 wiederholt (1 Spalte)", "1000 Werte, linear auf 1025
+// interpoliert (2 Spalten (Jahr; Wert))".
+std::string SignalFileMessage(const SignalFileContent& content);
 
 // The finest level for n values: m where n is 2^m + 1 (2 <= m <= 12), else the
 // smallest m with 2^m + 1 >= n, and 12 beyond 4097 values.

@@ -1,5 +1,6 @@
 #include "linalg/Solvers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -87,29 +88,54 @@ std::vector<double> NullVector(const Matrix& M, int n)
     return v;
 }
 
-}  // namespace
+// One term (l^3 + r^3) / (l + r) of T. Its value is l^2 - l r + r^2, which is
+// what a pair that sums to exactly 0 gets: below Delta 1e-16 the rounded
+// shorthands make two neighbours exact opposites, and the quotient would be 0/0.
+double PairTerm(double l, double r)
+{
+    const double sum = l + r;
+    if (sum == 0.0)
+        return l * l - l * r + r * r;
+    return (l * l * l + r * r * r) / sum;
+}
 
-std::vector<double> NormalizeKoeff(const std::vector<double>& v, double Delta)
+// N(v) with the three terms added in their order.
+double DeltaNorm(const std::vector<double>& v, double Delta)
 {
     const std::size_t n = v.size() - 1;
     double S = 0.0;
     for (std::size_t k = 1; k + 1 <= n; ++k)  // v_2 .. v_n
         S = S + v[k] * v[k];
     double T = 0.0;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double l = v[k];
-        const double r = v[k + 1];
-        T = T + (l * l * l + r * r * r) / (l + r);
-    }
+    for (std::size_t k = 0; k < n; ++k)
+        T = T + PairTerm(v[k], v[k + 1]);
     const double first = v[0];
     const double last = v[n];
-    const double N = (1.0 - Delta / 2.0) * (first * first + last * last) + (1.0 - Delta) * S
-                     + (Delta / 2.0) * T;
+    return (1.0 - Delta / 2.0) * (first * first + last * last) + (1.0 - Delta) * S + (Delta / 2.0) * T;
+}
+
+}  // namespace
+
+std::vector<double> NormalizeKoeff(const std::vector<double>& v, double Delta)
+{
+    // The null vector grows like 1/Delta, and its squares and cubes overflow
+    // below Delta 1e-100 or so. N is homogeneous of degree 2, so such a vector
+    // is scaled to largest magnitude 1 first; every other vector is taken as
+    // it is (c * 1.0 is c: the last entry comes out as c exactly).
+    std::vector<double> w = v;
+    double N = DeltaNorm(w, Delta);
+    if (!std::isfinite(N)) {
+        double largest = 0.0;
+        for (const double x : v)
+            largest = std::max(largest, std::fabs(x));
+        for (double& x : w)
+            x = x / largest;
+        N = DeltaNorm(w, Delta);
+    }
     const double c = std::sqrt(2.0 / N);
-    std::vector<double> R(v.size());
-    for (std::size_t k = 0; k < n; ++k)
-        R[k] = c * v[k];
-    R[n] = c;
+    std::vector<double> R(w.size());
+    for (std::size_t k = 0; k < w.size(); ++k)
+        R[k] = c * w[k];
     return R;
 }
 

@@ -28,5 +28,7 @@ enum KoeffKind : int {
 // Delta 0 with a kind that has no fixed vector.
 std::vector<double> CalcKoeff(Matrix& M, double Delta, int n, int kind);
 
-// Scales v = (x_1..x_n, 1) so that the Delta-norm N(v) becomes 2.
+// Scales v = (x_1..x_n, 1) so that the Delta-norm N(v) becomes 2. Finite for
+// every Delta from 1e-300 to 1: the vectors of tiny Deltas, which grow like
+// 1/Delta, are scaled before their squares are taken.
 std::vector<double> NormalizeKoeff(const std::vector<double>& v, double Delta);

@@ -7,9 +7,14 @@
 #include <QPointer>
 #include <QThread>
 
+#include <cerrno>
 #include <clocale>
 #include <csignal>
+#include <cstdlib>
 #include <exception>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TApplication* Application = nullptr;
 
@@ -42,6 +47,42 @@ public:
         }
     }
 };
+
+// Qt's warnings pass, but for the offscreen platform's notes that it cannot
+// size or raise a window, which say nothing to the user and bury the
+// program's own messages.
+QtMessageHandler QtsOwnHandler = nullptr;
+
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    QtsOwnHandler(type, context, message);
+}
+
+// Qt wants a private runtime folder; without XDG_RUNTIME_DIR it warns and
+// makes one in /tmp itself. The program gives it its own beforehand.
+void GiveQtARuntimeFolder()
+{
+    if (std::getenv("XDG_RUNTIME_DIR"))
+        return;
+    const std::string folder = "/tmp/vexlor-runtime-" + std::to_string(getuid());
+    struct stat info {};
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return;
+    // Only a folder of our own, closed to others, will do.
+    if (lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid()
+        && (info.st_mode & 077) == 0)
+        setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
+
+// Qt, with its runtime folder and the filter for its notes set up first.
+std::unique_ptr<QApplication> StartQt(int& argc, char** argv)
+{
+    GiveQtARuntimeFolder();
+    QtsOwnHandler = qInstallMessageHandler(QuietOffscreenNotes);
+    return std::make_unique<GuardedApplication>(argc, argv);
+}
 
 }  // namespace
 
@@ -121,8 +162,7 @@ QFont ProgramFont(int pixelHeight)
     return font;
 }
 
-TApplication::TApplication(int& argc, char** argv)
-    : qt(std::make_unique<GuardedApplication>(argc, argv))
+TApplication::TApplication(int& argc, char** argv) : qt(StartQt(argc, argv))
 {
     // Qt takes the process locale from the environment; numbers stay in "C",
     // so "%g" writes "0.4" under a German desktop too.

@@ -16,13 +16,27 @@ struct DialogAnswer {
     int Filter;
 };
 
-// The answer of a file dialog: a file, or nothing when cancelled. Tests replace
-// it with a scripted answer; the default asks through QFileDialog.
+// The name a save dialog's answer will be written under, for a dialog that
+// asks before a file is replaced.
+using WrittenNameOf = std::function<std::string(const DialogAnswer& answer)>;
+
+// What a dialog is opened with beyond its kind and filters.
+struct DialogRequest {
+    DialogKind kind = DialogKind::Open;
+    std::string filter;
+    std::string suggestedName;  // in the last folder; none when empty
+    WrittenNameOf writtenName;  // none: no question before a file is replaced
+};
+
+// A replaced answer of the file dialogs, for tests that need no dialog at
+// all and for scripted runs: a file, or nothing for a cancel. While it is
+// empty (the default), Qt's dialog asks the user.
 extern std::function<std::optional<DialogAnswer>(DialogKind kind, const std::string& filter)> FileDialogAnswer;
 
-// The dialog that the default answer runs: Qt's own, in German, starting in
-// the folder of the last file opened or saved.
-std::unique_ptr<QFileDialog> MakeFileDialog(DialogKind kind, const std::string& filter);
+// Qt's own dialog, in German, starting in the folder of the last file opened
+// or saved, with the suggested name; a save dialog with a written name asks
+// (Qt's own question) before that file is replaced.
+std::unique_ptr<QFileDialog> MakeFileDialog(const DialogRequest& request);
 
 class TOpenDialog {
 public:
@@ -34,12 +48,15 @@ public:
     int FilterIndex = 0;
 };
 
-// No default suffix, no question before an existing file is replaced.
+// By default no suggested name, no default suffix, no question before an
+// existing file is replaced.
 class TSaveDialog {
 public:
     explicit TSaveDialog(std::string filter) : Filter(std::move(filter)) {}
     bool Execute();
     std::string Filter;
-    std::string FileName;
-    int FilterIndex = 0;  // the filter selected when the file was chosen
+    std::string FileName;     // as chosen: typed, and in the folder shown
+    int FilterIndex = 0;      // the filter selected when the file was chosen
+    std::string SuggestedName;
+    WrittenNameOf WrittenName;  // set: asks before that file is replaced
 };

@@ -1,5 +1,7 @@
 #include "windows/Hilfe.h"
 
+#include <QKeyEvent>
+
 TfrmHilfe::TfrmHilfe(const QString& html) : TForm(180, 60, 660, 640, "Hilfe", clBtnFace), layout(this)
 {
     SetName("frmHilfe");
@@ -7,4 +9,12 @@ TfrmHilfe::TfrmHilfe(const QString& html) : TForm(180, 60, 660, 640, "Hilfe", cl
     txtHilfe.setOpenExternalLinks(false);
     layout.setContentsMargins(4, 4, 4, 4);
     layout.addWidget(&txtHilfe);
+}
+
+void TfrmHilfe::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        TForm::keyPressEvent(event);
 }

@@ -11,6 +11,10 @@ public:
     explicit TfrmHilfe(const QString& html);
     QTextBrowser txtHilfe;
 
+protected:
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QVBoxLayout layout;
 };

@@ -17,16 +17,26 @@ const Analysis* TPlotWindow::DrawnAnalysis() const
     return Row.compressed ? &context.session->Shown() : &context.session->State();
 }
 
+// Without reference samples the error window keeps its frame and axes and
+// draws no curve.
+PlotFrame TPlotWindow::CurveFrame(const PlotFrame& frame) const
+{
+    PlotFrame shown = frame;
+    if (Row.reference && !context.session->HasReference())
+        shown.CurveEnd = shown.CurveStart;
+    return shown;
+}
+
 void TPlotWindow::PlotOn(PlotSurface& target, const PlotFrame& frame) const
 {
     const PlotFunction f(Row.plotted, DrawnAnalysis());
     const std::vector<double>& clean = context.session->CleanSamples();
     if (!Row.clean || clean.empty()) {
-        PlotCurve(target, frame, f);
+        PlotCurve(target, CurveFrame(frame), f);
         return;
     }
     const Analysis& A = context.session->State();
-    PlotCurve(target, frame, f, [&](double x) { return ExpandPhi(A, x, A.MaxLevel, clean); });
+    PlotCurve(target, CurveFrame(frame), f, [&](double x) { return ExpandPhi(A, x, A.MaxLevel, clean); });
 }
 
 void TPlotWindow::Draw(const PlotFrame& frame)

@@ -72,6 +72,7 @@ protected:
 
 private:
     void DrawOwn(OwnDraw what);
+    PlotFrame CurveFrame(const PlotFrame& frame) const;
     const Analysis* DrawnAnalysis() const;
     // The row's function on the frame, over the clean signal where the row shows it.
     void PlotOn(PlotSurface& target, const PlotFrame& frame) const;

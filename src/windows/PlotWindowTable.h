@@ -34,6 +34,7 @@ struct PlotWindowRow {
     double (*plotted)(const void* analysis, double x);  // EvaluateOn<its evaluator>
     FrameKind frame;
     bool compressed;   // draws the analysis with the details that compression keeps
+    bool reference;    // compares with the reference samples: no curve without them
     OwnDraw paint;
     OwnDraw resize;
     double ownHeight;  // for OwnDraw::OwnFrame

@@ -3,7 +3,11 @@
 
 #include "linalg/Solvers.h"
 
+#include "analysis/Decomposition.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -157,6 +161,54 @@ TEST(LevelMatrices, WaveletKoeffFollowsDeltaNotAktDelta)
     A->Delta = 0.0;
     ComputeWaveletKoeff(*A);
     EXPECT_EQ(A->WaveletKoeff, (std::array<double, 5>{0, 0, 1, -1, 0}));
+}
+
+// N(v) with each pair term written as l^2 - l r + r^2, the value of the
+// quotient (l^3 + r^3) / (l + r) that the program divides out.
+double DeltaNorm(const std::vector<double>& v, double D)
+{
+    const std::size_t n = v.size() - 1;
+    double S = 0, T = 0;
+    for (std::size_t k = 1; k < n; ++k)
+        S += v[k] * v[k];
+    for (std::size_t k = 0; k < n; ++k)
+        T += v[k] * v[k] - v[k] * v[k + 1] + v[k + 1] * v[k + 1];
+    return (1 - D / 2) * (v[0] * v[0] + v[n] * v[n]) + (1 - D) * S + D / 2 * T;
+}
+
+TEST(LevelMatrices, TinyDeltasGiveFiniteMatricesNearTheLimitOfDeltaZero)
+{
+    for (const double D : {1e-300, 1e-17, 1e-9, 1e-6}) {
+        auto A = StartAnalysis(D, 4);
+        for (int j = 3; j <= 5; ++j)
+            for (const BandMatrix* M : {&A->LevelMatrices.P(j), &A->LevelMatrices.Q(j)})
+                for (int r = 1; r <= M->Rows(); ++r)
+                    for (int c = 1; c <= M->Cols(); ++c)
+                        ASSERT_TRUE(std::isfinite(M->Get(r, c))) << D << " level " << j;
+        // The boundary and interior wavelets of Q_3 approach the Delta 0
+        // wavelets from above (the right one with its sign: its last entry is
+        // the positive one), each with norm 2.
+        const BandMatrix& Q = A->LevelMatrices.Q(3);
+        struct Wavelet {
+            int column, firstRow;
+            std::vector<double> limit;
+        };
+        for (const Wavelet& w : {Wavelet{1, 1, {0, 1, -1, 0}}, Wavelet{2, 2, {0, 0, 1, -1, 0}},
+                                 Wavelet{4, 6, {0, 0, -1, 1}}}) {
+            std::vector<double> v;
+            for (std::size_t t = 0; t < w.limit.size(); ++t)
+                v.push_back(Q.Get(w.firstRow + static_cast<int>(t), w.column));
+            for (std::size_t t = 0; t < v.size(); ++t)
+                EXPECT_NEAR(v[t], w.limit[t], 10 * D) << D << " column " << w.column;
+            EXPECT_NEAR(DeltaNorm(v, D), 2.0, 1e-12) << D << " column " << w.column;
+        }
+        while (A->Level > 2) {
+            --A->Level;
+            DecomposeStep(*A);
+        }
+        for (int i = 0; i <= 16; ++i)
+            EXPECT_TRUE(std::isfinite(A->Koeff[i])) << D << " at " << i;
+    }
 }
 
 }  // namespace

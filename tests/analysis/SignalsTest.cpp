@@ -100,6 +100,10 @@ TEST(Signals, FileValuesAreTakenOrResampledLinearly)
     EXPECT_EQ(A->Level, 2);
     EXPECT_EQ(A->MaxAbsKoeff, 16.0);
     EXPECT_EQ(A->KoeffOrig[4], 16.0);
+
+    // Between neighbours of opposite sign near the ends of the double range:
+    // the midpoints are 0, not the infinite step's NaN.
+    EXPECT_EQ(ResampleLinear({1e308, -1e308, 1e308}, 5), (std::vector<double>{1e308, 0, -1e308, 0, 1e308}));
 }
 
 }  // namespace

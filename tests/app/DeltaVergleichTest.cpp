@@ -54,6 +54,7 @@ TEST_F(Program, ARowIsWhatTheProgramShowsForThatDelta)
 TEST_F(Program, ANewerChangeCancelsTheSweepAndTheLatestStateIsShown)
 {
     WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.ShowWerkzeuge();  // the comparison runs while it can be seen
     werkzeuge.ChooseMaxLevel(10);
     frmHaupt->trbLevel.SetPosition(3);
     QCoreApplication::processEvents();
@@ -125,8 +126,10 @@ TEST_F(Program, NoRowOfAnOlderRequestIsEverShownAndItsRestIsNeverComputed)
     ProcessEventsUntil([&] { return comparison.Complete(); });
     ASSERT_TRUE(comparison.Complete());
     EXPECT_EQ(comparison.Input(), newer);
-    // Of the older request, only the rows in hand were computed, and none was shown.
-    EXPECT_EQ(held.Count(held.computed, 1), 4);
+    // Of the older request only the rows in hand were computed (Qt Concurrent
+    // hands a worker a block of rows: the two in hand end their blocks of one
+    // or two), and none was shown.
+    EXPECT_LE(held.Count(held.computed, 1), 6);
     for (const DeltaComparison::Rows& rows : shown)
         for (const auto& row : rows)
             EXPECT_FALSE(row && row->MaxError == 1.0);
@@ -165,6 +168,18 @@ TEST_F(Files, UebernehmenTakesTheBestDeltaAsItsRowWasMade)
     std::snprintf(rms, sizeof rms, "RMS %.4g", promised.DistanceRms);
     EXPECT_EQ(werkzeuge.Window().labDistanceRms.text(), QString::fromUtf8(rms));
     EXPECT_TRUE(werkzeuge.Window().labMeldung.text().contains(QStringLiteral("übernommen")));
+}
+
+TEST_F(Program, TheComparisonWaitsForTheToolsWindowToOpen)
+{
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.Window().Hide();
+    werkzeuge.ChooseSignal(3);
+    SettleEvents();
+    EXPECT_NE(werkzeuge.Comparison().Input(), frmHaupt->Session().ComparisonInput());
+    werkzeuge.ShowWerkzeuge();
+    SettleEvents();
+    EXPECT_EQ(werkzeuge.Comparison().Input(), frmHaupt->Session().ComparisonInput());
 }
 
 TEST_F(Program, WhatIsNoNumberIsShownAsADash)

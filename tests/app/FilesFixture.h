@@ -2,9 +2,10 @@
 
 #include "ProgramFixture.h"
 
-#include "io/SafeWrite.h"
+#include "app/SaveFault.h"
 #include "toolkit/Dialogs.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +43,20 @@ protected:
     void Write(const std::string& name, const std::string& bytes)
     {
         std::ofstream(folder / name, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const
+    {
+        std::ifstream in(folder / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // The names in the folder, sorted.
+    std::vector<std::string> FilesInFolder() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
     void Open(const std::optional<std::string>& name)
     {

@@ -4,6 +4,8 @@
 #include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 QAction* FensterEntry(TfrmHaupt* haupt, const QString& caption)
@@ -33,6 +35,13 @@ TEST_F(Program, FOneOpensTheHelpThatNamesEveryWindow)
     EXPECT_TRUE(text.contains(QStringLiteral("Info")));
     frmHaupt->ContextMenus().mniHilfe->trigger();  // the menu's entry opens the same window
     EXPECT_EQ(frmHaupt->ContextMenus().Hilfe()->isVisible(), true);
+
+    // Escape in the text closes it, as it closes a dialog; other keys do not.
+    for (const int key : {int(Qt::Key_Down), int(Qt::Key_Escape)}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frmHaupt->ContextMenus().Hilfe()->txtHilfe, &press);
+        EXPECT_EQ(frmHaupt->ContextMenus().Hilfe()->isVisible(), key != Qt::Key_Escape);
+    }
 }
 
 TEST_F(Program, FensterBringsAClosedWindowBackWithACurrentPicture)

@@ -1,9 +1,13 @@
 #include "FilesFixture.h"
 
+#include "analysis/Numbers.h"
+#include "analysis/Signals.h"
 #include "io/CoefficientFile.h"
+#include "windows/Werkzeuge.h"
 #include "toolkit/Dialogs.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -102,6 +106,18 @@ TEST_F(Files, AFileBringsBackTheDeltaItWasSavedWith)
     Write("ohne.mdt", "7 7 1");
     Open("ohne.mdt");
     EXPECT_EQ(A->aktDelta, 0.3);
+
+    // A tiny Delta decomposes into finite numbers; one too small to compute
+    // with is refused.
+    Write("winzig.mdt", ReadAll(folder / "delta.mdt") + ";Delta:1e-17\r\n");
+    Open("winzig.mdt");
+    EXPECT_EQ(A->aktDelta, 1e-17);
+    frmHaupt->trbLevel.SetPosition(2);
+    EXPECT_TRUE(std::all_of(A->Koeff.begin(), A->Koeff.begin() + 129, [](double v) { return std::isfinite(v); }));
+    Write("zu-klein.mdt", "7 7 1 ;Delta:1e-310");
+    Open("zu-klein.mdt");
+    EXPECT_EQ(frmHaupt->Caption(), "Ungültige Datei: Delta zu klein zum Rechnen (zwischen 0 und 1e-300)");
+    EXPECT_EQ(A->aktDelta, 1e-17);
 }
 
 TEST_F(Files, HandWrittenGermanNumbersAndAByteOrderMark)
@@ -123,7 +139,7 @@ TEST_F(Files, SpecialFilesAreNeitherReadNorReplaced)
     EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht öffnen!");
     EXPECT_EQ(A->Koeff, koeff);
     Save("fifo.mdt");
-    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern: das Ziel ist keine gewöhnliche Datei");
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
@@ -131,7 +147,7 @@ TEST_F(Files, AValueThatIsNoNumberIsNeitherSavedNorLoaded)
 {
     A->Koeff[5] = std::nan("");
     Save("nan");
-    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl");
     EXPECT_FALSE(fs::exists(folder / "nan.mdt"));
 
     A->Koeff[5] = 0.0;
@@ -209,17 +225,62 @@ TEST_F(Files, ARefusedFileChangesNothingButTheCaption)
     }
 }
 
-TEST_F(Files, ASaveThatFailsIsReportedAndRedrawsNothing)
+TEST_F(Files, ASaveThatFailsNamesItsReasonAndRedrawsNothing)
 {
+    // A writable file in a folder the user may not write (root may: the
+    // refusal is injected).
     Write("daten.mdt", "old");
-    FailFileStep = [](FileStep step) { return step == FileStep::Rename; };
+    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary ? EACCES : 0; };
     const Counts before = CountsNow();
     Save("daten.mdt");
-    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern!");
+    EXPECT_EQ(frmHaupt->Caption(), "Konnte Datei nicht sichern: kein Schreibrecht im Ordner (die Datei wird über "
+                                   "eine Kopie im selben Ordner ersetzt)");
     ExpectDraws(before, 0, 0);
     std::ifstream in(folder / "daten.mdt", std::ios::binary);
     std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(contents, "old");
+}
+
+// A file of another finest level that names no signal (or the current one)
+// is compared with the current signal sampled anew at the file's level, never
+// with the samples of the level before.
+TEST_F(Files, TheReferenceBelongsToTheFilesFinestLevel)
+{
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    frmHaupt->Werkzeuge().ChooseMaxLevel(8);
+    frmHaupt->trbLevel.SetPosition(4);
+    const double before = ComputeErrorNumbers(frmHaupt->Session().Shown()).MaxError;
+    Save("acht.mdt");
+    std::string classic = ReadAll(folder / "acht.mdt");
+    classic = classic.substr(0, classic.find(";Signal:"));  // as a classic program writes it
+    Write("klassisch.mdt", classic);
+    frmHaupt->Werkzeuge().ChooseMaxLevel(6);
+    Open("klassisch.mdt");
+    ASSERT_EQ(A->MaxLevel, 8);
+    const std::vector<double> sine = SampleSignal(Signal::Listed(0), 8, A->aktDelta);
+    EXPECT_TRUE(std::equal(sine.begin(), sine.end(), A->KoeffOrig.begin()));
+    EXPECT_NEAR(ComputeErrorNumbers(frmHaupt->Session().Shown()).MaxError, before, 1e-5);  // six digits in the file
+    EXPECT_TRUE(frmHaupt->Werkzeuge().Window().labMeldung.text().contains(
+        QStringLiteral("Referenz: das aktuelle Signal „Sinus (Original)“, neu abgetastet auf Stufe 8")));
+}
+
+// A file signal named without its samples leaves no reference: the error
+// window draws no curve, the numbers show "—", and "Meldung" says why.
+TEST_F(Files, AFileSignalWithoutItsSamplesLeavesNoReference)
+{
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    Write("ohne.mdt", ";x\n3\n3\n1\n2\n3\n4\n5\n6\n7\n8\n9\n;Signal:Datei\n;Datei:ekg.txt\n");
+    Open("ohne.mdt");
+    EXPECT_FALSE(frmHaupt->Session().HasReference());
+    EXPECT_TRUE(frmHaupt->Werkzeuge().Window().labMeldung.text().contains(QStringLiteral("keine Referenz")));
+    EXPECT_EQ(frmHaupt->Werkzeuge().Window().labMaxError.text(), QStringLiteral("Max. Fehler: —"));
+    const QImage error = frmError->ClientPicture();
+    EXPECT_EQ(std::count(reinterpret_cast<const QRgb*>(error.constBits()),
+                         reinterpret_cast<const QRgb*>(error.constBits()) + error.width() * error.height(),
+                         qRgb(255, 0, 0)),
+              0);
+    frmHaupt->Werkzeuge().ChooseSignal(1);  // a signal of the list brings a reference back
+    EXPECT_TRUE(frmHaupt->Session().HasReference());
 }
 
 }  // namespace

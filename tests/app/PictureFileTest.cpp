@@ -28,14 +28,6 @@ protected:
         window->mniSavePicture->trigger();
         window->pmnPlot.hide();
     }
-
-    std::vector<std::string> FilesInFolder() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
 };
 
 TEST_F(PictureFiles, EveryPlotWindowSavesWhatItShows)
@@ -63,16 +55,14 @@ TEST_F(PictureFiles, TheClientPictureIsWhatTheWindowPaints)
     EXPECT_EQ(painted, frmError->ClientPicture().convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(PictureFiles, TheSuffixOfTheChosenFormatIsAddedOnlyWhenMissing)
+TEST(PictureNames, OnlyASuffixAtTheEndCountsAndAnUnknownFileTypeIsAFault)
 {
-    EXPECT_EQ(PictureFileName("bild", PictureFormat::Png), "bild.png");
-    EXPECT_EQ(PictureFileName("bild.PNG", PictureFormat::Png), "bild.PNG");
-    EXPECT_EQ(PictureFileName("bild.png.txt", PictureFormat::Png), "bild.png.txt.png");
-    EXPECT_EQ(PictureFileName("folie", PictureFormat::Svg), "folie.svg");
-    EXPECT_EQ(PictureFileName("folie.Svg", PictureFormat::Svg), "folie.Svg");
-    EXPECT_EQ(PictureFileName("folie.png", PictureFormat::Pdf), "folie.png.pdf");
-    EXPECT_EQ(PictureFormatOf(1), PictureFormat::Svg);
-    EXPECT_EQ(PictureFormatOf(2), PictureFormat::Pdf);
+    EXPECT_EQ(ChosenPicture("bild.png.txt", 0).file, "bild.png.txt.png");
+    EXPECT_EQ(ChosenPicture("bildsvg", 2).file, "bildsvg.pdf");
+    EXPECT_EQ(ChosenPicture("bild.pdf", 3).format, PictureFormatNamed("pdf"));  // no file type needed
+    // A file type the table does not have is the program's fault, never a PNG.
+    EXPECT_THROW(ChosenPicture("bild", 3), std::logic_error);
+    EXPECT_THROW(ChosenPicture("bild", -1), std::logic_error);
 }
 
 // The vertices of the red paths of an SVG, path by path.

@@ -1,9 +1,8 @@
 #include "FilesFixture.h"
 
+#include "io/CoefficientFile.h"
 #include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
-
-#include "io/CoefficientFile.h"
 
 #include <QContextMenuEvent>
 
@@ -93,14 +92,29 @@ TEST_F(Werkzeuge, TheUsersSamplesFromAFile)
     EXPECT_EQ(A->KoeffOrig[0], 0.5);
     EXPECT_EQ(A->KoeffOrig[256], 1.5);
     EXPECT_EQ(Tools().cbxSignal.currentText(), "Datei: messung.csv");
+    EXPECT_EQ(frmHaupt->Caption(), "Signal geladen: 130 Werte, linear auf 257 interpoliert (2 Spalten (x; y), "
+                                   "Dezimalkomma, mit Kopfzeile)");
+
+    // 2^m values an ECG might give, around 150: every one is a sample.
+    std::string ecg;
+    for (int i = 0; i < 2048; ++i)
+        ecg += std::to_string(150 + i % 7) + "." + std::to_string(i % 10) + "\r\n";
+    Write("ekg.txt", ecg);
+    answers = {(folder / "ekg.txt").string()};
+    Tools().butDatei.click();
+    EXPECT_EQ(frmHaupt->Caption(), "Signal geladen: 2048 Werte; der letzte Wert für Stelle 2049 wiederholt (1 Spalte)");
+    EXPECT_EQ(A->MaxLevel, 11);
+    EXPECT_EQ(A->KoeffOrig[1], 151.1);
+    EXPECT_EQ(A->KoeffOrig[2047], 2047 % 7 + 150.7);
+    EXPECT_EQ(A->KoeffOrig[2048], A->KoeffOrig[2047]);
 
     const std::vector<double> koeff = A->Koeff;
     Write("kaputt.txt", "1\n2\nzwei\n4\n5\n");
     answers = {(folder / "kaputt.txt").string()};
     Tools().butDatei.click();
-    EXPECT_EQ(frmHaupt->Caption(), "Ungültiges Signal: kein endlicher Zahlwert in Zeile 3");
+    EXPECT_EQ(frmHaupt->Caption(), "Ungültiges Signal: kein Zahlwert „zwei“ in Zeile 3");
     EXPECT_EQ(A->Koeff, koeff);
-    EXPECT_EQ(A->MaxLevel, 8);
+    EXPECT_EQ(A->MaxLevel, 11);
 }
 
 TEST_F(Werkzeuge, TheFileNamesItsSignal)
@@ -112,7 +126,10 @@ TEST_F(Werkzeuge, TheFileNamesItsSignal)
         std::ifstream in(folder / "knick.mdt", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }();
-    EXPECT_NE(bytes.find("\r\n;Signal:Knick\r\n;Delta:"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n;Signal:Knick\r\n;Ref:"), std::string::npos);
+    const auto parsed = ParseKoeffFile(bytes);
+    ASSERT_TRUE(std::holds_alternative<KoeffFileContent>(parsed));
+    EXPECT_EQ(std::get<KoeffFileContent>(parsed).lesson.reference, std::vector<double>(A->KoeffOrig.begin(), A->KoeffOrig.begin() + 129));
 
     ChooseIndex("Sinus (Original)");
     Tools().speFeinsteStufe.setValue(5);

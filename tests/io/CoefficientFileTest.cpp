@@ -1,17 +1,20 @@
 #include "io/CoefficientFile.h"
 
-
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <memory>
 #include <sstream>
-#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -78,10 +81,10 @@ protected:
         char name[] = "/tmp/vexlor-io-XXXXXX";
         folder = mkdtemp(name);
     }
-    void TearDown() override
+    void TearDown() override { fs::remove_all(folder); }
+    std::size_t FileCount() const
     {
-        FailFileStep = nullptr;
-        fs::remove_all(folder);
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 };
 
@@ -285,6 +288,48 @@ TEST(KoeffFileReader, ReadsBackWhatTheWriterWrote)
         EXPECT_NEAR(c.values[i], k[i], 5e-6 * std::fabs(k[i]) + 1e-300) << i;
 }
 
+TEST(KoeffFileLesson, AFileSignalsLessonReopensAsSaved)
+{
+    // An offset signal at MaxLevel 4, its reference in all digits.
+    KoeffFileLesson lesson{"Datei", "EKG Übung 100%.txt", SignalTimes{1700, 1988}, 5.0, "beitrag", "angepasst", {}};
+    for (int i = 0; i <= 16; ++i)
+        lesson.reference.push_back(150.0 + std::sin(i * 0.7) / 3.0);
+    const auto A = std::make_unique<Analysis>();
+    SetMaxLevel(*A, 4);
+    A->Level = 2;
+    const std::string bytes = FormatKoeffFile("/x.mdt", *A, lesson).value_or("");
+    const KoeffFileContent c = Content(ParseKoeffFile(bytes));
+    EXPECT_EQ(c.lesson, lesson);
+    EXPECT_EQ(c.values.size(), 17u);
+
+    // One comment word a line, after the coefficients and before the Delta,
+    // so that readers of the classic format skip them.
+    const std::vector<std::string> lines = Lines(bytes);
+    const auto first = std::find(lines.begin(), lines.end(), ";Signal:Datei");
+    ASSERT_NE(first, lines.end());
+    EXPECT_EQ(*(first + 1), ";Datei:EKG%20%C3%9Cbung%20100%25.txt");
+    EXPECT_EQ(std::vector<std::string>(first + 2, first + 7),
+              (std::vector<std::string>{";Zeitvon:1700", ";Zeitbis:1988", ";Behalten:5", ";Rang:beitrag",
+                                        ";Achsen:angepasst"}));
+    EXPECT_EQ(lines.end() - first, 7 + 17 + 1);
+    for (auto line = first; line != lines.end(); ++line)
+        EXPECT_TRUE(line->starts_with(";") && line->find_first_of(" \t") == std::string::npos) << *line;
+    EXPECT_TRUE(Content(ParseKoeffFile("4 2 1 2 3")).lesson == KoeffFileLesson{});
+}
+
+TEST(KoeffFileLesson, MalformedWordsAndTinyDeltasAreRefused)
+{
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 1 1 1 1 1 ;Ref:1 ;Ref:2 ;Ref:3")), "3 statt 5 Referenzwerte");
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Ref:x")), "ungültige Angabe \u201E;Ref:x\u201C");
+    for (const char* word : {";Ref:1e999", ";Behalten:101", ";Rang:gross", ";Achsen:schief", ";Zeitvon:abc"})
+        EXPECT_EQ(Reason(ParseKoeffFile(std::string("2 2 ") + word)), std::string("ungültige Angabe \u201E") + word + "\u201C");
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5")), "Zeitachse ungültig");
+    EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5 ;Zeitbis:5")), "Zeitachse ungültig");
+    for (const char* delta : {";Delta:1e-301", ";Delta:4.9e-324"})
+        EXPECT_EQ(Reason(ParseKoeffFile(std::string("2 2 ") + delta)), "Delta zu klein zum Rechnen (zwischen 0 und 1e-300)");
+    EXPECT_EQ(Content(ParseKoeffFile("2 2 ;Delta:1e-300")).delta, 1e-300);
+}
+
 TEST(KoeffFileReader, CaptionsDecodeFromWindows1252)
 {
     EXPECT_EQ(FromWindows1252("Gl\xE4tte \x80"), "Glätte €");
@@ -320,11 +365,13 @@ TEST_F(TempFolder, AFailedStepReportsAndLeavesTheOldFile)
     const fs::path file = folder / "daten.mdt";
     WriteAll(file, "old contents");
     for (FileStep failing : {FileStep::Write, FileStep::Sync, FileStep::Close, FileStep::Rename}) {
-        FailFileStep = [failing](FileStep step) { return step == failing; };
-        EXPECT_FALSE(WriteKoeffFile(file.string(), "new contents"));
+        const WriteResult result =
+            WriteKoeffFile(file.string(), "new contents", [failing](FileStep step) { return step == failing ? EIO : 0; });
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.step, failing);
+        EXPECT_EQ(WriteFailureReason(result), "Ein-/Ausgabefehler des Datenträgers");
         EXPECT_EQ(ReadAll(file), "old contents");
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-            << "no temporary file is left";
+        EXPECT_EQ(FileCount(), 1u) << "no temporary file is left";
     }
 }
 
@@ -345,17 +392,20 @@ TEST_F(TempFolder, NothingIsEverWrittenInPlace)
     rlimit small = before;
     small.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteKoeffFile(file.string(), std::string(4096, 'x'));
+    const WriteResult written = WriteKoeffFile(file.string(), std::string(4096, 'x'));
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, ignored);
-    EXPECT_FALSE(written);
+    EXPECT_EQ(WriteFailureReason(written), "die Datei wäre zu groß");
     EXPECT_EQ(ReadAll(file), old);
 
-    // Without a temporary file the save fails.
-    FailFileStep = [](FileStep step) { return step == FileStep::CreateTemporary; };
-    EXPECT_FALSE(WriteKoeffFile(file.string(), "newer"));
+    // Without a temporary file the save fails, and says why: a folder the
+    // user may not write, although the file itself is writable.
+    const WriteResult refused =
+        WriteKoeffFile(file.string(), "newer", [](FileStep step) { return step == FileStep::CreateTemporary ? EACCES : 0; });
+    EXPECT_EQ(WriteFailureReason(refused),
+              "kein Schreibrecht im Ordner (die Datei wird über eine Kopie im selben Ordner ersetzt)");
     EXPECT_EQ(ReadAll(file), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(TempFolder, SpecialFilesAreRefusedAndLeftAsTheyAre)
@@ -398,30 +448,50 @@ TEST_F(TempFolder, TheReplacedFileKeepsOwnerAndModeWithoutSetIds)
     EXPECT_EQ(info.st_mode & 07777, 0750u);
 }
 
-TEST_F(TempFolder, ASaveKilledHalfWayLeavesTheOldFile)
+TEST_F(TempFolder, ASaveKilledHalfWayLeavesTheOldFileAndTheNextSaveItsCopy)
 {
     const fs::path file = folder / "daten.mdt";
     WriteAll(file, "old");
-    const pid_t child = fork();
-    if (child == 0) {
-        FailFileStep = [](FileStep step) {
-            if (step == FileStep::Sync)
-                _exit(9);  // killed after the write, before the rename
-            return false;
-        };
-        WriteKoeffFile(file.string(), "new");
-        _exit(0);
+    for (int kill = 0; kill < 2; ++kill) {  // the second finds the first one's leftover
+        const pid_t child = fork();
+        if (child == 0) {
+            WriteKoeffFile(file.string(), "new", [](FileStep step) -> int {
+                if (step == FileStep::Sync)
+                    _exit(9);  // killed after the write, before the rename
+                return 0;
+            });
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 9);
+        EXPECT_EQ(ReadAll(file), "old");
+        EXPECT_EQ(ReadAll(folder / ".daten.mdt.vexlor.tmp"), "new");
+        EXPECT_EQ(FileCount(), 2u);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_EQ(WEXITSTATUS(status), 9);
+    ASSERT_TRUE(WriteKoeffFile(file.string(), "newer"));
+    EXPECT_EQ(ReadAll(file), "newer");
+    EXPECT_EQ(FileCount(), 1u);
+
+    // A long name gets a short temporary name of its own.
+    const std::string longName = std::string(150, 'l') + ".mdt";
+    EXPECT_EQ(TemporaryFileName(longName).size(), 28u);
+    EXPECT_NE(TemporaryFileName(longName), TemporaryFileName(std::string(150, 'k') + ".mdt"));
+}
+
+TEST_F(TempFolder, ASaveOfTheSameFileRunningElsewhereIsLeftAlone)
+{
+    const fs::path file = folder / "daten.mdt";
+    WriteAll(file, "old");
+    const fs::path running = folder / ".daten.mdt.vexlor.tmp";
+    WriteAll(running, "half");
+    const int held = open(running.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const WriteResult result = WriteKoeffFile(file.string(), "new");
+    close(held);
+    EXPECT_EQ(WriteFailureReason(result), "dieselbe Datei wird gerade von einem anderen Programm gesichert");
     EXPECT_EQ(ReadAll(file), "old");
-    std::vector<std::string> leftovers;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path() != file)
-            leftovers.push_back(entry.path().filename().string());
-    ASSERT_EQ(leftovers.size(), 1u);
-    EXPECT_TRUE(leftovers[0].starts_with(".vexlor-save-") && leftovers[0].ends_with(".tmp")) << leftovers[0];
+    EXPECT_EQ(ReadAll(running), "half");
 }
 
 TEST_F(TempFolder, TheSizeLimitIsCheckedOnTheOpenFile)

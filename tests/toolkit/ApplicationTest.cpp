@@ -49,7 +49,7 @@ TEST(Dialogs, GermanWithTheFiltersByNameInTheLastFolder)
     ScriptedDialogs script;
     script.answers = {std::string("/usr/share/doc/daten.mdt")};
     TSaveDialog("x (*.x)").Execute();
-    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(DialogKind::Open, "Multiscale Dat (*.mdt);;Alle Dateien (*)");
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog({DialogKind::Open, "Multiscale Dat (*.mdt);;Alle Dateien (*)", {}, {}});
     QStringList buttons;
     for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
         buttons << button->text().remove('&');
@@ -61,7 +61,7 @@ TEST(Dialogs, GermanWithTheFiltersByNameInTheLastFolder)
     EXPECT_EQ(combo->itemText(1), "Alle Dateien");
     EXPECT_EQ(dialog->nameFilters().front(), "Multiscale Dat (*.mdt)");
     EXPECT_EQ(dialog->directory().absolutePath(), "/usr/share/doc");
-    const std::unique_ptr<QFileDialog> save = MakeFileDialog(DialogKind::Save, "Multiscale-Dat (*.mdt)");
+    const std::unique_ptr<QFileDialog> save = MakeFileDialog({DialogKind::Save, "Multiscale-Dat (*.mdt)", {}, {}});
     EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
 }
@@ -109,6 +109,19 @@ TEST(Exceptions, APaintHandlersExceptionDoesNotEscapeThePaintEvent)
     form.repaint();
     ASSERT_FALSE(shown.messages.empty());
     EXPECT_EQ(shown.messages.front(), "beim Zeichnen");
+}
+
+// The offscreen platform's notes that it cannot size or raise a window are
+// left out; every other warning of Qt still reaches standard error.
+TEST(Application, QtSpeaksOnlyWhenItHasSomethingToSay)
+{
+    testing::internal::CaptureStderr();
+    qWarning("This plugin does not support propagateSizeHints()");
+    qWarning("QPainter::begin: Paint device returned engine == 0");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("does not support"), std::string::npos) << said;
+    EXPECT_NE(said.find("Paint device returned engine == 0"), std::string::npos) << said;
+    EXPECT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
 }
 
 }  // namespace

@@ -114,6 +114,14 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "frmCalcInfo: Fortschritt\n");
 }
 
+TEST_F(SnapshotTool, SaysNothingOnStandardErrorButItsOwnMessages)
+{
+    const Outcome run = Snapshot("--level 3 --out " + In("x"), "env -u XDG_RUNTIME_DIR ");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(HasLine(run.out, "Level: 3")) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
 TEST_F(SnapshotTool, ActionsAsTheUserWouldDoThem)
 {
     Outcome run = Snapshot("--scroll 30 --go --level 5");
@@ -196,7 +204,7 @@ TEST_F(SnapshotTool, SignalsByNameAndFromFiles)
     std::ofstream(folder / "kurz.txt") << "1\n2\n";
     run = Snapshot("--signal " + In("kurz.txt"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Ungültiges Signal: weniger als 5 Werte"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Ungültiges Signal: weniger als 4 Werte"), std::string::npos) << run.err;
 }
 
 TEST_F(SnapshotTool, CompressionNumbersAndTheKeptColumn)
@@ -367,11 +375,28 @@ TEST_F(SnapshotTool, FailedLoadsAndSavesExitOneAfterTheStateLines)
     std::ofstream(folder / "plain") << "x";
     run = Snapshot("--save " + In("plain/daten.mdt"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Konnte Datei nicht sichern!"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Konnte Datei nicht sichern: ein Teil des Pfades ist kein Ordner"), std::string::npos) << run.err;
 
     run = Snapshot("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("usage: vexlor-snapshot")) << run.out;
+}
+
+TEST_F(SnapshotTool, EachFormatOfTheUsageWritesItsFiles)
+{
+    const std::string usage = Snapshot("--help").out;
+    EXPECT_NE(usage.find("  --format png|svg|pdf   the pictures' format (default png)\n"), std::string::npos) << usage;
+    const std::vector<std::pair<std::string, std::string>> formats = {
+        {"png", "\x89PNG"}, {"svg", "<?xml"}, {"pdf", "%PDF"}};
+    for (const auto& [word, start] : formats) {
+        ASSERT_EQ(Snapshot("--format " + word + " --out " + In(word)).status, 0) << word;
+        for (const char* name : {"frmGlaette", "desktop"})
+            EXPECT_TRUE(ReadAll(folder / word / (name + ("." + word))).starts_with(start)) << name << " " << word;
+    }
+    const Outcome run = Snapshot("--format SVG --out " + In("gross"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--format takes png, svg or pdf, not \"SVG\""), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "gross"));
 }
 
 TEST_F(SnapshotTool, AFolderNameIsUsedByteForByte)

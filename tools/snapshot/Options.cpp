@@ -169,13 +169,23 @@ bool TakeKoeffCsv(const std::string& option, const std::string& value, SnapshotO
     return true;
 }
 
+// The words of the picture formats: "png|svg|pdf", "png, svg or pdf".
+std::string FormatWords(const std::string& between, const std::string& last)
+{
+    std::string words;
+    for (std::size_t i = 0; i < PictureFormats.size(); ++i)
+        words += (i == 0 ? "" : i + 1 == PictureFormats.size() ? last : between) + PictureFormats[i].word;
+    return words;
+}
+
 bool TakeFormat(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
 {
-    if (value != "png" && value != "svg" && value != "pdf") {
-        error = option + " takes png, svg or pdf, not \"" + value + "\"";
+    const PictureFormatRow* row = PictureFormatNamed(value);
+    if (!row) {
+        error = option + " takes " + FormatWords(", ", " or ") + ", not \"" + value + "\"";
         return false;
     }
-    options.format = value == "svg" ? PictureFormat::Svg : value == "pdf" ? PictureFormat::Pdf : PictureFormat::Png;
+    options.format = row;
     return true;
 }
 
@@ -209,7 +219,7 @@ const OptionRow Options[] = {
     {"--save", "FILE", "press \"Sichern\" and choose FILE", true, TakeFile<ScriptedAction::Save>},
     {"--out", "DIR", "a picture per visible window (frmWerkzeuge too), and\ndesktop: the arrangement of the eight windows",
      false, TakeOut},
-    {"--format", "png|svg|pdf", "the pictures' format (default png)", false, TakeFormat},
+    {"--format", "FORMATS", "the pictures' format (default DEFAULT_FORMAT)", false, TakeFormat},
     {"--koeff-csv", "FILE", "\"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\nthe value, and as compression leaves it",
      false, TakeKoeffCsv},
 };
@@ -235,14 +245,17 @@ void AppendRow(std::string& text, const OptionRow& row)
 {
     constexpr std::size_t Column = 25;
     std::string head = std::string("  ") + row.name + (*row.argument ? std::string(" ") + row.argument : "");
-    head = head.size() < Column ? head + std::string(Column - head.size(), ' ') : head + "\n" + std::string(Column, ' ');
     std::string usage = row.usage;
-    auto fill = [&usage](const std::string& word, const std::string& by) {
-        if (const std::size_t at = usage.find(word); at != std::string::npos)
-            usage.replace(at, word.size(), by);
+    auto fill = [&head, &usage](const std::string& word, const std::string& by) {
+        for (std::string* text : {&head, &usage})
+            if (const std::size_t at = text->find(word); at != std::string::npos)
+                text->replace(at, word.size(), by);
     };
     fill("SIGNALS", SignalWords());
     fill("LEVELS", std::to_string(MinLevel) + ".." + std::to_string(LevelLimit));
+    fill("FORMATS", FormatWords("|", "|"));
+    fill("DEFAULT_FORMAT", DefaultPictureFormat->word);
+    head = head.size() < Column ? head + std::string(Column - head.size(), ' ') : head + "\n" + std::string(Column, ' ');
     // Lines break where the text says and before a word that would pass 80 columns.
     text += head;
     std::size_t width = Column;

@@ -13,7 +13,7 @@ using SnapshotAction = ScriptedAction;
 struct SnapshotOptions {
     std::vector<SnapshotAction> actions;
     std::optional<std::string> outFolder;
-    PictureFormat format = PictureFormat::Png;  // of --out
+    PictureFormat format = DefaultPictureFormat;  // of --out
     std::optional<std::string> koeffCsv;
 };
 

@@ -22,12 +22,12 @@ std::vector<std::string> WriteOutputs(const SnapshotOptions& options)
         if (!std::filesystem::is_directory(folder, error))
             return {"cannot create the folder " + *options.outFolder};
         const PictureFormat format = options.format;
-        const std::string suffix = PictureSuffix(format);
+        const std::string suffix = format->suffix;
         for (TForm* form : ProgramWindows())
             if (form->isVisible())
                 write(folder / (form->Name() + suffix),
                       WindowPicture(*form, format, ScreenImage(*form), VectorDrawingOf(*form)));
-        write(folder / ("desktop" + suffix), DesktopPicture(format));
+        write(folder / (DesktopPictureName + suffix), DesktopPicture(format));
     }
     if (options.koeffCsv)
         write(*options.koeffCsv, KoeffCsv());
