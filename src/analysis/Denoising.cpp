@@ -119,13 +119,14 @@ double SureThreshold(std::span<const double> x)
     // t, so the least risk lies at t = 0 or at one of the |x|. At t = s[k],
     // the last of its equals: k + 1 values at most t, the sum of their
     // squares, and t^2 for each of the rest.
-    double bestRisk = static_cast<double>(n), best = 0.0, squares = 0.0;
+    const double size = static_cast<double>(n);
+    double bestRisk = size, best = 0.0, squares = 0.0;
     for (std::size_t k = 0; k < n && s[k] <= limit; ++k) {
         squares += s[k] * s[k];
         if (k + 1 < n && s[k + 1] == s[k])
             continue;
         const double below = static_cast<double>(k + 1);
-        const double risk = static_cast<double>(n) - 2.0 * below + squares + (static_cast<double>(n) - below) * s[k] * s[k];
+        const double risk = size - 2.0 * below + squares + (size - below) * s[k] * s[k];
         if (risk < bestRisk) {
             bestRisk = risk;
             best = s[k];
@@ -155,11 +156,12 @@ Thresholds ChooseThresholds(const Analysis& A, const DenoiseSettings& settings)
     }
     const std::vector<double> w = NormalisedDetails(A);
     t.sigmaHat = NoiseEstimate(LevelPart(A, w, A.MaxLevel - 1));
+    const double universal = t.sigmaHat * Universal(static_cast<std::size_t>(LevelSize[A.MaxLevel]));
     for (int j = A.Level; j <= A.MaxLevel - 1; ++j) {
         double lambda = 0.0;
         switch (settings.rule) {
         case ThresholdRule::Off: break;
-        case ThresholdRule::Universal: lambda = t.sigmaHat * Universal(static_cast<std::size_t>(LevelSize[A.MaxLevel])); break;
+        case ThresholdRule::Universal: lambda = universal; break;
         case ThresholdRule::Manual: lambda = settings.lambda; break;
         case ThresholdRule::Sure: {
             // Without noise (sigma-hat 0) nothing is thresholded.

@@ -80,7 +80,7 @@ double HybridSureThreshold(std::span<const double> x);
 
 // The thresholds of a rule for the analysis: sigma-hat, lambda per level
 // Level .. MaxLevel - 1, and which details stay (|w| > lambda; a NaN stays so
-// that it shows). Without details everything is NaN and nothing stays.
+// that it shows). Without details sigma-hat is NaN and the lists are empty.
 struct Thresholds {
     double sigmaHat = 0.0;
     std::vector<double> lambda;

@@ -41,6 +41,9 @@ void Choose(const std::string& file)
     FileDialogAnswer = [file](DialogKind, const std::string&) { return std::optional<std::string>(file); };
 }
 
+// The comparison's best Delta by the RMS distance to the samples, -1 while there is none.
+int BestRmsDelta() { return BestDelta(MainWindow()->Werkzeuge().Comparison().CurrentRows(), SweepMeasure::DistanceRms); }
+
 // An action the program refused, with what it said in "Meldung".
 bool Refused(const std::string& option, std::string& error)
 {
@@ -125,7 +128,7 @@ bool Apply(const ScriptedAction& action, std::string& error)
         break;
     case ScriptedAction::TakeBestDelta:
         CompleteDeltaComparison();
-        if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), SweepMeasure::DistanceRms); best >= 0)
+        if (const int best = BestRmsDelta(); best >= 0)
             Dispatch([&] { frmHaupt->Werkzeuge().TakeDelta(best); });
         break;
     case ScriptedAction::Keep:
@@ -133,7 +136,8 @@ bool Apply(const ScriptedAction& action, std::string& error)
         break;
     case ScriptedAction::Noise: {
         bool added = false;
-        Dispatch([&] { added = frmHaupt->Werkzeuge().AddNoise(action.value, static_cast<std::uint32_t>(action.number)); });
+        const auto seed = static_cast<std::uint32_t>(action.number);
+        Dispatch([&] { added = frmHaupt->Werkzeuge().AddNoise(action.value, seed); });
         if (!added)
             return Refused("--noise", error);
         break;
@@ -294,7 +298,7 @@ std::string StateReport(bool withBestDelta)
     const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
     report += "KeptDetails: " + std::to_string(kept) + " of " + std::to_string(N)
               + (session.KeepRanking() == KeepBy::Magnitude ? " by magnitude" : " by contribution") + "\n";
-    if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), SweepMeasure::DistanceRms); withBestDelta && best >= 0)
+    if (const int best = BestRmsDelta(); withBestDelta && best >= 0)
         report += "BestDelta: " + Printf("%g", SweepDelta(best)) + "\n";
     report += DenoiseLines(session, withBestDelta);
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";

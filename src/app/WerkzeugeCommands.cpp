@@ -67,8 +67,22 @@ void WerkzeugeCommands::ReleaseWindows()
     frmKoeffizienten = nullptr;
 }
 
+bool WerkzeugeCommands::CannotSample()
+{
+    const Signal& signal = haupt.Session().CurrentSignal();
+    if (!signal.IsFile() || !signal.values.empty())
+        return false;
+    frmWerkzeuge->ShowMessage("Nicht abgetastet: die Datei nennt das Dateisignal \u201E" + signal.fileName
+                              + "\u201C ohne seine Werte; erst ein Signal wählen");
+    ShowSignal();
+    ShowDenoiseNumbers();
+    return true;
+}
+
 void WerkzeugeCommands::SampleAnew()
 {
+    if (CannotSample())
+        return;
     haupt.Session().TakeSamples();
     haupt.UpdateLevelControls();
     haupt.ComputeLevelMatrices();
@@ -126,6 +140,8 @@ void WerkzeugeCommands::ChooseSignalFile()
 
 void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
 {
+    if (CannotSample())
+        return;
     SetMaxLevel(haupt.Session().State(), maxLevel);
     SampleAnew();
 }
@@ -168,6 +184,8 @@ void WerkzeugeCommands::TakeSamplesDownTo(int level)
 
 void WerkzeugeCommands::TakeDelta(int position)
 {
+    if (CannotSample())
+        return;
     const int level = haupt.Session().State().Level;
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
@@ -187,6 +205,8 @@ bool WerkzeugeCommands::Refuse(const std::string& message)
 
 bool WerkzeugeCommands::AddNoise(double sigma, std::uint32_t seed)
 {
+    if (CannotSample())
+        return false;
     if (!(sigma >= 0.0 && sigma <= 1.0))
         return Refuse("Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am größten Betrag des "
                       "Signals)");
@@ -201,6 +221,8 @@ bool WerkzeugeCommands::AddNoise(double sigma, std::uint32_t seed)
 
 void WerkzeugeCommands::RemoveNoise()
 {
+    if (CannotSample())
+        return;
     haupt.Session().SetNoise(std::nullopt);
     TakeSamplesDownTo(haupt.Session().State().Level);
     frmWerkzeuge->ShowMessage("Rauschen entfernt: das Signal ist wieder sauber abgetastet");

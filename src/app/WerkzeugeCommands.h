@@ -80,6 +80,9 @@ public:
 private:
     void ShowRows();
     void RedrawCompressedWindows();
+    // A file signal that a coefficient file names without its values cannot
+    // be sampled: true, with a message, and nothing changes.
+    bool CannotSample();
     // The samples taken anew at MaxLevel, then the track bar down to `level`.
     void TakeSamplesDownTo(int level);
     void ShowDenoiseNumbers();

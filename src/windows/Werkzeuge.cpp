@@ -123,7 +123,8 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     keepForm.addRow(QStringLiteral("Auswahl:"), &cbxKeepBy);
     keepForm.addRow(&butKoeffizienten);
 
-    cbxDeltaMass.addItems({QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand"), QStringLiteral("Entrauschen")});
+    cbxDeltaMass.addItems(
+        {QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand"), QStringLiteral("Entrauschen")});
     cbxDeltaMass.setToolTip(QStringLiteral("Abstand zu den Abtastwerten nach Kompression; Entrauschen: "
                                            "RMS-Abstand des entrauschten Signals zum sauberen"));
     deltaBox.addWidget(&cbxDeltaMass);
@@ -218,7 +219,8 @@ void TfrmWerkzeuge::LayOutNoise()
     labRauschen.setWordWrap(true);
     noiseForm.addRow(&labRauschen);
 
-    cbxRegel.addItems({QStringLiteral("Aus"), QStringLiteral("Universell"), QStringLiteral("SURE"), QStringLiteral("Manuell")});
+    cbxRegel.addItems(
+        {QStringLiteral("Aus"), QStringLiteral("Universell"), QStringLiteral("SURE"), QStringLiteral("Manuell")});
     cbxArt.addItems({QStringLiteral("hart"), QStringLiteral("weich")});
     sldLambda.setRange(0, LambdaSteps);
     edtLambda.setMaximumWidth(70);
@@ -301,23 +303,27 @@ void TfrmWerkzeuge::ShowDenoiseNumbers(const DenoiseReport& report)
     if (report.rule == ThresholdRule::Sure) {
         lambda = QStringLiteral("Schwelle λ je Level:");
         for (std::size_t k = 0; k < report.lambda.size(); ++k)
-            lambda += QStringLiteral(" %1: %2").arg(report.level + static_cast<int>(k)).arg(Number("%.3g", report.lambda[k]));
+            lambda += QStringLiteral(" %1: %2").arg(report.level + static_cast<int>(k)).arg(
+                Number("%.3g", report.lambda[k]));
     } else if (report.rule != ThresholdRule::Off && !report.lambda.empty()) {
         lambda = QStringLiteral("Schwelle λ: ") + Number("%.4g", report.lambda.front());
     }
     SetText(labLambda, lambda);
-    SetText(labEntrauschtBehalten, QStringLiteral("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount));
+    SetText(labEntrauschtBehalten,
+            QStringLiteral("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount));
     if (!report.clean) {
         SetText(labSnr, QStringLiteral("SNR: — (ohne Rauschen kein sauberes Signal)"));
         SetText(labRmsSauber, QString());
         labRmsSauber.hide();
         return;
     }
-    const QString rebuilt = report.rule == ThresholdRule::Off ? QStringLiteral("rekonstruiert") : QStringLiteral("entrauscht");
+    const QString rebuilt =
+        report.rule == ThresholdRule::Off ? QStringLiteral("rekonstruiert") : QStringLiteral("entrauscht");
     SetText(labSnr, QStringLiteral("SNR: verrauscht %1, %2 %3")
                         .arg(Decibels(report.clean->SnrNoisy), rebuilt, Decibels(report.clean->SnrDenoised)));
     SetText(labRmsSauber, QStringLiteral("RMS zum sauberen Signal: verrauscht %1, %2 %3")
-                              .arg(Number("%.4g", report.clean->RmsNoisy), rebuilt, Number("%.4g", report.clean->RmsDenoised)));
+                              .arg(Number("%.4g", report.clean->RmsNoisy), rebuilt,
+                                   Number("%.4g", report.clean->RmsDenoised)));
     labRmsSauber.show();
 }
 

@@ -183,6 +183,22 @@ TEST_F(Rauschen, TheBestDeltaForDenoisingIsTakenAsItsRowWasMade)
     EXPECT_EQ(shown.DistanceRms, promised.DistanceRms);
 }
 
+// A coefficient file may name a file signal without its values: nothing can
+// be sampled then, and neither noise nor a finest level changes anything.
+TEST_F(Rauschen, NothingIsSampledFromAFileSignalWithoutValues)
+{
+    Write("ohne.mdt", ";x\n3\n3\n1\n2\n3\n4\n5\n6\n7\n8\n9\n;Signal:Datei\n;Datei:ekg.txt\n");
+    Open("ohne.mdt");
+    const std::vector<double> koeff = A->Koeff;
+    AddNoise(QStringLiteral("0.1"));
+    frmHaupt->Werkzeuge().ChooseMaxLevel(4);
+    frmHaupt->Werkzeuge().TakeDelta(0);
+    EXPECT_EQ(A->Koeff, koeff);
+    EXPECT_EQ(A->MaxLevel, 3);
+    EXPECT_FALSE(Session().Noise());
+    EXPECT_TRUE(Tools().LastMessage().starts_with("Nicht abgetastet: die Datei nennt das Dateisignal „ekg.txt“"));
+}
+
 // At the finest level the track bar does not move when a Delta is taken: the
 // function windows show the samples taken anew all the same.
 TEST_F(Rauschen, ADeltaTakenAtTheFinestLevelIsDrawn)
