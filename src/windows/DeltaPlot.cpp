@@ -134,9 +134,11 @@ void TDeltaPlot::mouseMoveEvent(QMouseEvent* event)
     const int position = PositionAt(static_cast<int>(event->position().x()));
     const auto& row = rows.empty() ? std::nullopt : rows[static_cast<std::size_t>(position)];
     char text[96];
-    if (row)
+    if (row && std::isfinite(ErrorMeasure(*row, measure)))
         std::snprintf(text, sizeof text, "Delta %g: %.4g\nKlick: dieses Delta übernehmen", SweepDelta(position),
                       ErrorMeasure(*row, measure));
+    else if (row)
+        std::snprintf(text, sizeof text, "Delta %g: —", SweepDelta(position));
     else
         std::snprintf(text, sizeof text, "Delta %g: …", SweepDelta(position));
     QToolTip::showText(event->globalPosition().toPoint(), QString::fromUtf8(text), this);
