@@ -32,11 +32,22 @@ BENCHMARK(BM_NumbersAfterStep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 void BM_DeltaSweepRow(benchmark::State& state)
 {
     const DeltaSweepInput input{Signal::Listed(0), static_cast<int>(state.range(0)), 3, 10,
-                                KeepBy::Contribution};
+                                KeepBy::Contribution, {}, {}};
     int i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(DeltaSweepRow(input, i++ % DeltaSweepPoints));
 }
 BENCHMARK(BM_DeltaSweepRow)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
+// The same with noise added and SURE thresholds: the row of "Entrauschen".
+void BM_DenoisingSweepRow(benchmark::State& state)
+{
+    const DeltaSweepInput input{Signal::Listed(0), static_cast<int>(state.range(0)), 3, 100, KeepBy::Contribution,
+                                NoiseSettings{}, DenoiseSettings{ThresholdRule::Sure, ThresholdKind::Soft}};
+    int i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DeltaSweepRow(input, i++ % DeltaSweepPoints));
+}
+BENCHMARK(BM_DenoisingSweepRow)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What the program's reactions cost, on the real windows, offscreen.
 #include "TestProgram.h"
 #include "app/WerkzeugeCommands.h"
+#include "windows/Werkzeuge.h"
 #include "analysis/Decomposition.h"
 #include "analysis/Samples.h"
 #include "analysis/ScalingFunctions.h"
@@ -124,6 +125,29 @@ void BM_CompressionChange(benchmark::State& state)
 }
 BENCHMARK(BM_CompressionChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
+// A change of the denoising at level 2 with noise added: the kind, the rule
+// and lambda in turn, each with the thresholds, the shown copy, the details,
+// function and error windows and the numbers.
+void BM_DenoiseChange(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(static_cast<int>(state.range(0)));
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.ShowWerkzeuge();
+    frmHaupt->trbLevel.SetPosition(2);
+    werkzeuge.AddNoise(0.1, 20261208);
+    werkzeuge.ChooseDenoiseRule(ThresholdRule::Sure);
+    int turn = 0;
+    for (auto _ : state) {
+        switch (turn++ % 4) {
+        case 0: werkzeuge.ChooseThresholdKind(ThresholdKind::Soft); break;
+        case 1: werkzeuge.ChooseDenoiseRule(ThresholdRule::Universal); break;
+        case 2: werkzeuge.ChooseLambda(0.2 + 0.01 * (turn % 7)); break;
+        default: werkzeuge.ChooseDenoiseRule(ThresholdRule::Sure); werkzeuge.ChooseThresholdKind(ThresholdKind::Hard);
+        }
+    }
+}
+BENCHMARK(BM_DenoiseChange)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
+
 // The whole Delta comparison at level 3 (101 Deltas: level matrices, the
 // steps down, the numbers), on all cores.
 void BM_DeltaSweep(benchmark::State& state)
@@ -137,20 +161,18 @@ void BM_DeltaSweep(benchmark::State& state)
 }
 BENCHMARK(BM_DeltaSweep)->Arg(7)->Arg(12)->Unit(benchmark::kMillisecond);
 
-// The comparison at MaxLevel 12 in the background while the event loop runs:
-// after a slider step and its repaint, a timer every millisecond records the
-// longest gap between its ticks until the table is done, the time the window
-// could not react (counter max_blocked_ms).
-void BM_DeltaSweepInTheBackground(benchmark::State& state)
+// A comparison at MaxLevel 12 at level 3 in the background while the event
+// loop runs: after a change (`change` with 0 and 1 in turn, each a new
+// table) and its repaint, a timer every millisecond records the longest gap
+// between its ticks until the table is done, the time the window could not
+// react (counter max_blocked_ms).
+template <typename Change> void SweepInTheBackground(benchmark::State& state, TfrmHaupt* frmHaupt, Change change)
 {
-    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(12);
-    frmHaupt->Werkzeuge().ShowWerkzeuge();
-    frmHaupt->trbLevel.SetPosition(3);
     double worst = 0.0;
     int turn = 0;
     for (auto _ : state) {
-        const int percent = turn++ % 2 == 0 ? 99 : 100;  // a new table each time
-        frmHaupt->Werkzeuge().ChooseKeepPercent(percent);
+        change(turn++ % 2);
+        const DeltaSweepInput wanted = frmHaupt->Session().ComparisonInput();
         QElapsedTimer clock;
         clock.start();
         qint64 last = 0;
@@ -162,13 +184,42 @@ void BM_DeltaSweepInTheBackground(benchmark::State& state)
         });
         tick.start(1);
         const DeltaComparison& comparison = frmHaupt->Werkzeuge().Comparison();
-        auto done = [&] { return comparison.Input().percent == percent && comparison.Complete(); };
+        auto done = [&] { return comparison.Input() == wanted && comparison.Complete(); };
         while (!done() && clock.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     state.counters["max_blocked_ms"] = worst;
 }
+
+TfrmHaupt* StartAtLevelThreeOfTwelve()
+{
+    TfrmHaupt* frmHaupt = StartProgramWithMaxLevel(12);
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    frmHaupt->trbLevel.SetPosition(3);
+    return frmHaupt;
+}
+
+void BM_DeltaSweepInTheBackground(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartAtLevelThreeOfTwelve();
+    SweepInTheBackground(state, frmHaupt, [&](int turn) { frmHaupt->Werkzeuge().ChooseKeepPercent(99 + turn); });
+}
 BENCHMARK(BM_DeltaSweepInTheBackground)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same with noise added and SURE thresholds, the comparison's measure
+// "Entrauschen"; the kind changes.
+void BM_DenoisingSweepInTheBackground(benchmark::State& state)
+{
+    TfrmHaupt* frmHaupt = StartAtLevelThreeOfTwelve();
+    WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+    werkzeuge.AddNoise(0.1, 20261208);
+    werkzeuge.ChooseDenoiseRule(ThresholdRule::Sure);
+    werkzeuge.Window().cbxDeltaMass.setCurrentIndex(2);
+    SweepInTheBackground(state, frmHaupt, [&](int turn) {
+        werkzeuge.ChooseThresholdKind(turn ? ThresholdKind::Soft : ThresholdKind::Hard);
+    });
+}
+BENCHMARK(BM_DenoisingSweepInTheBackground)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // One curve in the 752-pixel error window, where fnError sums every detail.
 void BM_PlotError(benchmark::State& state)

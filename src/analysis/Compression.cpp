@@ -31,22 +31,32 @@ int KeptCount(int percent, int detailCount)
     return static_cast<int>(std::lround(percent / 100.0 * detailCount));
 }
 
+std::vector<double> DetailNorms(const Analysis& A)
+{
+    std::vector<double> norms;
+    norms.reserve(static_cast<std::size_t>(DetailCount(A)));
+    for (int j = A.Level; j <= A.MaxLevel - 1; ++j) {
+        const int n = LevelSize[j];
+        const WaveletNorms level = WaveletNormsOf(A, j);
+        for (int i = 0; i < n; ++i)
+            norms.push_back(i == 0 ? level.left : i == n - 1 ? level.right : level.interior);
+    }
+    return norms;
+}
+
 namespace {
 
 // What the details are ranked by, by position from 2^Level + 1 on; a NaN as
 // infinity, above every number.
 std::vector<double> RankKeys(const Analysis& A, KeepBy by)
 {
-    std::vector<double> keys;
-    keys.reserve(static_cast<std::size_t>(DetailCount(A)));
-    for (int j = A.Level; j <= A.MaxLevel - 1; ++j) {
-        const int n = LevelSize[j];
-        const WaveletNorms norms = by == KeepBy::Contribution ? WaveletNormsOf(A, j) : WaveletNorms{1.0, 1.0, 1.0};
-        for (int i = 0; i < n; ++i) {
-            const double norm = i == 0 ? norms.left : i == n - 1 ? norms.right : norms.interior;
-            const double key = std::fabs(A.Koeff[static_cast<std::size_t>(n + 1 + i)]) * norm;
-            keys.push_back(std::isnan(key) ? HUGE_VAL : key);
-        }
+    std::vector<double> keys = by == KeepBy::Contribution
+                                   ? DetailNorms(A)
+                                   : std::vector<double>(static_cast<std::size_t>(DetailCount(A)), 1.0);
+    const std::size_t first = static_cast<std::size_t>(LevelSize[A.Level]) + 1;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const double key = std::fabs(A.Koeff[first + i]) * keys[i];
+        keys[i] = std::isnan(key) ? HUGE_VAL : key;
     }
     return keys;
 }

@@ -25,6 +25,9 @@ struct WaveletNorms {
 };
 WaveletNorms WaveletNormsOf(const Analysis& A, int j);
 
+// The norm of each detail's wavelet, by position from 2^Level + 1 on.
+std::vector<double> DetailNorms(const Analysis& A);
+
 // The details in play: those of the levels Level .. MaxLevel - 1, at the
 // positions 2^Level + 1 .. 2^MaxLevel of Koeff. N = 2^MaxLevel - 2^Level.
 int DetailCount(const Analysis& A);

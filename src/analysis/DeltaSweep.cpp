@@ -7,12 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-DeltaSweepInput DeltaSweepInputOf(const Analysis& A, const Signal& signal, int percent, KeepBy keepBy)
-{
-    return {signal, A.MaxLevel, A.Level, percent, keepBy};
-}
-
-Analysis DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
+DeltaSweepState DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
 {
     // The scroll bar at i and "Go!" ...
     Analysis A;
@@ -21,22 +16,21 @@ Analysis DeltaSweepAnalysis(const DeltaSweepInput& input, int i)
     ComputeWaveletKoeff(A);
     // ... the samples at MaxLevel for that Delta and their level matrices ...
     SetMaxLevel(A, input.maxLevel);
-    TakeSamples(A, input.signal);
+    std::vector<double> clean = TakeSamples(A, input.signal, input.noise);
     FillLevelMatrices(A);
     // ... and the track bar down to the level, one step at a time.
     while (A.Level > input.level) {
         A.Level = A.Level - 1;
         DecomposeStep(A);
     }
-    return A;
+    return {std::move(A), std::move(clean)};
 }
 
 ErrorNumbers DeltaSweepRow(const DeltaSweepInput& input, int i)
 {
-    Analysis A = DeltaSweepAnalysis(input, i);
-    if (input.percent != 100)
-        Compress(A, KeptDetails(A, input.percent, input.keepBy));
-    return ComputeErrorNumbers(A);
+    DeltaSweepState state = DeltaSweepAnalysis(input, i);
+    DenoiseAndCompress(state.analysis, input.signal, input.denoise, input.percent, input.keepBy);
+    return ComputeErrorNumbers(state.analysis, state.clean);
 }
 
 std::vector<int> DeltaSweepOrder()
@@ -60,11 +54,11 @@ struct Range {
     bool any = false;
 };
 
-Range RangeOf(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+Range RangeOf(const std::vector<std::optional<ErrorNumbers>>& rows, SweepMeasure measure)
 {
     Range range;
     for (const std::optional<ErrorNumbers>& row : rows) {
-        const double e = row ? ErrorMeasure(*row, byMaxError) : NAN;
+        const double e = row ? ErrorMeasure(*row, measure) : NAN;
         if (std::isnan(e))
             continue;
         range.least = std::min(range.least, e);
@@ -76,27 +70,27 @@ Range RangeOf(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxEr
 
 // Equal to the least within 1e-12 of the comparison's scale, its largest
 // measure: two Deltas that both rebuild the samples to rounding tie.
-bool Ties(const std::optional<ErrorNumbers>& row, bool byMaxError, const Range& range)
+bool Ties(const std::optional<ErrorNumbers>& row, SweepMeasure measure, const Range& range)
 {
-    return row && ErrorMeasure(*row, byMaxError) - range.least <= 1e-12 * range.largest;
+    return row && ErrorMeasure(*row, measure) - range.least <= 1e-12 * range.largest;
 }
 
 }  // namespace
 
-int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+int BestDelta(const std::vector<std::optional<ErrorNumbers>>& rows, SweepMeasure measure)
 {
-    const Range range = RangeOf(rows, byMaxError);
+    const Range range = RangeOf(rows, measure);
     for (std::size_t i = 0; range.any && i < rows.size(); ++i)
-        if (Ties(rows[i], byMaxError, range))
+        if (Ties(rows[i], measure, range))
             return static_cast<int>(i);
     return -1;
 }
 
-int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, bool byMaxError)
+int BestDeltaTies(const std::vector<std::optional<ErrorNumbers>>& rows, SweepMeasure measure)
 {
-    const Range range = RangeOf(rows, byMaxError);
+    const Range range = RangeOf(rows, measure);
     if (!range.any)
         return 0;
     return static_cast<int>(
-        std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return Ties(row, byMaxError, range); }));
+        std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return Ties(row, measure, range); }));
 }

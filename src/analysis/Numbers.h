@@ -2,6 +2,7 @@
 
 #include "analysis/Analysis.h"
 
+#include <cmath>
 #include <vector>
 
 // The numbers of "Kennzahlen": how far the rebuilt function is from the
@@ -25,10 +26,16 @@ struct ErrorNumbers {
     // takes exactly the sample values.
     double DistanceMax = 0.0;
     double DistanceRms = 0.0;
+    // With noise added: the rebuilt function's RMS distance from the clean
+    // samples at the same points (the Delta comparison's "Entrauschen"), as
+    // CompareWithClean gives it; NaN without a clean reference.
+    double DenoisedRms = NAN;
 };
 
-// The numbers of the analysis the error window draws (the compressed one).
-ErrorNumbers ComputeErrorNumbers(const Analysis& A);
+// The numbers of the analysis the error window draws (the compressed and
+// denoised one); with the clean samples of a signal with noise added, its
+// distance from them too.
+ErrorNumbers ComputeErrorNumbers(const Analysis& A, const std::vector<double>& clean = {});
 
 // The exact L2 energy over [0, 1] of the smooth part at Level, then of the
 // detail function of each level Level .. MaxLevel - 1, and each one's share in
@@ -41,3 +48,17 @@ struct PartEnergies {
     std::vector<double> share;
 };
 PartEnergies LevelEnergies(const Analysis& A);
+
+// Against the clean samples of a signal with noise added, at the sample
+// points in [0, 1] as for the distance to the samples: the signal-to-noise
+// ratio in dB, 10 log10 (sum clean^2 / sum (x - clean)^2), and the RMS
+// distance of the noisy samples (KoeffOrig) and of the rebuilt function (the
+// denoised one, as the function windows draw it). A ratio is infinite where
+// the distance is 0.
+struct CleanNumbers {
+    double SnrNoisy = NAN;
+    double SnrDenoised = NAN;
+    double RmsNoisy = NAN;
+    double RmsDenoised = NAN;
+};
+CleanNumbers CompareWithClean(const Analysis& A, const std::vector<double>& clean);

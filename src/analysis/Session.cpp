@@ -12,7 +12,7 @@ void AnalysisSession::ChooseSignal(Signal chosen)
 
 void AnalysisSession::TakeSamples()
 {
-    ::TakeSamples(state, signal);
+    clean = ::TakeSamples(state, signal, noise);
     hasReference = true;
 }
 
@@ -34,15 +34,32 @@ void AnalysisSession::SetKeepRanking(KeepBy by)
     Refresh();
 }
 
+void AnalysisSession::ForgetNoise()
+{
+    noise.reset();
+    clean.clear();
+}
+
+void AnalysisSession::SetDenoise(const DenoiseSettings& settings)
+{
+    denoise = settings;
+    Refresh();
+}
+
+DeltaSweepInput AnalysisSession::ComparisonInput() const
+{
+    return {signal, state.MaxLevel, state.Level, keepPercent, keepBy, noise, denoise};
+}
+
 void AnalysisSession::Refresh()
 {
-    if (keepPercent == 100) {
-        kept.assign(static_cast<std::size_t>(DetailCount(state)), 1);
+    changed = keepPercent != 100 || (denoise.rule != ThresholdRule::Off && CanDenoise(state, signal));
+    if (!changed) {
+        details = {std::vector<char>(static_cast<std::size_t>(DetailCount(state)), 1), false, {}};
         return;
     }
-    kept = ::KeptDetails(state, keepPercent, keepBy);
-    compressed = state;
-    Compress(compressed, kept);
+    shown = state;
+    details = DenoiseAndCompress(shown, signal, denoise, keepPercent, keepBy);
 }
 
 const char* AxesWord(AxesChoice choice) { return choice == AxesChoice::Fitted ? "angepasst" : "original"; }

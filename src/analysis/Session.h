@@ -2,6 +2,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/Compression.h"
+#include "analysis/Denoising.h"
 #include "analysis/DeltaSweep.h"
 #include "analysis/Signals.h"
 
@@ -22,28 +23,29 @@ std::optional<AxesChoice> FindAxesChoice(std::string_view word);
 AxesChoice DefaultAxes(const Signal& signal);
 
 // The program's analysis together with what it was made from and what the
-// function windows draw of it: the signal whose samples it started from, and
-// the compression ("Behaltene Details: P %") with the copy of the analysis
-// that keeps only those details. The main window's handlers step State()
-// itself; after every change of Koeff or Level, Refresh() brings the
-// compressed copy up to date before anything draws from Shown().
+// function windows draw of it: the signal whose samples it started from, the
+// noise added to them with the clean samples as the reference, and the copy
+// of the analysis with its details thresholded ("Entrauschen") and P % of
+// them kept ("Behaltene Details"). The main window's handlers step State()
+// itself; after every change of Koeff or Level, Refresh() brings that copy up
+// to date before anything draws from Shown().
 class AnalysisSession {
 public:
     Analysis& State() { return state; }
     const Analysis& State() const { return state; }
     // What the details, function and error windows draw: the analysis itself
-    // at 100 %, else its copy with only the details kept.
-    const Analysis& Shown() const { return keepPercent == 100 ? state : compressed; }
+    // at 100 % without denoising, else its copy with only the details kept.
+    const Analysis& Shown() const { return changed ? shown : state; }
     // Which details stay (1), by position from 2^Level + 1 on.
-    const std::vector<char>& KeptDetails() const { return kept; }
+    const std::vector<char>& KeptDetails() const { return details.kept; }
     int KeepPercent() const { return keepPercent; }
     KeepBy KeepRanking() const { return keepBy; }
     const Signal& CurrentSignal() const { return signal; }
     AxesChoice Axes() const { return axes; }
 
-    // The signal's samples at MaxLevel, with the shift of aktDelta, become
-    // Koeff and KoeffOrig; Level is MaxLevel. The level matrices are the
-    // caller's to compute.
+    // The signal's samples at MaxLevel, with the shift of aktDelta and the
+    // noise, become Koeff and KoeffOrig; Level is MaxLevel. The level
+    // matrices are the caller's to compute.
     void ChooseSignal(Signal chosen);
     void TakeSamples();
     // The signal a loaded file names (its samples are the caller's).
@@ -56,24 +58,47 @@ public:
     void SetReference(const std::vector<double>& samples);
     void ForgetReference() { hasReference = false; }
     // "Behaltene Details: P %", ranked "nach Beitrag" or "nach Betrag |d|";
-    // the compressed copy follows.
+    // the shown copy follows.
     void SetKeepPercent(int percent);
     void SetKeepRanking(KeepBy by);
     // "Achsen: wie im Original" or "an die Daten angepasst"; choosing a
     // signal leaves it to the caller (DefaultAxes).
     void SetAxes(AxesChoice choice) { axes = choice; }
+
+    // "Rauschen": the noise of the samples taken from now on (nothing: none).
+    // The samples are the caller's to take anew.
+    void SetNoise(std::optional<NoiseSettings> noise) { this->noise = noise; }
+    const std::optional<NoiseSettings>& Noise() const { return noise; }
+    // The samples without their noise, as the last samples were taken; empty
+    // without noise.
+    const std::vector<double>& CleanSamples() const { return clean; }
+    // A file's coefficients replace the samples: the noise and its clean
+    // reference go.
+    void ForgetNoise();
+
+    // "Entrauschen": rule, kind and manual lambda; the shown copy follows.
+    void SetDenoise(const DenoiseSettings& settings);
+    const DenoiseSettings& Denoise() const { return denoise; }
+    // Whether the shown copy was thresholded, and with what.
+    bool Denoised() const { return details.denoised; }
+    const Thresholds& CurrentThresholds() const { return details.thresholds; }
+
     // What the Delta comparison of this analysis starts from.
-    DeltaSweepInput ComparisonInput() const { return DeltaSweepInputOf(state, signal, keepPercent, keepBy); }
-    // After Koeff or Level changed: the kept details and the compressed copy follow.
+    DeltaSweepInput ComparisonInput() const;
+    // After Koeff or Level changed: the kept details and the shown copy follow.
     void Refresh();
 
 private:
     Analysis state;
-    Analysis compressed;
+    Analysis shown;
+    bool changed = false;  // shown differs from state
     Signal signal;
     int keepPercent = 100;
     KeepBy keepBy = KeepBy::Contribution;
-    std::vector<char> kept;
     AxesChoice axes = AxesChoice::Original;
+    std::optional<NoiseSettings> noise;
+    std::vector<double> clean;
+    DenoiseSettings denoise;
+    ShownDetails details;
     bool hasReference = true;
 };

@@ -1,12 +1,11 @@
 #include "analysis/Signals.h"
 
+#include "analysis/Denoising.h"
 #include "analysis/Samples.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
-#include <random>
 
 namespace {
 
@@ -44,23 +43,6 @@ double Bumps(double x)
 double HeaviSine(double x) { return 4.0 * std::sin(4.0 * Pi * x) - Sign(x - 0.3) - Sign(0.72 - x); }
 double Doppler(double x) { return std::sqrt(x * (1.0 - x)) * std::sin(2.0 * Pi * 1.05 / (x + 0.05)); }
 
-// Gaussian noise of standard deviation sigma by Box and Muller on the
-// standard Mersenne Twister, so that it is the same on every machine.
-std::vector<double> Noise(std::size_t n, double sigma)
-{
-    std::mt19937 generator(20261208u);
-    auto uniform = [&] { return (static_cast<double>(generator()) + 1.0) / 4294967296.0; };  // (0, 1]
-    std::vector<double> noise(n);
-    for (std::size_t i = 0; i < n; i += 2) {
-        const double r = std::sqrt(-2.0 * std::log(uniform()));
-        const double phi = 2.0 * Pi * uniform();
-        noise[i] = sigma * r * std::cos(phi);
-        if (i + 1 < n)
-            noise[i + 1] = sigma * r * std::sin(phi);
-    }
-    return noise;
-}
-
 // The program's own sine, sampled exactly as at start-up.
 std::vector<double> SampleSine(int j, double aktDelta)
 {
@@ -74,7 +56,7 @@ std::vector<double> SampleSine(int j, double aktDelta)
 std::vector<double> SampleNoisySine(int j, double aktDelta)
 {
     std::vector<double> samples = SampleSine(j, aktDelta);
-    const std::vector<double> noise = Noise(samples.size(), 0.1);
+    const std::vector<double> noise = GaussianNoise(samples.size(), 0.1, DefaultNoiseSeed);
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] += noise[i];
     return samples;

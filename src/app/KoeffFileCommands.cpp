@@ -98,6 +98,7 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
 {
     haupt.SetCaption(OpenedCaption(content));
     haupt.Plot(Details).SetCaption(FromWindows1252(content.maxLevelWord));
+    haupt.Session().ForgetNoise();  // the file's coefficients are not the noisy samples
     StoreKoeffFile(content, haupt.Session().State());
     const std::string reference = TakeOverReference(haupt.Session(), content.lesson);
     TakeOverCompression(haupt.Session(), content.lesson);

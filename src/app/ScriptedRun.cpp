@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -38,6 +39,16 @@ void SetZoom(TCheckBox& box, bool on)
 void Choose(const std::string& file)
 {
     FileDialogAnswer = [file](DialogKind, const std::string&) { return std::optional<std::string>(file); };
+}
+
+// The comparison's best Delta by the RMS distance to the samples, -1 while there is none.
+int BestRmsDelta() { return BestDelta(MainWindow()->Werkzeuge().Comparison().CurrentRows(), SweepMeasure::DistanceRms); }
+
+// An action the program refused, with what it said in "Meldung".
+bool Refused(const std::string& option, std::string& error)
+{
+    error = option + ": " + MainWindow()->Werkzeuge().Window().LastMessage();
+    return false;
 }
 
 // The comparison of the state the program is in.
@@ -117,7 +128,7 @@ bool Apply(const ScriptedAction& action, std::string& error)
         break;
     case ScriptedAction::TakeBestDelta:
         CompleteDeltaComparison();
-        if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), false); best >= 0)
+        if (const int best = BestRmsDelta(); best >= 0)
             Dispatch([&] { frmHaupt->Werkzeuge().TakeDelta(best); });
         break;
     case ScriptedAction::Keep:
@@ -128,6 +139,31 @@ bool Apply(const ScriptedAction& action, std::string& error)
         break;
     case ScriptedAction::OneScale:
         Dispatch([&] { frmHaupt->Werkzeuge().ChooseOneScale(action.on); });
+        break;
+    case ScriptedAction::Noise: {
+        bool added = false;
+        const auto seed = static_cast<std::uint32_t>(action.number);
+        Dispatch([&] { added = frmHaupt->Werkzeuge().AddNoise(action.value, seed); });
+        if (!added)
+            return Refused("--noise", error);
+        break;
+    }
+    case ScriptedAction::Denoise: {
+        const auto rule = static_cast<ThresholdRule>(action.number);
+        bool chosen = true;
+        Dispatch([&] {
+            WerkzeugeCommands& werkzeuge = frmHaupt->Werkzeuge();
+            chosen = (rule != ThresholdRule::Manual || werkzeuge.ChooseLambda(action.value))
+                     && werkzeuge.ChooseDenoiseRule(rule);
+        });
+        if (!chosen)
+            return Refused("--denoise", error);
+        break;
+    }
+    case ScriptedAction::Threshold:
+        Dispatch([&] {
+            frmHaupt->Werkzeuge().ChooseThresholdKind(action.on ? ThresholdKind::Soft : ThresholdKind::Hard);
+        });
         break;
     case ScriptedAction::Signal: {
         // A name of the list, or else a file of samples.
@@ -164,13 +200,17 @@ void CompleteDeltaComparison()
 
 std::string DeltaSweepCsv()
 {
-    std::string csv = "delta,max_error,rms_error,distance_max,distance_rms\n";
-    const DeltaComparison::Rows& rows = MainWindow()->Werkzeuge().Comparison().CurrentRows();
+    const DeltaComparison& comparison = MainWindow()->Werkzeuge().Comparison();
+    const bool denoised = comparison.Input().noise.has_value();
+    std::string csv = std::string("delta,max_error,rms_error,distance_max,distance_rms")
+                      + (denoised ? ",denoised_rms\n" : "\n");
+    const DeltaComparison::Rows& rows = comparison.CurrentRows();
     for (int i = 0; i < static_cast<int>(rows.size()); ++i)
         if (const auto& row = rows[static_cast<std::size_t>(i)])
             csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", row->MaxError) + ','
                    + Printf("%.17g", row->RmsError) + ',' + Printf("%.17g", row->DistanceMax) + ','
-                   + Printf("%.17g", row->DistanceRms) + '\n';
+                   + Printf("%.17g", row->DistanceRms)
+                   + (denoised ? ',' + Printf("%.17g", row->DenoisedRms) : std::string()) + '\n';
     return csv;
 }
 
@@ -183,6 +223,53 @@ std::string KoeffCsv()
         csv += std::to_string(i) + ',' + Printf("%.17g", State.Koeff[i]) + ',' + Printf("%.17g", Shown.Koeff[i]) + '\n';
     return csv;
 }
+
+namespace {
+
+const char* const RuleWords[] = {"aus", "universell", "sure", "manuell"};
+
+// The lines of "Rauschen" and "Entrauschen", when either is in use: the
+// noise added, the rule, sigma-hat, lambda per level, the details that stay,
+// the ratios against the clean samples.
+std::string DenoiseLines(const AnalysisSession& session, bool withBestDelta)
+{
+    const DenoiseSettings& denoise = session.Denoise();
+    if (!session.Noise() && denoise.rule == ThresholdRule::Off)
+        return {};
+    auto list = [](const std::vector<double>& values) {
+        std::string line;
+        for (const double v : values)
+            line += ' ' + Printf("%.17g", v);
+        return line;
+    };
+    const Analysis& State = session.State();
+    std::string report;
+    report += "Noise: " + (session.Noise() ? Printf("%g", session.Noise()->sigma) + " seed "
+                                                 + std::to_string(session.Noise()->seed)
+                                           : std::string("none")) + "\n";
+    report += std::string("Denoise: ") + RuleWords[static_cast<int>(denoise.rule)]
+              + (denoise.kind == ThresholdKind::Soft ? " weich" : " hart") + (session.Denoised() ? "" : " (not applied)")
+              + "\n";
+    const Thresholds universal = ChooseThresholds(State, {ThresholdRule::Universal});
+    report += "Sigma: " + Printf("%.17g", universal.sigmaHat) + "\n";
+    report += "Lambda:" + (session.Denoised() ? list(session.CurrentThresholds().lambda) : std::string()) + "\n";
+    const int N = DetailCount(State);
+    report += "DenoisedKept: " + std::to_string(session.Denoised() ? session.CurrentThresholds().Kept() : N) + " of "
+              + std::to_string(N) + "\n";
+    if (!session.CleanSamples().empty()) {
+        const CleanNumbers clean = CompareWithClean(session.Shown(), session.CleanSamples());
+        report += "SnrNoisy: " + Printf("%.17g", clean.SnrNoisy) + "\n";
+        report += "SnrDenoised: " + Printf("%.17g", clean.SnrDenoised) + "\n";
+        report += "RmsNoisy: " + Printf("%.17g", clean.RmsNoisy) + "\n";
+        report += "RmsDenoised: " + Printf("%.17g", clean.RmsDenoised) + "\n";
+        const int best = BestDelta(MainWindow()->Werkzeuge().Comparison().CurrentRows(), SweepMeasure::Denoised);
+        if (withBestDelta && best >= 0)
+            report += "BestDeltaDenoised: " + Printf("%g", SweepDelta(best)) + "\n";
+    }
+    return report;
+}
+
+}  // namespace
 
 std::string StateReport(bool withBestDelta)
 {
@@ -200,7 +287,7 @@ std::string StateReport(bool withBestDelta)
     report += std::string("KoeffScale: ") + (frmHaupt->Werkzeuge().Koeffizienten().OneScale() ? "alle" : "zeile") + "\n";
     // Without a reference there are no error numbers: "—", as the tools window shows.
     const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(ShownAnalysis())
-                                                        : ErrorNumbers{NAN, NAN, NAN, NAN};
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN, NAN};
     report += "MaxError: " + Printf("%.17g", numbers.MaxError) + "\n";
     report += "RmsError: " + Printf("%.17g", numbers.RmsError) + "\n";
     report += "DistanceMax: " + Printf("%.17g", numbers.DistanceMax) + "\n";
@@ -216,10 +303,12 @@ std::string StateReport(bool withBestDelta)
     report += "Energies:" + list(energies.energy) + "\n";
     report += "EnergyShares:" + list(energies.share) + "\n";
     const int N = DetailCount(State);
-    report += "KeptDetails: " + std::to_string(KeptCount(session.KeepPercent(), N)) + " of " + std::to_string(N)
+    const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
+    report += "KeptDetails: " + std::to_string(kept) + " of " + std::to_string(N)
               + (session.KeepRanking() == KeepBy::Magnitude ? " by magnitude" : " by contribution") + "\n";
-    if (const int best = BestDelta(frmHaupt->Werkzeuge().Comparison().CurrentRows(), false); withBestDelta && best >= 0)
+    if (const int best = BestRmsDelta(); withBestDelta && best >= 0)
         report += "BestDelta: " + Printf("%g", SweepDelta(best)) + "\n";
+    report += DenoiseLines(session, withBestDelta);
     report += "labDelta: " + frmHaupt->labDelta.Caption() + "\n";
     report += "labaktDelta: " + frmHaupt->labaktDelta.Caption() + "\n";
     report += "labLevel: " + frmHaupt->labLevel.Caption() + "\n";

@@ -13,11 +13,18 @@ class TForm;
 
 // One user action, as the controls of the main window take it.
 struct ScriptedAction {
-    enum Kind { Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, KeepBy, DeltaSweep, TakeBestDelta, Axes, OneScale } kind = Go;
-    int number = 0;         // the scroll position, a level, or the percentage of details kept
-    bool on = false;        // a zoom box's wanted state; for KeepBy, "nach Betrag |d|"; for Axes, "angepasst";
-                            // for OneScale, "ein Maßstab für alle"
+    enum Kind {
+        Scroll, Go, Level, ZoomSkal, ZoomWavelet, Load, Save, MaxLevel, Signal, Keep, KeepBy, DeltaSweep, TakeBestDelta,
+        Axes, OneScale, Noise, Denoise, Threshold
+    } kind = Go;
+    // The scroll position, a level, the percentage of details kept, the
+    // noise's seed, or the denoising rule (a ThresholdRule).
+    int number = 0;
+    // A zoom box's wanted state; for KeepBy, "nach Betrag |d|"; for Axes,
+    // "angepasst"; for OneScale, "ein Maßstab für alle"; for Threshold, "weich".
+    bool on = false;
     std::string file = {};  // the file to load or save; a signal's name or file
+    double value = 0.0;     // the noise's sigma, or the manual lambda
 };
 
 // The program started as its entry starts it, its main window shown, the
@@ -25,7 +32,7 @@ struct ScriptedAction {
 void StartScriptedProgram();
 
 // Applies one action as the user would; false (with a message) when the track
-// bar cannot reach the level asked for.
+// bar cannot reach the level asked for, or the program refuses to denoise.
 bool Apply(const ScriptedAction& action, std::string& error);
 
 // The caption of a load or save that failed (refused, not opened, not
@@ -38,7 +45,7 @@ void CompleteDeltaComparison();
 
 // The Delta comparison of the state reached, as CSV:
 // "delta,max_error,rms_error,distance_max,distance_rms" and a row per Delta
-// (after a DeltaSweep action).
+// (after a DeltaSweep action); with noise added a column "denoised_rms" more.
 std::string DeltaSweepCsv();
 
 // The coefficients as CSV: a row "i,Koeff[i],shown[i]" per position up to
@@ -47,7 +54,8 @@ std::string DeltaSweepCsv();
 std::string KoeffCsv();
 
 // The state lines: the analysis, the three labels and every window's caption,
-// and the best Delta of the comparison where one was asked for.
+// and the best Delta of the comparison where one was asked for; with noise or
+// denoising, their numbers.
 std::string StateReport(bool withBestDelta);
 
 // Every window of the program, the main window first, the plot windows in

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -41,6 +42,11 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmWerkzeuge->OnKoeffizienten = [this] { ShowKoeffizienten(); };
     frmWerkzeuge->OnAxesChosen = [this](bool fitted) { ChooseAxes(fitted ? AxesChoice::Fitted : AxesChoice::Original); };
     frmWerkzeuge->OnOneScaleChosen = [this](bool one) { ChooseOneScale(one); };
+    frmWerkzeuge->OnNoiseAdded = [this](double sigma, std::uint32_t seed) { AddNoise(sigma, seed); };
+    frmWerkzeuge->OnNoiseRemoved = [this] { RemoveNoise(); };
+    frmWerkzeuge->OnRuleChosen = [this](ThresholdRule rule) { ChooseDenoiseRule(rule); };
+    frmWerkzeuge->OnKindChosen = [this](ThresholdKind kind) { ChooseThresholdKind(kind); };
+    frmWerkzeuge->OnLambdaChosen = [this](double lambda) { ChooseLambda(lambda); };
     frmWerkzeuge->pltDelta.OnDeltaChosen = [this](int position) { TakeDelta(position); };
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
@@ -64,8 +70,22 @@ void WerkzeugeCommands::ReleaseWindows()
     frmKoeffizienten = nullptr;
 }
 
+bool WerkzeugeCommands::CannotSample()
+{
+    const Signal& signal = haupt.Session().CurrentSignal();
+    if (!signal.IsFile() || !signal.values.empty())
+        return false;
+    frmWerkzeuge->ShowMessage("Nicht abgetastet: die Datei nennt das Dateisignal \u201E" + signal.fileName
+                              + "\u201C ohne seine Werte; erst ein Signal wählen");
+    ShowSignal();
+    ShowDenoiseNumbers();
+    return true;
+}
+
 void WerkzeugeCommands::SampleAnew()
 {
+    if (CannotSample())
+        return;
     haupt.Session().TakeSamples();
     haupt.UpdateLevelControls();
     haupt.ComputeLevelMatrices();
@@ -82,6 +102,11 @@ void WerkzeugeCommands::ShowSignal()
     frmWerkzeuge->ShowMaxLevel(session.State().MaxLevel);
     frmWerkzeuge->ShowKeep(session.KeepPercent(), session.KeepRanking() == KeepBy::Magnitude);
     frmWerkzeuge->ShowAxes(session.Axes() == AxesChoice::Fitted);
+    const std::vector<double>& clean = session.CleanSamples();
+    double largest = 0.0;
+    for (const double v : clean)
+        largest = std::max(largest, std::fabs(v));
+    frmWerkzeuge->ShowNoise(session.Noise(), session.Noise() ? session.Noise()->sigma * largest : 0.0);
 }
 
 void WerkzeugeCommands::ChooseSignal(int listIndex)
@@ -125,6 +150,8 @@ void WerkzeugeCommands::ChooseSignalFile()
 
 void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
 {
+    if (CannotSample())
+        return;
     SetMaxLevel(haupt.Session().State(), maxLevel);
     SampleAnew();
 }
@@ -167,19 +194,142 @@ void WerkzeugeCommands::RedrawCompressedWindows()
     RequestComparison();
 }
 
+void WerkzeugeCommands::TakeSamplesDownTo(int level)
+{
+    haupt.Session().TakeSamples();
+    haupt.UpdateLevelControls();
+    // At MaxLevel the track bar does not move: the function windows show the
+    // new samples all the same.
+    if (level == haupt.Session().State().MaxLevel)
+        haupt.RedrawFunctionWindows();
+    else
+        haupt.trbLevel.SetPosition(level);
+    ShowSignal();
+}
+
 void WerkzeugeCommands::TakeDelta(int position)
 {
+    if (CannotSample())
+        return;
     const int level = haupt.Session().State().Level;
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
-    haupt.Session().TakeSamples();
-    haupt.UpdateLevelControls();
-    haupt.trbLevel.SetPosition(level);
-    ShowSignal();
+    TakeSamplesDownTo(level);
     char text[160];
     std::snprintf(text, sizeof text, "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
                   SweepDelta(position), haupt.Session().State().MaxLevel, level);
     frmWerkzeuge->ShowMessage(text);
+}
+
+bool WerkzeugeCommands::Refuse(const std::string& message)
+{
+    frmWerkzeuge->ShowMessage(message);
+    ShowDenoiseNumbers();
+    return false;
+}
+
+bool WerkzeugeCommands::AddNoise(double sigma, std::uint32_t seed)
+{
+    if (CannotSample())
+        return false;
+    if (!(sigma >= 0.0 && sigma <= 1.0))
+        return Refuse("Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am größten Betrag des "
+                      "Signals)");
+    haupt.Session().SetNoise(NoiseSettings{sigma, seed});
+    TakeSamplesDownTo(haupt.Session().State().Level);
+    char text[160];
+    std::snprintf(text, sizeof text, "Rauschen hinzugefügt: σ = %g des größten Betrags, Startwert %u; das saubere Signal "
+                  "bleibt die Referenz", sigma, seed);
+    frmWerkzeuge->ShowMessage(text);
+    return true;
+}
+
+void WerkzeugeCommands::RemoveNoise()
+{
+    if (CannotSample())
+        return;
+    haupt.Session().SetNoise(std::nullopt);
+    TakeSamplesDownTo(haupt.Session().State().Level);
+    frmWerkzeuge->ShowMessage("Rauschen entfernt: das Signal ist wieder sauber abgetastet");
+}
+
+bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
+{
+    AnalysisSession& session = haupt.Session();
+    const Analysis& State = session.State();
+    if (rule != ThresholdRule::Off) {
+        if (State.Level >= State.MaxLevel)
+            return Refuse("Entrauschen nicht möglich: auf der feinsten Stufe (Level = " + std::to_string(State.MaxLevel)
+                          + ") gibt es keine Details; erst den Level senken");
+        if (!EnoughSamples(State, session.CurrentSignal()))
+            return Refuse("Entrauschen nicht möglich: das Signal hat weniger als " + std::to_string(DenoiseMinSamples)
+                          + " Abtastwerte");
+    }
+    DenoiseSettings settings = session.Denoise();
+    settings.rule = rule;
+    if (rule == ThresholdRule::Manual && !lambdaChosen) {
+        const Thresholds universal = ChooseThresholds(State, {ThresholdRule::Universal});
+        settings.lambda = std::isfinite(universal.lambda.front()) ? universal.lambda.front() : 0.0;
+    }
+    session.SetDenoise(settings);
+    RedrawCompressedWindows();
+    ShowDenoiseMessage();
+    return true;
+}
+
+void WerkzeugeCommands::ChooseThresholdKind(ThresholdKind kind)
+{
+    DenoiseSettings settings = haupt.Session().Denoise();
+    settings.kind = kind;
+    haupt.Session().SetDenoise(settings);
+    RedrawCompressedWindows();
+    ShowDenoiseMessage();
+}
+
+void WerkzeugeCommands::ShowDenoiseMessage()
+{
+    const DenoiseSettings& settings = haupt.Session().Denoise();
+    static const char* const rules[] = {"aus", "universelle Schwelle", "SURE", "manuelle Schwelle"};
+    std::string text = std::string("Entrauschen: ") + rules[static_cast<int>(settings.rule)];
+    if (settings.rule != ThresholdRule::Off)
+        text += settings.kind == ThresholdKind::Soft ? ", weich" : ", hart";
+    frmWerkzeuge->ShowMessage(text);
+}
+
+bool WerkzeugeCommands::ChooseLambda(double lambda)
+{
+    if (!(lambda >= 0.0 && std::isfinite(lambda)))
+        return Refuse("λ nicht übernommen: λ muss eine Zahl ≥ 0 sein");
+    lambdaChosen = true;
+    DenoiseSettings settings = haupt.Session().Denoise();
+    settings.lambda = lambda;
+    haupt.Session().SetDenoise(settings);
+    RedrawCompressedWindows();
+    return true;
+}
+
+void WerkzeugeCommands::ShowDenoiseNumbers()
+{
+    const AnalysisSession& session = haupt.Session();
+    const Analysis& State = session.State();
+    // The universal threshold gives the noise estimate and the slider's scale
+    // (twice it) whatever the rule.
+    const Thresholds universal = ChooseThresholds(State, {ThresholdRule::Universal});
+    const double reference = universal.lambda.empty() ? NAN : universal.lambda.front();
+    frmWerkzeuge->ShowDenoise(session.Denoise(), reference > 0.0 && std::isfinite(reference) ? 2.0 * reference : 1.0);
+    DenoiseReport report;
+    report.sigmaHat = universal.sigmaHat;
+    report.level = State.Level;
+    report.detailCount = DetailCount(State);
+    report.kept = report.detailCount;
+    if (session.Denoised()) {
+        report.rule = session.Denoise().rule;
+        report.lambda = session.CurrentThresholds().lambda;
+        report.kept = session.CurrentThresholds().Kept();
+    }
+    if (!session.CleanSamples().empty())
+        report.clean = CompareWithClean(session.Shown(), session.CleanSamples());
+    frmWerkzeuge->ShowDenoiseNumbers(report);
 }
 
 void WerkzeugeCommands::ShowNumbers()
@@ -195,8 +345,10 @@ void WerkzeugeCommands::ShowNumbers()
     const int N = DetailCount(State);
     // Without a reference there is nothing to measure the error against.
     const ErrorNumbers numbers = session.HasReference() ? ComputeErrorNumbers(session.Shown())
-                                                        : ErrorNumbers{NAN, NAN, NAN, NAN};
-    if (!frmWerkzeuge->ShowNumbers(numbers, KeptCount(session.KeepPercent(), N), N, LevelEnergies(State), State.Level)
+                                                        : ErrorNumbers{NAN, NAN, NAN, NAN, NAN};
+    const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
+    ShowDenoiseNumbers();
+    if (!frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
         && session.HasReference())
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "analysis/Denoising.h"
 #include "analysis/Session.h"
 #include "app/DeltaComparison.h"
 
+#include <cstdint>
 #include <memory>
 
 class TfrmHaupt;
@@ -11,7 +13,8 @@ class TfrmWerkzeuge;
 
 // The tools window ("Werkzeuge") and the coefficient window, and what their
 // controls do to the program: choose a signal or its finest level, keep P % of
-// the details, take a Delta from the comparison. The tools window's numbers
+// the details, add noise and take it out again, take a Delta from the
+// comparison. The tools window's numbers
 // are computed while it or the coefficient window is open; its Delta
 // comparison runs in the background.
 class WerkzeugeCommands {
@@ -42,9 +45,24 @@ public:
     // "ein Maßstab für alle" in the coefficient window, or a scale per row.
     void ChooseOneScale(bool one);
     // A Delta of the comparison taken as its row was made: the scroll bar,
-    // "Go!", the signal sampled anew at MaxLevel, the track bar from MaxLevel
-    // down to Level (the compression stays). The numbers then are the row's.
+    // "Go!", the signal sampled anew at MaxLevel (with the noise), the track
+    // bar from MaxLevel down to Level (compression and denoising stay). The
+    // numbers then are the row's.
     void TakeDelta(int position);
+
+    // "Rauschen": noise of sigma (0 .. 1 of the largest magnitude) from a seed
+    // on the signal, or none; the samples are taken anew and decomposed down
+    // to the level they were at. False, with a message and nothing changed,
+    // for a sigma out of its range or no number.
+    bool AddNoise(double sigma, std::uint32_t seed);
+    void RemoveNoise();
+    // "Entrauschen": the rule, the kind, the manual lambda; the details,
+    // function and error windows and the numbers follow. False, with a message
+    // and nothing changed, for a rule where there are no details (Level =
+    // MaxLevel) or fewer than 8 samples, and for a lambda below 0 or no number.
+    bool ChooseDenoiseRule(ThresholdRule rule);
+    void ChooseThresholdKind(ThresholdKind kind);
+    bool ChooseLambda(double lambda);
 
     // Show and raise the windows (with their numbers up to date).
     void ShowWerkzeuge();
@@ -68,6 +86,15 @@ public:
 private:
     void ShowRows();
     void RedrawCompressedWindows();
+    // A file signal that a coefficient file names without its values cannot
+    // be sampled: true, with a message, and nothing changes.
+    bool CannotSample();
+    // The samples taken anew at MaxLevel, then the track bar down to `level`.
+    void TakeSamplesDownTo(int level);
+    void ShowDenoiseNumbers();
+    void ShowDenoiseMessage();
+    // A refused input: its message, and the controls show the state again.
+    bool Refuse(const std::string& message);
 
     TfrmHaupt& haupt;
     TfrmWerkzeuge* frmWerkzeuge = nullptr;
@@ -76,4 +103,6 @@ private:
     bool numbersOwed = false;
     bool comparisonAsked = false;
     bool comparisonOwed = false;
+    // "Manuell" starts from the universal threshold until a lambda is chosen.
+    bool lambdaChosen = false;
 };

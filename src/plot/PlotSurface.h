@@ -9,7 +9,8 @@ using Color = std::uint32_t;
 inline constexpr Color White = 0xFFFFFF;  // clearing
 inline constexpr Color Black = 0x000000;  // axes and ticks
 inline constexpr Color Red = 0x0000FF;    // the curve
-inline constexpr Color Grey = 0xC0C0C0;   // the zero line of a fitted plot
+inline constexpr Color ZeroLine = 0xC0C0C0;   // the zero line of a fitted plot
+inline constexpr Color Reference = 0xB0A8A0;  // a reference under the curve: a cool grey, not the text's
 }  // namespace pen
 
 // The drawing operations the plotter needs of a window's canvas.

@@ -152,17 +152,17 @@ std::vector<CurvePoint> CurvePoints(const PlotMap& map, const PlotFunction& f, i
     return points;
 }
 
-// The curve in red through its points; rows kept within rowMin .. rowMax.
-void DrawPoints(Canvas& canvas, const PlotMap& map, const std::vector<CurvePoint>& points, int rowMin = INT_MIN,
-                int rowMax = INT_MAX)
+// A curve in `color` through its points; rows kept within rowMin .. rowMax.
+void DrawPoints(Canvas& canvas, const PlotMap& map, const std::vector<CurvePoint>& points, pen::Color color,
+                int rowMin = INT_MIN, int rowMax = INT_MAX)
 {
-    canvas.SetPenColor(pen::Red);
+    canvas.SetPenColor(color);
     canvas.MoveTo(points.front().px, std::clamp(map.WorldToPixelY(points.front().y), rowMin, rowMax));
     for (std::size_t i = 1; i < points.size(); ++i)
         canvas.LineTo(points[i].px, std::clamp(map.WorldToPixelY(points[i].y), rowMin, rowMax));
 }
 
-void DrawOriginal(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+void DrawOriginal(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction* beneath)
 {
     Canvas& canvas = w.GetCanvas();
     const PlotMap map(frame, w.Width(), w.Height());
@@ -183,7 +183,9 @@ void DrawOriginal(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
     canvas.LineTo(col0, map.CanvasHeight() - map.MarginY);
     DrawYTicks(canvas, visible, map, col0);
 
-    DrawPoints(canvas, map, CurvePoints(map, f));
+    if (beneath)
+        DrawPoints(canvas, map, CurvePoints(map, *beneath), pen::Reference);
+    DrawPoints(canvas, map, CurvePoints(map, f), pen::Red);
 }
 
 // The fitted layout: the y labels right-aligned in a gutter left of the plot,
@@ -289,8 +291,10 @@ void DrawFittedXAxis(Canvas& canvas, Visible visible, const PlotMap& map, const 
 }
 
 // Draws the frame in the fitted layout, the curve through `points` where
-// they are given (sampled on this very map), else through f's values.
-void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const std::vector<CurvePoint>* points)
+// they are given (sampled on this very map), else through f's values; a
+// reference beneath it where one is given.
+void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const std::vector<CurvePoint>* points,
+                const PlotFunction* beneath)
 {
     Canvas& canvas = w.GetCanvas();
     const FittedAxes axes = LayOutFitted(w, frame);
@@ -310,11 +314,13 @@ void DrawFitted(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, c
     // Where the range holds 0, a grey line marks it.
     if (const int row0 = map.WorldToPixelY(0.0); std::min(frame.YMin, frame.YMax) < 0.0
                                                  && std::max(frame.YMin, frame.YMax) > 0.0 && row0 > top && row0 < bottom) {
-        canvas.SetPenColor(pen::Grey);
+        canvas.SetPenColor(pen::ZeroLine);
         canvas.MoveTo(left + 1, row0);
         canvas.LineTo(right + 1, row0);
     }
-    DrawPoints(canvas, map, points ? *points : CurvePoints(map, f), top, bottom);
+    if (beneath)
+        DrawPoints(canvas, map, CurvePoints(map, *beneath), pen::Reference, top, bottom);
+    DrawPoints(canvas, map, points ? *points : CurvePoints(map, f), pen::Red, top, bottom);
 }
 
 // The least and greatest finite value among the points; low > high when
@@ -443,14 +449,25 @@ PlotMap MapOf(PlotSurface& w, const PlotFrame& frame)
     return FittedMap(w, frame, LayOutFitted(w, frame).margins);
 }
 
-void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f)
+namespace {
+
+void Plot(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction* beneath)
 {
     if (!ClearForPlot(w, frame))
         return;
     if (frame.Layout == AxesLayout::Original)
-        DrawOriginal(w, frame, f);
+        DrawOriginal(w, frame, f, beneath);
     else
-        DrawFitted(w, frame, f, nullptr);
+        DrawFitted(w, frame, f, nullptr, beneath);
+}
+
+}  // namespace
+
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f) { Plot(w, frame, f, nullptr); }
+
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction& beneath)
+{
+    Plot(w, frame, f, &beneath);
 }
 
 PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
@@ -462,6 +479,6 @@ PlotFrame PlotFittedCurve(PlotSurface& w, const XLabels& labels, const PlotFunct
 {
     const FittedCurve fit = FitCurve(w, labels, f, leastSpan);
     if (ClearForPlot(w, fit.frame))
-        DrawFitted(w, fit.frame, f, fit.points.empty() ? nullptr : &fit.points);
+        DrawFitted(w, fit.frame, f, fit.points.empty() ? nullptr : &fit.points, nullptr);
     return fit.frame;
 }

@@ -75,6 +75,9 @@ private:
 // the pen red. Nothing of a plot outlives the call. A label that would leave
 // the visible part of the window is moved into it.
 void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f);
+// The same with a reference drawn first, in grey on the same columns, so
+// that the red curve lies over it.
+void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, const PlotFunction& beneath);
 
 // The pixel geometry PlotCurve gives a frame on the surface.
 PlotMap MapOf(PlotSurface& w, const PlotFrame& frame);

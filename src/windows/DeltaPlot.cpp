@@ -26,9 +26,9 @@ void TDeltaPlot::SetRows(const std::vector<std::optional<ErrorNumbers>>& newRows
     update();
 }
 
-void TDeltaPlot::SetByMaxError(bool value)
+void TDeltaPlot::SetMeasure(SweepMeasure value)
 {
-    byMaxError = value;
+    measure = value;
     update();
 }
 
@@ -100,8 +100,8 @@ std::pair<double, double> TDeltaPlot::ShownRange() const
 {
     std::vector<double> values;
     for (const auto& row : rows)
-        if (row && std::isfinite(ErrorMeasure(*row, byMaxError)))
-            values.push_back(ErrorMeasure(*row, byMaxError));
+        if (row && std::isfinite(ErrorMeasure(*row, measure)))
+            values.push_back(ErrorMeasure(*row, measure));
     if (values.empty())
         return {0.0, 1.0};
     std::sort(values.begin(), values.end());
@@ -140,9 +140,9 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     std::vector<QPointF> clipped;
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const auto& row = rows[static_cast<std::size_t>(i)];
-        if (!row || !std::isfinite(ErrorMeasure(*row, byMaxError)))
+        if (!row || !std::isfinite(ErrorMeasure(*row, measure)))
             continue;
-        const double e = ErrorMeasure(*row, byMaxError);
+        const double e = ErrorMeasure(*row, measure);
         const QPointF point(x(SweepDelta(i)), y(e));
         if (e > top)
             clipped.push_back(point);
@@ -175,9 +175,11 @@ void TDeltaPlot::mouseMoveEvent(QMouseEvent* event)
     const int position = PositionAt(static_cast<int>(event->position().x()));
     const auto& row = rows.empty() ? std::nullopt : rows[static_cast<std::size_t>(position)];
     char text[96];
-    if (row)
+    if (row && std::isfinite(ErrorMeasure(*row, measure)))
         std::snprintf(text, sizeof text, "Delta %g: %.4g\nKlick: dieses Delta übernehmen", SweepDelta(position),
-                      ErrorMeasure(*row, byMaxError));
+                      ErrorMeasure(*row, measure));
+    else if (row)
+        std::snprintf(text, sizeof text, "Delta %g: —", SweepDelta(position));
     else
         std::snprintf(text, sizeof text, "Delta %g: …", SweepDelta(position));
     QToolTip::showText(event->globalPosition().toPoint(), QString::fromUtf8(text), this);

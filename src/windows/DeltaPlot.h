@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/DeltaSweep.h"
 #include "analysis/Numbers.h"
 #include "plot/ScaleMap.h"
 
@@ -12,8 +13,9 @@
 #include <optional>
 #include <vector>
 
-// The distance to the samples against Delta = 0 .. 1 in 101 points, the rows
-// done so far as a curve, a marker at aktDelta. The vertical scale runs from
+// A measure of the comparison (the distance to the samples, or the denoised
+// function's distance from the clean samples) against Delta = 0 .. 1 in 101
+// points, the rows done so far as a curve, a marker at aktDelta. The vertical scale runs from
 // the least value to twice the spread of the lower nine tenths above it, so
 // that the curve fills the plot; a value above is drawn at the top edge with
 // a small triangle. Hovering shows a Delta and its value; a click on the
@@ -23,11 +25,11 @@ public:
     TDeltaPlot();
 
     void SetRows(const std::vector<std::optional<ErrorNumbers>>& rows);
-    void SetByMaxError(bool byMaxError);
+    void SetMeasure(SweepMeasure measure);
     void SetMarker(double aktDelta);
 
     const std::vector<std::optional<ErrorNumbers>>& Rows() const { return rows; }
-    bool ByMaxError() const { return byMaxError; }
+    SweepMeasure Measure() const { return measure; }
     // The position of Delta (0 .. 100) under the horizontal pixel x.
     int PositionAt(int x) const;
     // The measure's range the plot shows: the least value and the top edge.
@@ -55,7 +57,7 @@ private:
     ScaleMap DeltaScale() const;
 
     std::vector<std::optional<ErrorNumbers>> rows;
-    bool byMaxError = false;
+    SweepMeasure measure = SweepMeasure::DistanceRms;
     double marker = 0.4;
     int cursor = 40;  // the keyboard's choice
 };

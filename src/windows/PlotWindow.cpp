@@ -29,9 +29,23 @@ PlotFrame TPlotWindow::CurveFrame(const PlotFrame& frame) const
     return shown;
 }
 
+bool TPlotWindow::DrawsClean() const { return Row.clean && !context.session->CleanSamples().empty(); }
+
+void TPlotWindow::PlotOn(PlotSurface& target, const PlotFrame& frame) const
+{
+    const PlotFunction f(Row.plotted, DrawnAnalysis());
+    if (!DrawsClean()) {
+        PlotCurve(target, CurveFrame(frame), f);
+        return;
+    }
+    const std::vector<double>& clean = context.session->CleanSamples();
+    const Analysis& A = context.session->State();
+    PlotCurve(target, CurveFrame(frame), f, [&](double x) { return ExpandPhi(A, x, A.MaxLevel, clean); });
+}
+
 void TPlotWindow::Draw(const PlotFrame& frame)
 {
-    PlotCurve(surface, CurveFrame(frame), PlotFunction(Row.plotted, DrawnAnalysis()));
+    PlotOn(surface, frame);
     Shown(frame);
 }
 
@@ -53,7 +67,7 @@ void TPlotWindow::Redraw()
 void TPlotWindow::DrawPicture(PlotSurface& target) const
 {
     if (Draws > 0)
-        PlotCurve(target, CurveFrame(LastFrame), PlotFunction(Row.plotted, DrawnAnalysis()));
+        PlotOn(target, LastFrame);
 }
 
 XLabels XLabelsOf(const Signal& signal)
@@ -105,7 +119,8 @@ PlotFrame TPlotWindow::FunctionWindowFrame(double height)
 void TPlotWindow::DrawFunctionWindow(double height)
 {
     const AnalysisSession& session = *context.session;
-    if (session.Axes() == AxesChoice::Original || (Row.reference && !session.HasReference()))
+    // The clean samples drawn beneath take a second pass over the columns.
+    if (session.Axes() == AxesChoice::Original || (Row.reference && !session.HasReference()) || DrawsClean())
         Draw(FunctionWindowFrame(height));
     else
         Shown(PlotFittedCurve(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan()));

@@ -90,7 +90,11 @@ private:
     void Shown(const PlotFrame& frame);
     double LeastSpan() const;
     PlotFrame CurveFrame(const PlotFrame& frame) const;
+    // Whether the clean samples of added noise lie beneath the curve, in grey.
+    bool DrawsClean() const;
     const Analysis* DrawnAnalysis() const;
+    // The row's function on the frame, over the clean signal where the row shows it.
+    void PlotOn(PlotSurface& target, const PlotFrame& frame) const;
 
     PlotContext& context;
     FormPlotSurface surface{*this};

@@ -39,6 +39,7 @@ struct PlotWindowRow {
     OwnDraw resize;
     double ownHeight;  // for OwnDraw::OwnFrame
     int created;       // its place in the order of creation at start-up
+    bool clean;        // with noise added, the clean samples' function in grey beneath
 };
 
 // The rows in the order of the redraws and of the release at the end.

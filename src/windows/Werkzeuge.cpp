@@ -6,9 +6,9 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -27,6 +27,21 @@ QString Number(const char* format, double value)
     return std::isfinite(value) ? QString::fromUtf8(text) : QStringLiteral("—");
 }
 
+// A number as the user types it, with a decimal point or comma; NaN for anything else.
+double TypedNumber(const QLineEdit& edit)
+{
+    bool ok = false;
+    const double value = edit.text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok ? value : NAN;
+}
+
+QString Decibels(double value)
+{
+    return value == HUGE_VAL ? QStringLiteral("∞ dB") : Number("%.2f", value) + QStringLiteral(" dB");
+}
+
+constexpr int LambdaSteps = 1000;
+
 }  // namespace
 
 TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
@@ -41,11 +56,20 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
       cbxEinMassstab(QStringLiteral("ein Maßstab für alle")),
       grpDelta(QStringLiteral("Delta-Vergleich")),
       butUebernehmen(QStringLiteral("Übernehmen")),
+      grpRauschen(QStringLiteral("Rauschen")),
+      butRauschen(QStringLiteral("Hinzufügen")),
+      butOhneRauschen(QStringLiteral("Ohne Rauschen")),
+      grpEntrauschen(QStringLiteral("Entrauschen")),
+      sldLambda(Qt::Horizontal),
       grpMeldung(QStringLiteral("Meldung")),
       signalForm(&grpSignal),
       numbersBox(&grpKennzahlen),
       keepForm(&grpKompression),
       deltaBox(&grpDelta),
+      noiseForm(&grpRauschen),
+      denoiseForm(&grpEntrauschen),
+      analyseBox(&pageAnalyse),
+      rauschenBox(&pageRauschen),
       messageBox(&grpMeldung),
       sections(this),
       listSize(static_cast<int>(signalNames.size()))
@@ -109,8 +133,10 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     koeffRow.addWidget(&cbxEinMassstab);
     keepForm.addRow(&koeffRow);
 
-    cbxDeltaMass.addItems({QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand")});
-    cbxDeltaMass.setToolTip(QStringLiteral("Abstand zu den Abtastwerten nach Kompression"));
+    cbxDeltaMass.addItems(
+        {QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand"), QStringLiteral("Entrauschen")});
+    cbxDeltaMass.setToolTip(QStringLiteral("Abstand zu den Abtastwerten nach Kompression; Entrauschen: "
+                                           "RMS-Abstand des entrauschten Signals zum sauberen"));
     deltaBox.addWidget(&cbxDeltaMass);
     deltaBox.addWidget(&pltDelta);
     labBestDelta.setWordWrap(true);  // a tie's note may take a second line
@@ -118,19 +144,36 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     deltaRow.addWidget(&butUebernehmen);
     deltaBox.addLayout(&deltaRow);
     QObject::connect(&cbxDeltaMass, &QComboBox::currentIndexChanged, this, [this](int index) {
-        pltDelta.SetByMaxError(index == 1);
+        pltDelta.SetMeasure(static_cast<SweepMeasure>(index));
         ShowDeltaRows(pltDelta.Rows());
     });
+
+    LayOutNoise();
 
     labMeldung.setWordWrap(true);
     labMeldung.setTextInteractionFlags(Qt::TextSelectableByMouse);
     messageBox.addWidget(&labMeldung);
 
-    sections.addWidget(&grpSignal);
-    sections.addWidget(&grpKennzahlen);
-    sections.addWidget(&grpKompression);
-    sections.addWidget(&grpDelta);
-    sections.addStretch(1);
+    analyseBox.setContentsMargins(0, 0, 0, 0);
+    analyseBox.setSpacing(0);
+    analyseBox.addWidget(&grpSignal);
+    analyseBox.addWidget(&grpKennzahlen);
+    analyseBox.addWidget(&grpKompression);
+    analyseBox.addWidget(&grpDelta);
+    analyseBox.addStretch(1);
+    for (QScrollArea* area : {&areaAnalyse, &areaRauschen}) {
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    areaAnalyse.setWidget(&pageAnalyse);
+    areaRauschen.setWidget(&pageRauschen);
+    tabs.addTab(&areaAnalyse, QStringLiteral("Analyse"));
+    tabs.addTab(&areaRauschen, QStringLiteral("Rauschen"));
+    tabs.setDocumentMode(true);
+    sections.setContentsMargins(4, 4, 4, 4);  // room for a page's scroll bar
+    sections.setSpacing(2);
+    sections.addWidget(&tabs, 1);
     sections.addWidget(&grpMeldung);
 
     // Each report goes through Dispatch, as the main window's controls do.
@@ -180,20 +223,145 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     });
 }
 
-int TfrmWerkzeuge::BestPosition() const { return BestDelta(pltDelta.Rows(), pltDelta.ByMaxError()); }
+void TfrmWerkzeuge::LayOutNoise()
+{
+    edtSigma.setText(QStringLiteral("0.1"));
+    edtSigma.setToolTip(QStringLiteral("Standardabweichung als Anteil (0 … 1) am größten Betrag des Signals"));
+    speSeed.setRange(0, std::numeric_limits<int>::max());
+    speSeed.setValue(static_cast<int>(DefaultNoiseSeed));
+    noiseForm.addRow(QStringLiteral("σ (Anteil):"), &edtSigma);
+    noiseForm.addRow(QStringLiteral("Startwert:"), &speSeed);
+    noiseButtons.addWidget(&butRauschen);
+    noiseButtons.addWidget(&butOhneRauschen);
+    noiseForm.addRow(&noiseButtons);
+    labRauschen.setWordWrap(true);
+    noiseForm.addRow(&labRauschen);
+
+    cbxRegel.addItems(
+        {QStringLiteral("Aus"), QStringLiteral("Universell"), QStringLiteral("SURE"), QStringLiteral("Manuell")});
+    cbxArt.addItems({QStringLiteral("hart"), QStringLiteral("weich")});
+    sldLambda.setRange(0, LambdaSteps);
+    edtLambda.setMaximumWidth(70);
+    lambdaRow.addWidget(&sldLambda, 1);
+    lambdaRow.addWidget(&edtLambda);
+    denoiseForm.addRow(QStringLiteral("Regel:"), &cbxRegel);
+    denoiseForm.addRow(QStringLiteral("Art:"), &cbxArt);
+    denoiseForm.addRow(QStringLiteral("λ:"), &lambdaRow);
+    for (QLabel* label : {&labSigmaHat, &labLambda, &labEntrauschtBehalten, &labSnr, &labRmsSauber}) {
+        label->setWordWrap(true);
+        denoiseForm.addRow(label);
+    }
+    ShowNoise(std::nullopt, 0.0);
+    ShowDenoise({}, 1.0);
+    ShowDenoiseNumbers({});
+
+    rauschenBox.setContentsMargins(0, 0, 0, 0);
+    rauschenBox.setSpacing(0);
+    rauschenBox.addWidget(&grpRauschen);
+    rauschenBox.addWidget(&grpEntrauschen);
+    rauschenBox.addStretch(1);
+
+    auto addNoise = [this] {
+        if (OnNoiseAdded)
+            Dispatch([this] { OnNoiseAdded(TypedNumber(edtSigma), static_cast<std::uint32_t>(speSeed.value())); });
+    };
+    QObject::connect(&butRauschen, &QPushButton::clicked, this, addNoise);
+    QObject::connect(&edtSigma, &QLineEdit::returnPressed, this, addNoise);
+    QObject::connect(&butOhneRauschen, &QPushButton::clicked, this, [this] {
+        if (OnNoiseRemoved)
+            Dispatch(OnNoiseRemoved);
+    });
+    QObject::connect(&cbxRegel, &QComboBox::activated, this, [this](int index) {
+        if (OnRuleChosen)
+            Dispatch([this, index] { OnRuleChosen(static_cast<ThresholdRule>(index)); });
+    });
+    QObject::connect(&cbxArt, &QComboBox::activated, this, [this](int index) {
+        if (OnKindChosen)
+            Dispatch([this, index] { OnKindChosen(static_cast<ThresholdKind>(index)); });
+    });
+    QObject::connect(&sldLambda, &QSlider::valueChanged, this, [this](int position) {
+        if (OnLambdaChosen)
+            Dispatch([this, position] { OnLambdaChosen(position * (lambdaTop / LambdaSteps)); });
+    });
+    QObject::connect(&edtLambda, &QLineEdit::returnPressed, this, [this] {
+        if (OnLambdaChosen)
+            Dispatch([this] { OnLambdaChosen(TypedNumber(edtLambda)); });
+    });
+}
+
+void TfrmWerkzeuge::ShowNoise(const std::optional<NoiseSettings>& noise, double absoluteSigma)
+{
+    butOhneRauschen.setEnabled(noise.has_value());
+    if (!noise) {
+        SetText(labRauschen, QStringLiteral("Ohne Rauschen"));
+        return;
+    }
+    SetText(labRauschen, QStringLiteral("Rauschen: σ = %1 · größter Betrag = %2, Startwert %3")
+                             .arg(Number("%g", noise->sigma), Number("%.4g", absoluteSigma))
+                             .arg(noise->seed));
+}
+
+void TfrmWerkzeuge::ShowDenoise(const DenoiseSettings& settings, double top)
+{
+    const QSignalBlocker quietRule(&cbxRegel), quietKind(&cbxArt), quietSlider(&sldLambda);
+    cbxRegel.setCurrentIndex(static_cast<int>(settings.rule));
+    cbxArt.setCurrentIndex(static_cast<int>(settings.kind));
+    lambdaTop = top;
+    sldLambda.setValue(static_cast<int>(std::lround(std::clamp(settings.lambda / top, 0.0, 1.0) * LambdaSteps)));
+    edtLambda.setText(Number("%.4g", settings.lambda));
+    const bool manual = settings.rule == ThresholdRule::Manual;
+    sldLambda.setEnabled(manual);
+    edtLambda.setEnabled(manual);
+}
+
+void TfrmWerkzeuge::ShowDenoiseNumbers(const DenoiseReport& report)
+{
+    SetText(labSigmaHat, QStringLiteral("σ̂ (feinste Details): ") + Number("%.4g", report.sigmaHat));
+    QString lambda = QStringLiteral("Schwelle λ: —");
+    if (report.rule == ThresholdRule::Sure) {
+        lambda = QStringLiteral("Schwelle λ je Level:");
+        for (std::size_t k = 0; k < report.lambda.size(); ++k)
+            lambda += QStringLiteral(" %1: %2").arg(report.level + static_cast<int>(k)).arg(
+                Number("%.3g", report.lambda[k]));
+    } else if (report.rule != ThresholdRule::Off && !report.lambda.empty()) {
+        lambda = QStringLiteral("Schwelle λ: ") + Number("%.4g", report.lambda.front());
+    }
+    SetText(labLambda, lambda);
+    SetText(labEntrauschtBehalten,
+            QStringLiteral("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount));
+    if (!report.clean) {
+        SetText(labSnr, QStringLiteral("SNR: — (ohne Rauschen kein sauberes Signal)"));
+        SetText(labRmsSauber, QString());
+        labRmsSauber.hide();
+        return;
+    }
+    const QString rebuilt =
+        report.rule == ThresholdRule::Off ? QStringLiteral("rekonstruiert") : QStringLiteral("entrauscht");
+    SetText(labSnr, QStringLiteral("SNR: verrauscht %1, %2 %3")
+                        .arg(Decibels(report.clean->SnrNoisy), rebuilt, Decibels(report.clean->SnrDenoised)));
+    SetText(labRmsSauber, QStringLiteral("RMS zum sauberen Signal: verrauscht %1, %2 %3")
+                              .arg(Number("%.4g", report.clean->RmsNoisy), rebuilt,
+                                   Number("%.4g", report.clean->RmsDenoised)));
+    labRmsSauber.show();
+}
+
+int TfrmWerkzeuge::BestPosition() const { return BestDelta(pltDelta.Rows(), pltDelta.Measure()); }
 
 void TfrmWerkzeuge::ShowDeltaRows(const std::vector<std::optional<ErrorNumbers>>& rows)
 {
     pltDelta.SetRows(rows);
     const int best = BestPosition();
     butUebernehmen.setEnabled(best >= 0);
+    const auto done = std::count_if(rows.begin(), rows.end(), [](const auto& row) { return row.has_value(); });
     if (best < 0) {
-        SetText(labBestDelta, QStringLiteral("Bestes Delta: …"));
+        // Rows without a clean reference have nothing to measure the denoising by.
+        const bool noReference = done > 0 && pltDelta.Measure() == SweepMeasure::Denoised;
+        SetText(labBestDelta, noReference ? QStringLiteral("Entrauschen: erst Rauschen hinzufügen (Seite „Rauschen“)")
+                                          : QStringLiteral("Bestes Delta: …"));
         return;
     }
     // Deltas that rebuild the samples equally well tie: the lowest is named.
-    const int ties = BestDeltaTies(rows, pltDelta.ByMaxError());
-    const auto done = std::count_if(rows.begin(), rows.end(), [](const auto& row) { return row.has_value(); });
+    const int ties = BestDeltaTies(rows, pltDelta.Measure());
     char text[64];
     std::snprintf(text, sizeof text, "Bestes Delta: %g", SweepDelta(best));
     QString shown = QString::fromUtf8(text);
@@ -265,6 +433,7 @@ void TfrmWerkzeuge::ShowAxes(bool fitted)
 
 void TfrmWerkzeuge::ShowMessage(const std::string& caption)
 {
+    lastMessage = caption;
     labMeldung.setText(Clock().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ")
                        + QString::fromStdString(caption));
 }

@@ -2,6 +2,7 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
+#include "analysis/Denoising.h"
 #include "analysis/Numbers.h"
 #include "windows/DeltaPlot.h"
 
@@ -11,16 +12,34 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTime>
 #include <QVBoxLayout>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+// What "Entrauschen" shows: the noise level estimated from the finest
+// details, the thresholds where a rule is chosen, the details kept of those in
+// play, and the comparison with the clean samples where noise was added.
+struct DenoiseReport {
+    double sigmaHat = NAN;
+    ThresholdRule rule = ThresholdRule::Off;  // as it applies: Off when nothing is thresholded
+    std::vector<double> lambda;               // per level from `level` on
+    int level = 0;
+    int kept = 0;
+    int detailCount = 0;
+    std::optional<CleanNumbers> clean;
+};
 
 // "Werkzeuge": the home of everything beyond the original windows, beside
 // their arrangement. Ordinary Qt layouts; the program wires what its
@@ -29,6 +48,16 @@ class TfrmWerkzeuge : public TForm {
 public:
     // The names of the signal list, in its order.
     explicit TfrmWerkzeuge(const std::vector<std::string>& signalNames);
+
+    // Two pages: "Analyse" holds the sections from "Signal" to "Delta-Vergleich",
+    // "Rauschen" the two about noise. Each scrolls where its sections are
+    // taller than the window (the energies of many levels): the window keeps
+    // its size. Declared before the sections they hold, which go first.
+    QTabWidget tabs;
+    QScrollArea areaAnalyse;
+    QScrollArea areaRauschen;
+    QWidget pageAnalyse;
+    QWidget pageRauschen;
 
     // Section "Signal".
     QGroupBox grpSignal;
@@ -76,7 +105,7 @@ public:
     // Section "Delta-Vergleich": the distance to the samples against Delta,
     // the best one named and taken over with "Übernehmen".
     QGroupBox grpDelta;
-    QComboBox cbxDeltaMass;  // RMS or largest distance
+    QComboBox cbxDeltaMass;  // RMS or largest distance, or "Entrauschen"
     TDeltaPlot pltDelta;
     QLabel labBestDelta;
     QPushButton butUebernehmen;
@@ -85,6 +114,39 @@ public:
 
     // The best Delta of the rows done, -1 while none is.
     int BestPosition() const;
+
+    // Section "Rauschen": Gaussian noise of sigma times the signal's largest
+    // magnitude, from a seed; the clean samples stay as the reference.
+    QGroupBox grpRauschen;
+    QLineEdit edtSigma;
+    QSpinBox speSeed;
+    QPushButton butRauschen;      // "Hinzufügen"
+    QPushButton butOhneRauschen;  // "Ohne Rauschen"
+    QLabel labRauschen;           // the noise now added
+    // sigma as typed: NaN when it is no number.
+    std::function<void(double sigma, std::uint32_t seed)> OnNoiseAdded;
+    std::function<void()> OnNoiseRemoved;
+    // The noise added (nothing: none), with sigma in the signal's units.
+    void ShowNoise(const std::optional<NoiseSettings>& noise, double absoluteSigma);
+
+    // Section "Entrauschen": rule, kind, the manual lambda, and its numbers.
+    QGroupBox grpEntrauschen;
+    QComboBox cbxRegel;  // "Aus", "Universell", "SURE", "Manuell"
+    QComboBox cbxArt;    // "hart", "weich"
+    QSlider sldLambda;   // 0 .. the slider's top, in thousandths
+    QLineEdit edtLambda;
+    QLabel labSigmaHat;
+    QLabel labLambda;
+    QLabel labEntrauschtBehalten;
+    QLabel labSnr;
+    QLabel labRmsSauber;
+    std::function<void(ThresholdRule rule)> OnRuleChosen;
+    std::function<void(ThresholdKind kind)> OnKindChosen;
+    // lambda as typed or as the slider gives it: NaN when it is no number.
+    std::function<void(double lambda)> OnLambdaChosen;
+    // The settings, the slider spanning 0 .. `lambdaTop`.
+    void ShowDenoise(const DenoiseSettings& settings, double lambdaTop);
+    void ShowDenoiseNumbers(const DenoiseReport& report);
 
     // Section "Meldung": the main window's last caption, in full, with its time.
     QGroupBox grpMeldung;
@@ -95,6 +157,8 @@ public:
     void ShowMaxLevel(int maxLevel);
     void ShowAxes(bool fitted);
     void ShowMessage(const std::string& caption);
+    // The last message, without its time.
+    const std::string& LastMessage() const { return lastMessage; }
     // The time "Meldung" shows: the wall clock, or a fixed one for pictures
     // that must come out the same on every run.
     std::function<QTime()> Clock = [] { return QTime::currentTime(); };
@@ -109,6 +173,8 @@ public:
 
 
 private:
+    void LayOutNoise();
+
     // Declared after the widgets they hold: each goes before its parent.
     QFormLayout signalForm;
     QHBoxLayout signalRow;
@@ -120,7 +186,15 @@ private:
     QHBoxLayout koeffRow;
     QVBoxLayout deltaBox;
     QHBoxLayout deltaRow;
+    QFormLayout noiseForm;
+    QHBoxLayout noiseButtons;
+    QFormLayout denoiseForm;
+    QHBoxLayout lambdaRow;
+    QVBoxLayout analyseBox;
+    QVBoxLayout rauschenBox;
     QVBoxLayout messageBox;
     QVBoxLayout sections;
     int listSize;
+    double lambdaTop = 1.0;
+    std::string lastMessage;
 };

@@ -110,22 +110,6 @@ TEST(ErrorNumbers, DeltaZeroWithEveryDetailIsExact)
     }
 }
 
-// An orthonormal Haar transform in place, `depth` levels deep: the
-// approximation first, then the details from coarse to fine, each level by
-// position (the order of Koeff); or back.
-void Haar(std::vector<double>& w, int depth, bool back)
-{
-    const double r = std::sqrt(0.5);
-    for (int d = 0; d < depth; ++d) {
-        const std::size_t half = w.size() >> (back ? depth - d : d + 1);
-        const std::vector<double> v(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(2 * half));
-        for (std::size_t i = 0; i < half; ++i) {
-            (back ? w[2 * i] : w[i]) = (back ? v[i] + v[half + i] : v[2 * i] + v[2 * i + 1]) * r;
-            (back ? w[2 * i + 1] : w[half + i]) = (back ? v[i] - v[half + i] : v[2 * i] - v[2 * i + 1]) * r;
-        }
-    }
-}
-
 TEST(HaarAtDeltaZero, KeptSetDistanceAndEnergyShares)
 {
     const int maxLevel = 7, level = 3, n = 1 << maxLevel, first = 1 << level;
@@ -188,25 +172,25 @@ TEST(ErrorNumbers, NoOverflowAndNoLostNaN)
     for (const double v : {numbers.MaxError, numbers.RmsError, numbers.DistanceMax, numbers.DistanceRms})
         EXPECT_TRUE(std::isnan(v));
     std::vector<std::optional<ErrorNumbers>> rows = {numbers, ErrorNumbers{0, 0, 0.5, 0.5}};
-    EXPECT_EQ(BestDelta(rows, true), 1);
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceMax), 1);
 }
 
 TEST(DeltaSweep, EqualRowsAreReportedAsTies)
 {
     // At the finest level the rebuilt function is the samples' own: every
     // Delta gives distance 0.
-    DeltaSweepInput input{Named("stufe"), 5, 5, 100, KeepBy::Contribution};
+    DeltaSweepInput input{Named("stufe"), 5, 5, 100, KeepBy::Contribution, {}, {}};
     std::vector<std::optional<ErrorNumbers>> rows(DeltaSweepPoints);
     for (int i = 0; i < DeltaSweepPoints; ++i)
         rows[static_cast<std::size_t>(i)] = DeltaSweepRow(input, i);
-    EXPECT_EQ(BestDelta(rows, false), 0);
-    EXPECT_EQ(BestDeltaTies(rows, false), DeltaSweepPoints);
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceRms), 0);
+    EXPECT_EQ(BestDeltaTies(rows, SweepMeasure::DistanceRms), DeltaSweepPoints);
     // Below it Delta 0 alone is exact.
     input.level = 2;
     for (int i = 0; i < DeltaSweepPoints; ++i)
         rows[static_cast<std::size_t>(i)] = DeltaSweepRow(input, i);
-    EXPECT_EQ(BestDelta(rows, true), 0);
-    EXPECT_EQ(BestDeltaTies(rows, true), 1);
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceMax), 0);
+    EXPECT_EQ(BestDeltaTies(rows, SweepMeasure::DistanceMax), 1);
     EXPECT_LT(rows[0]->DistanceMax, 1e-15);
     // Equal within 1e-12 of the largest row: two rounding errors tie, the lower
     // Delta named; rows not done count for nothing.
@@ -215,19 +199,19 @@ TEST(DeltaSweep, EqualRowsAreReportedAsTies)
     rows[7] = ErrorNumbers{0, 0, 3.6e-16, 0};
     rows[9] = ErrorNumbers{0, 0, 0.05, 0};
     rows[11] = ErrorNumbers{0, 0, 3.6e-16 + 6e-14, 0};
-    EXPECT_EQ(BestDelta(rows, true), 3);
-    EXPECT_EQ(BestDeltaTies(rows, true), 2);
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceMax), 3);
+    EXPECT_EQ(BestDeltaTies(rows, SweepMeasure::DistanceMax), 2);
 }
 
 TEST(DeltaSweep, ARowSamplesAtItsDeltaAndAFileSignalAsItIs)
 {
     const Signal file = Signal::File({130, 131.5, 129, 140, 128, 133, 131, 130, 129}, "ekg.txt");
-    DeltaSweepInput input{file, 3, 2, 50, KeepBy::Magnitude};
-    const Analysis atZero = DeltaSweepAnalysis(input, 0), atOne = DeltaSweepAnalysis(input, 100);
+    DeltaSweepInput input{file, 3, 2, 50, KeepBy::Magnitude, {}, {}};
+    const Analysis atZero = DeltaSweepAnalysis(input, 0).analysis, atOne = DeltaSweepAnalysis(input, 100).analysis;
     EXPECT_EQ(std::vector<double>(atOne.KoeffOrig.begin(), atOne.KoeffOrig.begin() + 9), file.values);
     EXPECT_EQ(atZero.KoeffOrig, atOne.KoeffOrig);
     input.signal = Named("knick");
-    const Analysis knick = DeltaSweepAnalysis(input, 30);
+    const Analysis knick = DeltaSweepAnalysis(input, 30).analysis;
     EXPECT_EQ(std::vector<double>(knick.KoeffOrig.begin(), knick.KoeffOrig.begin() + 9), SampleSignal(input.signal, 3, 0.3));
 }
 

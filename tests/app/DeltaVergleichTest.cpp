@@ -199,12 +199,12 @@ TEST(DeltaSweep, CoarseStepsFirstAndTheLeastErrorWins)
     ASSERT_EQ(order.size(), 101u);
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 3)), (std::vector<int>{0, 50, 100}));
     std::vector<std::optional<ErrorNumbers>> rows(101);
-    EXPECT_EQ(BestDelta(rows, false), -1);
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceRms), -1);
     rows[20] = ErrorNumbers{0, 0, 0.5, 0.2};
     rows[30] = ErrorNumbers{0, 0, 0.1, 0.2};
     rows[40] = ErrorNumbers{0, 0, 0.3, 0.4};
-    EXPECT_EQ(BestDelta(rows, false), 20);  // equal RMS: the lower Delta
-    EXPECT_EQ(BestDelta(rows, true), 30);
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceRms), 20);  // equal RMS: the lower Delta
+    EXPECT_EQ(BestDelta(rows, SweepMeasure::DistanceMax), 30);
 }
 
 }  // namespace

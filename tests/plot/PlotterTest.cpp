@@ -165,6 +165,33 @@ TEST_F(Plotter, WorkedExampleCurve)
     EXPECT_EQ(s.OfKind("rect").size(), 1u);
 }
 
+TEST_F(Plotter, AReferenceGoesBeneathTheCurveInGrey)
+{
+    const RecordingSurface alone = PlotExample();
+    RecordingSurface s(752, 171);
+    ::PlotCurve(s, frame, Recorded, Constant);
+    // The same operations as without it, with the grey curve on the same
+    // columns just before the red one.
+    std::size_t grey = 0;
+    while (grey < s.ops.size() && !(s.ops[grey].kind == "pen" && s.ops[grey].color == pen::Reference))
+        ++grey;
+    const std::size_t red = alone.ops.size() - (1u + 1u + 570u);
+    ASSERT_EQ(grey, red);
+    ASSERT_EQ(s.ops.size(), alone.ops.size() + 572u);
+    for (std::size_t i = 0; i < 572u; ++i) {
+        EXPECT_EQ(s.ops[grey + i].x, alone.ops[red + i].x);
+        EXPECT_EQ(s.ops[grey + i].kind, alone.ops[red + i].kind);
+        if (i > 0) {
+            EXPECT_EQ(s.ops[grey + i].y, WorldToPixelY(0.5));
+        }
+    }
+    for (std::size_t i = 0; i < alone.ops.size(); ++i) {
+        const std::size_t j = i < red ? i : i + 572u;
+        EXPECT_EQ(s.ops[j].kind, alone.ops[i].kind);
+        EXPECT_EQ(s.ops[j].y, alone.ops[i].y);
+    }
+}
+
 TEST_F(Plotter, OneSidedTickRange)
 {
     RecordingSurface s(300, 200);

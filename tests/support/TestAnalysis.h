@@ -26,3 +26,8 @@ std::unique_ptr<Analysis> StartAnalysis();
 
 // The same with other start values, before anything is computed from them.
 std::unique_ptr<Analysis> StartAnalysis(double aktDelta, int maxLevel);
+
+// An orthonormal Haar transform in place, `depth` levels deep: the
+// approximation first, then the details from coarse to fine, each level by
+// position (the order of Koeff); or back.
+void Haar(std::vector<double>& w, int depth, bool back);

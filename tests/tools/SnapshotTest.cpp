@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -274,6 +275,29 @@ TEST_F(SnapshotTool, TakingTheBestDeltaGivesTheRowsNumbers)
     }
 }
 
+// Noise and denoising give their numbers and the comparison's column; a
+// rule where there is nothing to threshold ends the run.
+TEST_F(SnapshotTool, NoiseAndDenoisingGiveTheirNumbersAndColumn)
+{
+    const Outcome run = Snapshot("--signal blocks --max-level 8 --level 3 --noise 0.1 --noise-seed 5 "
+                                 "--denoise manuell:0.25 --threshold weich --delta-sweep " + In("d.csv"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string line : {"Noise: 0.1 seed 5", "Denoise: manuell weich", "Lambda: 0.25 0.25 0.25 0.25 0.25"})
+        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
+    for (const std::string name : {"Sigma: ", "SnrNoisy: ", "SnrDenoised: ", "BestDeltaDenoised: "})
+        EXPECT_NE(run.out.find("\n" + name), std::string::npos) << name;
+    std::istringstream csv(ReadAll(folder / "d.csv"));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "delta,max_error,rms_error,distance_max,distance_rms,denoised_rms");
+    std::getline(csv, line);
+    EXPECT_EQ(std::count(line.begin(), line.end(), ','), 5);
+
+    const Outcome finest = Snapshot("--noise 0.1 --denoise sure");
+    EXPECT_EQ(finest.status, 1);
+    EXPECT_NE(finest.err.find("--denoise: Entrauschen nicht möglich"), std::string::npos) << finest.err;
+}
+
 // Under a limit on the threads a user may run, as a user id of its own (the
 // limit counts every process of that user; root is exempt from it): the
 // window thread and Qt's painting threads (one a core) fit, and then none or
@@ -302,8 +326,9 @@ TEST_F(SnapshotTool, TheComparisonCompletesWhenThreadsCannotBeStarted)
 TEST_F(SnapshotTool, UsageErrorsExitTwoBeforeAnyAction)
 {
     for (const std::string args : {"--bogus", "--scroll", "--scroll abc", "--scroll 101", "--scroll -1",
-                                   "--level 13", "--level 1", "--level 5x", "--max-level 13", "--max-level 1", "--zoom-skal yes", "--axes angepasste", "--koeff-scale", "--load",
-                                   "--out", "extra"}) {
+                                    "--level 13", "--level 1", "--level 5x", "--max-level 13", "--max-level 1", "--zoom-skal yes", "--axes angepasste", "--koeff-scale", "--load",
+                                    "--out", "extra", "--noise 1.5", "--noise x", "--noise-seed 3", "--noise 0.1 --noise-seed -1",
+                                    "--denoise manuell:-1", "--denoise manuell:", "--denoise grob", "--threshold mittel"}) {
         const Outcome run = Snapshot("--save " + In("before.mdt") + " " + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;

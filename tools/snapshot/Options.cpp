@@ -1,10 +1,13 @@
 #include "Options.h"
 
+#include "analysis/Denoising.h"
 #include "analysis/Signals.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -14,6 +17,16 @@ std::optional<int> WholeNumber(const std::string& text, int min, int max)
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> Decimal(const std::string& text)
+{
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -92,6 +105,50 @@ bool TakeEither(const std::string& option, const std::string& value, SnapshotOpt
 
 constexpr char Beitrag[] = "beitrag", Betrag[] = "betrag";
 constexpr char Original[] = "original", Angepasst[] = "angepasst", Zeile[] = "zeile", Alle[] = "alle";
+constexpr char Hart[] = "hart", Weich[] = "weich";
+
+bool TakeNoise(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    const std::optional<double> sigma = Decimal(value);
+    if (!sigma || *sigma < 0.0 || *sigma > 1.0) {
+        error = option + " takes a sigma from 0 to 1 (of the signal's largest magnitude), not \"" + value + "\"";
+        return false;
+    }
+    return AddAction(options, {.kind = ScriptedAction::Noise, .number = static_cast<int>(DefaultNoiseSeed), .value = *sigma});
+}
+
+// The seed of the --noise just before it.
+bool TakeNoiseSeed(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    const std::optional<int> seed = WholeNumber(value, 0, std::numeric_limits<int>::max());
+    if (options.actions.empty() || options.actions.back().kind != ScriptedAction::Noise) {
+        error = option + " follows a --noise";
+        return false;
+    }
+    if (!seed) {
+        error = option + " takes a whole number from 0 to " + std::to_string(std::numeric_limits<int>::max())
+                + ", not \"" + value + "\"";
+        return false;
+    }
+    options.actions.back().number = *seed;
+    return true;
+}
+
+bool TakeDenoise(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    const std::string manual = "manuell:";
+    std::optional<double> lambda;
+    if (value.starts_with(manual))
+        lambda = Decimal(value.substr(manual.size()));
+    if (value != "universell" && value != "sure" && !(lambda && *lambda >= 0.0)) {
+        error = option + " takes universell, sure or manuell:LAMBDA with LAMBDA >= 0, not \"" + value + "\"";
+        return false;
+    }
+    const ThresholdRule rule = lambda ? ThresholdRule::Manual
+                               : value == "sure" ? ThresholdRule::Sure
+                                                 : ThresholdRule::Universal;
+    return AddAction(options, {.kind = ScriptedAction::Denoise, .number = static_cast<int>(rule), .value = lambda.value_or(0.0)});
+}
 
 bool TakeOut(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
 {
@@ -141,9 +198,18 @@ const OptionRow Options[] = {
     {"--keep-by", "beitrag|betrag",
      "rank the details by their contribution |d| times the wavelet's norm (the default) or by |d|", true,
      TakeEither<ScriptedAction::KeepBy, Beitrag, Betrag>},
+    {"--noise", "SIGMA",
+     "add Gaussian noise of SIGMA (0..1) times the signal's largest magnitude (\"Rauschen\"); the clean samples are "
+     "the reference", true, TakeNoise},
+    {"--noise-seed", "N", "the seed of the --noise before it (default 20261208)", true, TakeNoiseSeed},
+    {"--denoise", "RULE", "threshold the details: universell, sure or manuell:LAMBDA (\"Entrauschen\")", true,
+     TakeDenoise},
+    {"--threshold", "hart|weich", "hard or soft thresholds (default hart)", true,
+     TakeEither<ScriptedAction::Threshold, Hart, Weich>},
     {"--delta-sweep", "FILE",
      "the numbers over Delta = 0 .. 1 of the state reached (\"Delta-Vergleich\") as CSV:\n"
-     "\"delta,max_error,rms_error,distance_max,distance_rms\"", true, TakeFile<ScriptedAction::DeltaSweep>},
+     "\"delta,max_error,rms_error,distance_max,distance_rms\", with noise added\n\",denoised_rms\" too",
+     true, TakeFile<ScriptedAction::DeltaSweep>},
     {"--take-best-delta", "", "take the Delta of least RMS distance to the samples as \"Übernehmen\" does", true,
      TakeAlone<ScriptedAction::TakeBestDelta>},
     {"--axes", "original|angepasst",
