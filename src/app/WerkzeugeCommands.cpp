@@ -24,11 +24,16 @@
 #include <filesystem>
 #include <string>
 
+std::string SignalNameShown(const Signal& signal)
+{
+    return signal.IsFile() ? signal.fileName : Tr("Signal", SignalList()[static_cast<std::size_t>(signal.listIndex)].shown);
+}
+
 WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
 {
     std::vector<std::string> names;
-    for (const SignalRow& row : SignalList())
-        names.emplace_back(row.shown);
+    for (int i = 0; i < static_cast<int>(SignalList().size()); ++i)
+        names.push_back(SignalNameShown(Signal::Listed(i)));
     frmWerkzeuge = Application->Own(std::make_unique<TfrmWerkzeuge>(names));
     frmWerkzeuge->SetIcon(ProgramIcon());
     frmWerkzeuge->OnSignalChosen = [this](int index) { ChooseSignal(index); };
@@ -51,7 +56,7 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
-        "Bild speichern…", [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
+        Tr("Menus", "Bild speichern…"), [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
     frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
     frmWerkzeuge->ShowMessage(haupt.Caption());
     haupt.OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
@@ -75,8 +80,9 @@ bool WerkzeugeCommands::CannotSample()
     const Signal& signal = haupt.Session().CurrentSignal();
     if (!signal.IsFile() || !signal.values.empty())
         return false;
-    frmWerkzeuge->ShowMessage("Nicht abgetastet: die Datei nennt das Dateisignal \u201E" + signal.fileName
-                              + "\u201C ohne seine Werte; erst ein Signal wählen");
+    frmWerkzeuge->ShowMessage(Fill(
+        Tr("Werkzeuge", "Nicht abgetastet: die Datei nennt das Dateisignal „%1“ ohne seine Werte; erst ein Signal wählen"),
+        {signal.fileName}));
     ShowSignal();
     ShowDenoiseNumbers();
     return true;
@@ -118,22 +124,23 @@ void WerkzeugeCommands::ChooseSignal(int listIndex)
 
 void WerkzeugeCommands::ChooseSignalFile()
 {
-    TOpenDialog dialog("Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)");
+    TOpenDialog dialog(Tr("Werkzeuge", "Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)"));
     if (!dialog.Execute()) {
-        haupt.SetCaption("Kein Signal geladen...");
+        haupt.SetCaption(Tr("Werkzeuge", "Kein Signal geladen..."));
         return;
     }
     std::string bytes;
     const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
     if (read != ReadResult::Read) {
-        haupt.SetCaption(read == ReadResult::TooLarge      ? "Ungültiges Signal: größer als 64 MiB"
-                         : read == ReadResult::OutOfMemory ? "Ungültiges Signal: zu wenig Speicher für die Datei"
-                                                           : "Ungültiges Signal: Datei nicht lesbar");
+        haupt.SetCaption(read == ReadResult::TooLarge ? Tr("Werkzeuge", "Ungültiges Signal: größer als 64 MiB")
+                         : read == ReadResult::OutOfMemory
+                             ? Tr("Werkzeuge", "Ungültiges Signal: zu wenig Speicher für die Datei")
+                             : Tr("Werkzeuge", "Ungültiges Signal: Datei nicht lesbar"));
         return;
     }
     const auto parsed = ParseSignalFile(bytes);
     if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
-        haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
+        haupt.SetCaption(Fill(Tr("Werkzeuge", "Ungültiges Signal: %1"), {Shown(refusal->said)}));
         return;
     }
     const SignalFileContent& content = std::get<SignalFileContent>(parsed);
@@ -144,7 +151,10 @@ void WerkzeugeCommands::ChooseSignalFile()
         Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), times));
     haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
-    haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
+        std::string reading;
+    for (const Phrase& part : content.readingParts)
+        reading += (reading.empty() ? "" : ", ") + Shown(part);
+    haupt.SetCaption(Fill(Tr("Werkzeuge", "Signal geladen: %1"), {Shown(SignalFileSummary(content, reading))}));
     SampleAnew();
 }
 
@@ -215,10 +225,11 @@ void WerkzeugeCommands::TakeDelta(int position)
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
     TakeSamplesDownTo(level);
-    char text[160];
-    std::snprintf(text, sizeof text, "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
-                  SweepDelta(position), haupt.Session().State().MaxLevel, level);
-    frmWerkzeuge->ShowMessage(text);
+    char delta[32];
+    std::snprintf(delta, sizeof delta, "%g", SweepDelta(position));
+    frmWerkzeuge->ShowMessage(
+        Fill(Tr("Werkzeuge", "Delta %1 übernommen: Go!, neu abgetastet auf Stufe %2, zerlegt bis Level %3"),
+             {delta, std::to_string(haupt.Session().State().MaxLevel), std::to_string(level)}));
 }
 
 bool WerkzeugeCommands::Refuse(const std::string& message)
@@ -233,14 +244,15 @@ bool WerkzeugeCommands::AddNoise(double sigma, std::uint32_t seed)
     if (CannotSample())
         return false;
     if (!(sigma >= 0.0 && sigma <= 1.0))
-        return Refuse("Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am größten Betrag des "
-                      "Signals)");
+        return Refuse(Tr("Werkzeuge", "Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am "
+                                      "größten Betrag des Signals)"));
     haupt.Session().SetNoise(NoiseSettings{sigma, seed});
     TakeSamplesDownTo(haupt.Session().State().Level);
-    char text[160];
-    std::snprintf(text, sizeof text, "Rauschen hinzugefügt: σ = %g des größten Betrags, Startwert %u; das saubere Signal "
-                  "bleibt die Referenz", sigma, seed);
-    frmWerkzeuge->ShowMessage(text);
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", sigma);
+    frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Rauschen hinzugefügt: σ = %1 des größten Betrags, Startwert %2; "
+                                                   "das saubere Signal bleibt die Referenz"),
+                                   {shown, std::to_string(seed)}));
     return true;
 }
 
@@ -250,7 +262,7 @@ void WerkzeugeCommands::RemoveNoise()
         return;
     haupt.Session().SetNoise(std::nullopt);
     TakeSamplesDownTo(haupt.Session().State().Level);
-    frmWerkzeuge->ShowMessage("Rauschen entfernt: das Signal ist wieder sauber abgetastet");
+    frmWerkzeuge->ShowMessage(Tr("Werkzeuge", "Rauschen entfernt: das Signal ist wieder sauber abgetastet"));
 }
 
 bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
@@ -259,11 +271,12 @@ bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
     const Analysis& State = session.State();
     if (rule != ThresholdRule::Off) {
         if (State.Level >= State.MaxLevel)
-            return Refuse("Entrauschen nicht möglich: auf der feinsten Stufe (Level = " + std::to_string(State.MaxLevel)
-                          + ") gibt es keine Details; erst den Level senken");
+            return Refuse(Fill(Tr("Werkzeuge", "Entrauschen nicht möglich: auf der feinsten Stufe (Level = %1) gibt es "
+                                               "keine Details; erst den Level senken"),
+                               {std::to_string(State.MaxLevel)}));
         if (!EnoughSamples(State, session.CurrentSignal()))
-            return Refuse("Entrauschen nicht möglich: das Signal hat weniger als " + std::to_string(DenoiseMinSamples)
-                          + " Abtastwerte");
+            return Refuse(Fill(Tr("Werkzeuge", "Entrauschen nicht möglich: das Signal hat weniger als %1 Abtastwerte"),
+                               {std::to_string(DenoiseMinSamples)}));
     }
     DenoiseSettings settings = session.Denoise();
     settings.rule = rule;
@@ -289,17 +302,21 @@ void WerkzeugeCommands::ChooseThresholdKind(ThresholdKind kind)
 void WerkzeugeCommands::ShowDenoiseMessage()
 {
     const DenoiseSettings& settings = haupt.Session().Denoise();
-    static const char* const rules[] = {"aus", "universelle Schwelle", "SURE", "manuelle Schwelle"};
-    std::string text = std::string("Entrauschen: ") + rules[static_cast<int>(settings.rule)];
-    if (settings.rule != ThresholdRule::Off)
-        text += settings.kind == ThresholdKind::Soft ? ", weich" : ", hart";
-    frmWerkzeuge->ShowMessage(text);
+    const std::string rules[] = {Tr("Werkzeuge", "aus"), Tr("Werkzeuge", "universelle Schwelle"), Tr("Werkzeuge", "SURE"),
+                                 Tr("Werkzeuge", "manuelle Schwelle")};
+    const std::string& rule = rules[static_cast<int>(settings.rule)];
+    if (settings.rule == ThresholdRule::Off)
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1"), {rule}));
+    else
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1, %2"),
+                                       {rule, settings.kind == ThresholdKind::Soft ? Tr("Werkzeuge", "weich")
+                                                                                   : Tr("Werkzeuge", "hart")}));
 }
 
 bool WerkzeugeCommands::ChooseLambda(double lambda)
 {
     if (!(lambda >= 0.0 && std::isfinite(lambda)))
-        return Refuse("λ nicht übernommen: λ muss eine Zahl ≥ 0 sein");
+        return Refuse(Tr("Werkzeuge", "λ nicht übernommen: λ muss eine Zahl ≥ 0 sein"));
     lambdaChosen = true;
     DenoiseSettings settings = haupt.Session().Denoise();
     settings.lambda = lambda;
@@ -350,8 +367,8 @@ void WerkzeugeCommands::ShowNumbers()
     ShowDenoiseNumbers();
     if (!frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
         && session.HasReference())
-        frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
-                                  "oder keine Zahlen");
+        frmWerkzeuge->ShowMessage(Tr("Werkzeuge", "Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des "
+                                                  "Signals sind zu groß oder keine Zahlen"));
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
 }
 
