@@ -1,7 +1,7 @@
 # The English translation is whole: no entry unfinished, none whose source
 # text has vanished from the program.
 #   -DTS=… -DLRELEASE=… -DQM=…   checks the translation file and builds it
-#   -DTS=… -DLUPDATE=… -DSOURCES_FILE=… -DWORK=…
+#   -DTS=… -DLUPDATE=… -DSOURCES_FILE=… -DINCLUDE=… -DWORK=…
 #                                 checks that the file has every text the sources ask for
 cmake_minimum_required(VERSION 3.25)
 
@@ -21,7 +21,7 @@ if(DEFINED LUPDATE)
   file(STRINGS "${SOURCES_FILE}" sources)
   file(MAKE_DIRECTORY "${WORK}")
   configure_file("${TS}" "${WORK}/current.ts" COPYONLY)
-  execute_process(COMMAND "${LUPDATE}" -silent -locations none
+  execute_process(COMMAND "${LUPDATE}" -silent -locations none "-I${INCLUDE}"
                           -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=Marked
                           ${sources} -ts "${WORK}/current.ts"
                   RESULT_VARIABLE failed)

@@ -1,0 +1,236 @@
+// The program in English and in German: every text a window, menu or page
+// shows, read off the real widgets.
+#include "FilesFixture.h"
+
+#include "toolkit/Application.h"
+#include "windows/Hilfe.h"
+#include "windows/Koeffizienten.h"
+#include "windows/Werkzeuge.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Words that only the German program shows.
+const char* const GermanWords[] = {"Fenster", "Glätte", "Behalten", "Übernehmen", "Rauschen", "Sichern", "Öffnen",
+                                   "Beenden", "Datei", "Stufe", "Achsen", "Meldung", "Werkzeug", "Koeffizient", "Hilfe",
+                                   "Sprache", "Fehler", "Zeile", "Werte", "nicht", "Abstand", "Schwelle", "Berechne",
+                                   "Fortschritt", "Bild", "speichern", "Abbrechen", "Suchen in", "Dateiname"};
+
+QStringList GermanWordsIn(const QString& text)
+{
+    QStringList found;
+    for (const char* word : GermanWords)
+        if (text.contains(QString::fromUtf8(word), Qt::CaseInsensitive))
+            found << QString::fromUtf8(word);
+    return found;
+}
+
+// A label's text; "Meldung"'s without its time.
+QString TextOf(const QLabel& label)
+{
+    return label.text().remove(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d  ")));
+}
+
+void AddMenu(const QMenu& menu, QStringList& texts)
+{
+    texts << menu.title();
+    for (const QAction* action : menu.actions()) {
+        texts << action->text();
+        if (action->menu())
+            AddMenu(*action->menu(), texts);
+    }
+}
+
+// A window's caption and what its widgets say: texts, titles, items, tips and menus.
+QStringList TextsOf(const QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        texts << w->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            texts << TextOf(*label);
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts << button->text();
+        else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            texts << group->title();
+        else if (const auto* tabs = qobject_cast<const QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        else if (const auto* combo = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        else if (const auto* menu = qobject_cast<const QMenu*>(w))
+            AddMenu(*menu, texts);
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The translation file's pairs, German source and English text.
+std::vector<std::pair<QString, QString>> Translations()
+{
+    QFile file(QStringLiteral(TRANSLATION_FILE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::vector<std::pair<QString, QString>> pairs;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QStringLiteral("source"))
+            pairs.emplace_back(xml.readElementText(), QString());
+        else if (xml.name() == QStringLiteral("translation"))
+            pairs.back().second = xml.readElementText();
+    }
+    return pairs;
+}
+
+// A text with %1, %2, … as a pattern that any words fill.
+QRegularExpression Pattern(const QString& text)
+{
+    QString pattern;
+    for (const QString& piece : text.split(QRegularExpression(QStringLiteral("%\\d"))))
+        pattern += (pattern.isEmpty() ? QString() : QStringLiteral(".*")) + QRegularExpression::escape(piece);
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+// Every window of the program with every page filled: the About window, the
+// help, the progress window's lines, a loaded signal's and a refused file's messages.
+class EveryWindow : public Files {
+protected:
+    QStringList Walk()
+    {
+        frmHaupt->butAbout.click();
+        frmHaupt->ContextMenus().ShowHilfe();
+        frmHaupt->Werkzeuge().ShowWerkzeuge();
+        frmHaupt->Werkzeuge().ShowKoeffizienten();
+        QStringList texts;
+        auto message = [&] { texts << TextOf(Tools().labMeldung); };
+        Write("ecg.csv", "t;mV\n0,0;130,5\n0,1;131\n0,2;129,5\n0,3;130\n0,4;132\n");
+        answers = {(folder / "ecg.csv").string()};
+        Tools().butDatei.click();
+        message();
+        Write("bad.mdt", "5 3 x");
+        Open("bad.mdt");
+        message();
+        emit Tools().cbxRegel.activated(1);  // refused at the finest level
+        message();
+        for (const std::string& line : frmCalcInfo->Lines)
+            texts << QString::fromStdString(line);
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            if (!qobject_cast<const QMenu*>(window) && window != frmHaupt->ContextMenus().Hilfe())
+                texts << TextsOf(*window);
+        return texts;
+    }
+    TfrmWerkzeuge& Tools() const { return frmHaupt->Werkzeuge().Window(); }
+    QString HelpText() const { return frmHaupt->ContextMenus().Hilfe()->txtHilfe.toHtml(); }
+};
+
+class English : public EveryWindow {
+protected:
+    void SetUp() override
+    {
+        Application->UseLanguage(Language::English);
+        EveryWindow::SetUp();
+    }
+    void TearDown() override
+    {
+        EveryWindow::TearDown();
+        Application->UseLanguage(Language::German);
+    }
+};
+
+TEST_F(English, NoWindowMenuOrPageShowsAGermanWord)
+{
+    const QStringList texts = Walk();
+    EXPECT_GT(texts.size(), 150);
+    for (const QString& text : texts)
+        EXPECT_TRUE(GermanWordsIn(text).isEmpty()) << text.toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Invalid file: not a number: “x” at position 3")));
+    // The help names every window as its caption does; only the file format's words stay German.
+    QString help = HelpText();
+    help.remove(QRegularExpression(QStringLiteral("<span style=\" font-family:'monospace';\">[^<]*</span>")));
+    EXPECT_EQ(GermanWordsIn(help), QStringList()) << help.toStdString();
+    const QString plain = frmHaupt->ContextMenus().Hilfe()->txtHilfe.toPlainText().simplified();
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (dynamic_cast<const TForm*>(window) && window->isVisible())
+            EXPECT_TRUE(plain.contains(window->windowTitle().simplified())) << window->windowTitle().toStdString();
+}
+
+TEST_F(English, QtsOwnFileDialogSpeaksEnglish)
+{
+    FileDialogAnswer = nullptr;
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            texts = TextsOf(*dialog);
+            dialog->close();
+        }
+    });
+    frmHaupt->butOpen.click();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Multiscale data"))) << texts.join('|').toStdString();
+    EXPECT_EQ(GermanWordsIn(texts.join('|')), QStringList());
+    EXPECT_EQ(frmHaupt->Caption(), "No file loaded...");
+}
+
+// German, as every run without a choice: each text is a text of the
+// translation's sources, with its words filled in; the names of the signals
+// and the program stay as they are in both.
+TEST_F(EveryWindow, InGermanEveryTextIsASourceText)
+{
+    std::vector<QRegularExpression> sources;
+    for (const auto& [source, english] : Translations())
+        sources.push_back(Pattern(source));
+    const QStringList names{"Vexlor", "Deutsch", "English", "SURE", "Chirp", "Blocks", "Bumps", "HeaviSine", "Doppler"};
+    for (const QString& text : Walk()) {
+        const bool source = std::any_of(sources.begin(), sources.end(),
+                                        [&text](const QRegularExpression& p) { return p.match(text).hasMatch(); });
+        EXPECT_TRUE(source || names.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
+            << text.toStdString();
+    }
+}
+
+TEST(LanguageChoice, GermanWhereTheSystemIsGermanOrSaysNothing)
+{
+    for (const char* locale : {"", "C", "POSIX", "C.UTF-8", "de", "de_DE.UTF-8", "de_AT", "de_CH.UTF-8@euro"})
+        EXPECT_EQ(LanguageOfLocale(locale), Language::German) << locale;
+    for (const char* locale : {"en_US.UTF-8", "en", "fr_FR.UTF-8", "dsb_DE.UTF-8", "nl_BE"})
+        EXPECT_EQ(LanguageOfLocale(locale), Language::English) << locale;
+    EXPECT_EQ(LanguageNamed("en"), Language::English);
+    EXPECT_EQ(LanguageNamed("EN"), std::nullopt);
+}
+
+// "Sprache" keeps the choice for the next start, says so in the language
+// chosen, and leaves the windows as they are.
+TEST_F(Program, TheLanguageMenuRemembersTheChoiceForTheNextStart)
+{
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    EXPECT_EQ(StartLanguage(std::nullopt), SystemLanguage());
+    frmHaupt->ContextMenus().mniEnglish->trigger();
+    EXPECT_EQ(RememberedLanguage(), Language::English);
+    EXPECT_EQ(StartLanguage(std::nullopt), Language::English);
+    EXPECT_EQ(StartLanguage(Language::German), Language::German);  // --lang de
+    EXPECT_TRUE(frmHaupt->Werkzeuge().Window().labMeldung.text().endsWith(
+        QStringLiteral("Language: English, from the next start of Vexlor")));
+    EXPECT_EQ(frmHaupt->Caption(), "Multiskalenanalyse");
+    emit frmHaupt->ContextMenus().mnuSprache->aboutToShow();
+    EXPECT_TRUE(frmHaupt->ContextMenus().mniEnglish->isChecked());
+    frmHaupt->ContextMenus().mniDeutsch->trigger();
+    EXPECT_EQ(RememberedLanguage(), Language::German);
+    EXPECT_TRUE(frmHaupt->Werkzeuge().Window().labMeldung.text().endsWith(QStringLiteral("  Sprache: Deutsch")));
+}
+
+}  // namespace
