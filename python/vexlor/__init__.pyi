@@ -113,8 +113,9 @@ def read_mdt(path: str | PathLike[str], samples: ArrayLike | None = None) -> Ana
 def write_mdt(path: str | PathLike[str], analysis: Analysis) -> str:
     """Writes the analysis at its current level as a coefficient file (".mdt"),
     as the program's "Sichern" writes it: Windows-1252 text with CR LF line ends,
-    six significant digits a coefficient, the signal's name, the samples (where
-    known) and the Delta in all their digits. The file is never written in
+    six significant digits a coefficient and each once more in all its digits,
+    the signal's name, the samples (where known) and the Delta in all their
+    digits: read_mdt gives the coefficients back exactly. The file is never written in
     place: a failed write leaves an old file whole. ".mdt" is appended unless the
     name ends in it, as the program does. Returns the path written. OSError, with
     the program's reason, when it cannot be written.

@@ -138,10 +138,8 @@ void WerkzeugeCommands::ChooseSignalFile()
     }
     const SignalFileContent& content = std::get<SignalFileContent>(parsed);
     // A time column's first and last time label the x axis.
-    const std::optional<TimeRange> times =
-        content.times ? std::optional(TimeRange{content.times->first, content.times->last}) : std::nullopt;
     haupt.Session().NameSignal(
-        Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), times));
+        Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), content.times));
     haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
     haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
