@@ -140,8 +140,8 @@ KoeffFileLesson LessonOf(const AnalysisSession& session)
     lesson.times = signal.times;
     if (session.KeepPercent() != 100)
         lesson.keepPercent = session.KeepPercent();
-    if (session.KeepRanking() == KeepBy::Magnitude)
-        lesson.ranking = "betrag";
+    if (session.KeepPercent() != 100 || session.KeepRanking() == KeepBy::Magnitude)
+        lesson.ranking = session.KeepRanking() == KeepBy::Magnitude ? "betrag" : "beitrag";
     if (session.Axes() != DefaultAxes(signal))
         lesson.axes = AxesWord(session.Axes());
     if (A.MaxAbsKoeff != 1.0)  // the start value needs no word

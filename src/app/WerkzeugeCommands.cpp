@@ -6,6 +6,7 @@
 #include "analysis/Samples.h"
 #include "app/Haupt.h"
 #include "app/ProgramIcon.h"
+#include "app/CsvFileCommands.h"
 #include "app/PictureFileCommands.h"
 #include "app/Pictures.h"
 #include "io/SignalFile.h"
@@ -52,6 +53,9 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
         "Bild speichern…", [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
+    frmKoeffizienten->mniSaveCsv =
+        frmKoeffizienten->pmnKoeffizienten.AddItem("Als CSV speichern…", [this] { SaveCoefficientsCsv(this->haupt); });
+    frmWerkzeuge->OnDeltaCsv = [this] { SaveDeltaTableCsv(this->haupt); };
     frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
     frmWerkzeuge->ShowMessage(haupt.Caption());
     haupt.OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
@@ -372,6 +376,13 @@ void WerkzeugeCommands::RequestComparison()
                 comparison->Request(haupt.Session().ComparisonInput());
         });
     });
+}
+
+void WerkzeugeCommands::CompleteComparison()
+{
+    const DeltaSweepInput input = haupt.Session().ComparisonInput();
+    if (comparison->Input() != input || !comparison->Complete())
+        comparison->ComputeNow(input);
 }
 
 void WerkzeugeCommands::ShowRows()
