@@ -87,10 +87,10 @@ std::unique_ptr<PyAnalysis> ReadMdt(const std::filesystem::path& path, const py:
     else
         S.SetReference(reference);
     S.NameSignal(named ? Signal::Listed(*named) : Signal::File(std::move(reference), lesson.fileName));
+    ComputeLevelMatrices(A);
     // The compression comes back with the file, as on the program's load.
     S.SetKeepRanking(lesson.ranking == "betrag" ? KeepBy::Magnitude : KeepBy::Contribution);
     S.SetKeepPercent(lesson.keepPercent ? static_cast<int>(std::lround(*lesson.keepPercent)) : 100);
-    ComputeLevelMatrices(A);
     return std::make_unique<PyAnalysis>(std::move(S));
 }
 

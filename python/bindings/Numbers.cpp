@@ -96,13 +96,11 @@ PyDeltaSweep DeltaSweepOf(const PyAnalysis& a, const std::string& measureWord)
     const auto measure = static_cast<SweepMeasure>(word - std::begin(MeasureWords));
     struct Copied {
         DeltaSweepInput input;
-        bool hasReference, cannotSample;
+        bool hasReference;
     };
-    const Copied copied = a.Locked([](const AnalysisSession& S) {
-        const Signal& signal = S.CurrentSignal();
-        return Copied{S.ComparisonInput(), S.HasReference(), signal.IsFile() && signal.values.empty()};
-    });
-    if (!copied.hasReference || copied.cannotSample)
+    const Copied copied = a.Locked([](const AnalysisSession& S) { return Copied{S.ComparisonInput(), S.HasReference()}; });
+    // Without samples the file signal has no values to take at each Delta.
+    if (!copied.hasReference)
         throw py::value_error("the Delta comparison samples the signal anew at every Delta, but the samples of this "
                               "analysis are not known: give them to read_mdt(path, samples=...)");
     if (measure == SweepMeasure::Denoised && !copied.input.noise)
