@@ -345,7 +345,6 @@ std::optional<double> ParseDecimal(std::string_view word)
 
 namespace {
 
-// One of the lesson's words into the lesson, or why it cannot be read.
 // What the lesson's words give beyond the lesson: the time axis's two ends,
 // checked together, and the coefficients in all digits.
 struct LessonExtras {
@@ -353,11 +352,27 @@ struct LessonExtras {
     std::vector<double> exact;
 };
 
+// One of the lesson's words into the lesson, or why it cannot be read.
 std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileLesson& lesson, LessonExtras& extras)
 {
     const auto after = [&](std::string_view key) { return word.substr(key.size()); };
     const auto badWord = [&] {
         return KoeffFileRefusal{"ungültige Angabe \u201E" + FromWindows1252(std::string(word.substr(0, 30))) + "\u201C"};
+    };
+    const auto finiteAfter = [&](std::string_view key) {
+        const std::optional<double> v = ParseDecimal(after(key));
+        return v && std::isfinite(*v) ? v : std::nullopt;
+    };
+    // One value more of a list of at most one per coefficient.
+    const auto append = [&](std::vector<double>& list, std::string_view key,
+                            const char* tooMany) -> std::optional<KoeffFileRefusal> {
+        const std::optional<double> v = finiteAfter(key);
+        if (!v)
+            return badWord();
+        if (list.size() == MaxKoeffCount)
+            return KoeffFileRefusal{tooMany};
+        list.push_back(*v);
+        return std::nullopt;
     };
     if (word.starts_with(SignalWord)) {
         lesson.signal = FromWindows1252(std::string(after(SignalWord)));
@@ -366,8 +381,8 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
         lesson.fileName = PercentDecoded(after(FileWord));
     } else if (word.starts_with(TimeFromWord) || word.starts_with(TimeToWord)) {
         const bool from = word.starts_with(TimeFromWord);
-        const std::optional<double> t = ParseDecimal(after(from ? TimeFromWord : TimeToWord));
-        if (!t || !std::isfinite(*t))
+        const std::optional<double> t = finiteAfter(from ? TimeFromWord : TimeToWord);
+        if (!t)
             return badWord();
         (from ? extras.timeFrom : extras.timeTo) = *t;
     } else if (word.starts_with(KeepWord)) {
@@ -384,24 +399,14 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
             return badWord();
         lesson.axes = after(AxesWord);
     } else if (word.starts_with(ReferenceWord)) {
-        const std::optional<double> v = ParseDecimal(after(ReferenceWord));
-        if (!v || !std::isfinite(*v))
-            return badWord();
-        if (lesson.reference.size() == MaxKoeffCount)
-            return KoeffFileRefusal{"mehr als 4097 Referenzwerte"};
-        lesson.reference.push_back(*v);
+        return append(lesson.reference, ReferenceWord, "mehr als 4097 Referenzwerte");
+    } else if (word.starts_with(ExactWord)) {
+        return append(extras.exact, ExactWord, "mehr als 4097 genaue Werte");
     } else if (word.starts_with(ScaleWord)) {
-        const std::optional<double> v = ParseDecimal(after(ScaleWord));
-        if (!v || !std::isfinite(*v) || *v < 0.0)
+        const std::optional<double> v = finiteAfter(ScaleWord);
+        if (!v || *v < 0.0)
             return badWord();
         lesson.scale = *v;
-    } else if (word.starts_with(ExactWord)) {
-        const std::optional<double> v = ParseDecimal(after(ExactWord));
-        if (!v || !std::isfinite(*v))
-            return badWord();
-        if (extras.exact.size() == MaxKoeffCount)
-            return KoeffFileRefusal{"mehr als 4097 genaue Werte"};
-        extras.exact.push_back(*v);
     }
     return std::nullopt;
 }
