@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""vexlor's decompose beside PyWavelets' Haar transform, and what a small call costs.
+"""vexlor's decompose beside PyWavelets' Haar transform, what a small call costs,
+and how long a Delta comparison takes.
 
     PYTHONPATH=build/python /usr/bin/python3 python/bench.py
 
@@ -99,6 +100,18 @@ def main():
         ("Analysis.level (read)", lambda: a.level, 20000),
         ("vexlor.decompose(5 samples, 0.4, 2)", lambda: vexlor.decompose(small, 0.4, 2), 20000),
     ]))
+
+    print("\nThe Delta comparison: 101 Deltas, MaxLevel 10 down to level 5, each its own analysis:")
+    a = vexlor.Analysis.of_signal("doppler", 10)
+    a.level = 5
+    denoised = vexlor.Analysis.of_signal("doppler", 10)
+    denoised.level = 5
+    denoised.add_noise(0.1)
+    denoised.denoise("sure", "weich")
+    times = measure_in_turns([("Analysis.delta_sweep()", a.delta_sweep, 1),
+                              ("the same, noise added, denoised by SURE", denoised.delta_sweep, 1)])
+    print(*(f"{name}: best {min(v) / 1000:.1f} ms, median {statistics.median(v) / 1000:.1f} ms"
+            for name, v in times.items()), sep="\n")
 
     one = on_threads(lambda: vexlor.decompose(samples, 0.4, 2), 1, 400)
     two = on_threads(lambda: vexlor.decompose(samples, 0.4, 2), 2, 400)

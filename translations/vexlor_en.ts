@@ -457,6 +457,14 @@ Click: use this Delta</translation>
         <source>%1 Werte (%2)</source>
         <translation>%1 values (%2)</translation>
     </message>
+    <message>
+        <source>mehr als 4097 genaue Werte</source>
+        <translation>more than 4097 exact values</translation>
+    </message>
+    <message>
+        <source>CSV, deutsch: Semikolon und Dezimalkomma (*.csv);;CSV, international: Komma und Punkt (*.csv)</source>
+        <translation>CSV, German: semicolon and decimal comma (*.csv);;CSV, international: comma and point (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -499,6 +507,10 @@ Click: use this Delta</translation>
     <message>
         <source>Sprache: Deutsch, ab dem nächsten Start von Vexlor</source>
         <translation>Language: English, from the next start of Vexlor</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Save as CSV…</translation>
     </message>
 </context>
 <context>
@@ -562,6 +574,33 @@ Do you want to replace it?</translation>
     <message>
         <source>Sinus mit Rauschen</source>
         <translation>Noisy sine</translation>
+    </message>
+</context>
+<context>
+    <name>Tabellendatei</name>
+    <message>
+        <source>Tabelle nicht gespeichert!</source>
+        <translation>Table not saved!</translation>
+    </message>
+    <message>
+        <source>Konnte Tabelle nicht speichern!</source>
+        <translation>Could not save the table!</translation>
+    </message>
+    <message>
+        <source>Konnte Tabelle nicht speichern: %1: %2</source>
+        <translation>Could not save the table: %1: %2</translation>
+    </message>
+    <message>
+        <source>Tabelle gespeichert!</source>
+        <translation>Table saved!</translation>
+    </message>
+    <message>
+        <source>Tabelle gespeichert: %1</source>
+        <translation>Table saved: %1</translation>
+    </message>
+    <message>
+        <source>Kein Delta-Vergleich: ohne Abtastwerte gibt es nichts zu vergleichen</source>
+        <translation>No Delta comparison: without samples there is nothing to compare</translation>
     </message>
 </context>
 <context>
@@ -925,6 +964,14 @@ Do you want to replace it?</translation>
     <message>
         <source>Energie</source>
         <translation>Energy</translation>
+    </message>
+    <message>
+        <source>CSV…</source>
+        <translation>CSV…</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Save as CSV…</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,11 @@ Analysis AnalysisOfSamples(std::span<const double> samples, int maxLevel, double
     return A;
 }
 
+Analysis AnalysisOfSignal(const Signal& signal, int maxLevel, double delta)
+{
+    return AnalysisOfSamples(SampleSignal(signal, maxLevel, delta), maxLevel, delta);
+}
+
 void MoveToLevel(Analysis& A, int level)
 {
     while (A.Level > level) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/Signals.h"
 
 #include <span>
 
@@ -11,6 +12,8 @@
 // delta: MaxLevel from their count, Level = MaxLevel, Koeff and KoeffOrig the
 // samples, both Deltas delta, the level matrices and wavelet coefficients.
 Analysis AnalysisOfSamples(std::span<const double> samples, int maxLevel, double delta);
+// The same for a signal sampled at maxLevel as the program samples it with delta.
+Analysis AnalysisOfSignal(const Signal& signal, int maxLevel, double delta);
 
 // The level matrices of aktDelta up to MaxLevel + 1 and the Gram factors, as
 // "Go!" computes them, and WaveletKoeff of Delta. At MaxLevel 12 the matrices

@@ -1,6 +1,7 @@
 #include "Arrays.h"
 
 #include "analysis/Analysis.h"
+#include "analysis/Signals.h"
 #include "io/CoefficientFile.h"
 
 #include <cmath>
@@ -93,6 +94,16 @@ double CheckedDelta(double delta)
         throw py::value_error("delta must be 0 or at least 1e-300, as in the program's files: smaller ones "
                               "cannot be computed; not " + Shown(delta));
     return delta;
+}
+
+int ListedSignal(const std::string& name)
+{
+    if (const std::optional<int> listed = FindSignal(name))
+        return *listed;
+    std::string words;
+    for (const SignalRow& row : SignalList())
+        words += (words.empty() ? "" : ", ") + std::string(row.word);
+    throw py::value_error("there is no test signal \"" + name + "\"; the signals are " + words);
 }
 
 DoubleArray ToArray(std::vector<double>&& values)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace py = pybind11;
@@ -34,6 +35,10 @@ int MaxLevelOfCount(std::size_t count, const char* name);
 void CheckLevel(const char* name, int value, int lowest, int highest, const char* range);
 // ValueError unless 0 <= delta <= 1 (NaN is not).
 double CheckedDelta(double delta);
+
+// The row of the test signal named by its word or shown name; ValueError
+// naming the signals for any other name.
+int ListedSignal(const std::string& name);
 
 // The values as a NumPy array that owns them: no copy.
 DoubleArray ToArray(std::vector<double>&& values);

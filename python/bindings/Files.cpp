@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <variant>
@@ -69,31 +70,44 @@ std::unique_ptr<PyAnalysis> ReadMdt(const std::filesystem::path& path, const py:
     WarnOfCount(name, content.values.size(), expected);
 
     py::gil_scoped_release free;
-    Analysis A;
+    AnalysisSession S;
+    Analysis& A = S.State();
     StoreKoeffFile(content, A);
     // The samples: the user's, else those the file holds, else those of the
     // test signal it names, as the program's load samples it.
     const KoeffFileLesson& lesson = content.lesson;
     const std::optional<int> named = FindSignal(lesson.signal);
-    const std::string signal = named ? SignalShownName(Signal::Listed(*named)) : "Datei";
-    const std::vector<double> reference =
+    std::vector<double> reference =
         given                       ? std::vector<double>(given->data(), given->data() + expected)
         : !lesson.reference.empty() ? lesson.reference
         : named                     ? SampleSignal(Signal::Listed(*named), A.MaxLevel, A.aktDelta)
                                     : std::vector<double>{};
-    std::copy(reference.begin(), reference.end(), A.KoeffOrig.begin());
-    const bool hasSamples = !reference.empty();
+    if (reference.empty())
+        S.ForgetReference();
+    else
+        S.SetReference(reference);
+    S.NameSignal(named ? Signal::Listed(*named) : Signal::File(std::move(reference), lesson.fileName));
     ComputeLevelMatrices(A);
-    return std::make_unique<PyAnalysis>(std::move(A), hasSamples, signal);
+    // The compression comes back with the file, as on the program's load.
+    S.SetKeepRanking(lesson.ranking == "betrag" ? KeepBy::Magnitude : KeepBy::Contribution);
+    S.SetKeepPercent(lesson.keepPercent ? static_cast<int>(std::lround(*lesson.keepPercent)) : 100);
+    return std::make_unique<PyAnalysis>(std::move(S));
 }
 
 std::string WriteMdt(const std::filesystem::path& path, const PyAnalysis& analysis)
 {
     const std::string name = KoeffFileName(std::filesystem::absolute(path).string());
-    const std::optional<std::string> bytes = analysis.Locked([&](const Analysis& A) {
+    const std::optional<std::string> bytes = analysis.Locked([&](const AnalysisSession& S) {
+        const Analysis& A = S.State();
         KoeffFileLesson lesson;
-        lesson.signal = analysis.Signal();
-        if (analysis.HasSamples())
+        lesson.signal = analysis.SignalName();
+        lesson.fileName = S.CurrentSignal().fileName;
+        // The compression's words where it keeps less than all, or ranks by |d|.
+        if (S.KeepPercent() != 100)
+            lesson.keepPercent = S.KeepPercent();
+        if (S.KeepPercent() != 100 || S.KeepRanking() == KeepBy::Magnitude)
+            lesson.ranking = S.KeepRanking() == KeepBy::Magnitude ? "betrag" : "beitrag";
+        if (S.HasReference())
             lesson.reference.assign(A.KoeffOrig.begin(), A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1);
         return FormatKoeffFile(name, A, lesson);
     });

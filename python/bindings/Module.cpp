@@ -46,19 +46,13 @@ py::object Wavelet(const py::object& x, double delta, int level, int shift)
 
 DoubleArray TestSignal(const std::string& name, int maxLevel, double delta)
 {
-    const std::optional<int> listed = FindSignal(name);
-    if (!listed) {
-        std::string words;
-        for (const SignalRow& row : SignalList())
-            words += (words.empty() ? "" : ", ") + std::string(row.word);
-        throw py::value_error("there is no test signal \"" + name + "\"; the signals are " + words);
-    }
+    const int listed = ListedSignal(name);
     CheckLevel("max_level", maxLevel, MinLevel, LevelLimit, "2 to 12");
     CheckedDelta(delta);
     std::vector<double> samples;
     {
         py::gil_scoped_release free;
-        samples = SampleSignal(Signal::Listed(*listed), maxLevel, delta);
+        samples = SampleSignal(Signal::Listed(listed), maxLevel, delta);
     }
     return ToArray(std::move(samples));
 }

@@ -2,40 +2,53 @@
 
 #include "Arrays.h"
 
-#include "analysis/Analysis.h"
 #include "analysis/ScalingFunctions.h"
+#include "analysis/Session.h"
 
 #include <mutex>
+#include <optional>
 #include <string>
 
-// vexlor.Analysis: one analysis of the program, and a lock, so that threads
-// may share an object. Every use of the analysis takes the lock with the GIL
-// let go: a thread waiting for it never holds up the others.
+// vexlor.Analysis: one session of the program (its analysis, the signal it
+// was made from, noise, denoising and compression, and the shown copy the
+// function windows draw), and a lock, so that threads may share an object.
+// Every use of the session takes the lock with the GIL let go: a thread
+// waiting for it never holds up the others.
 class PyAnalysis {
 public:
-    // signal: the name a coefficient file records ("Datei" for the user's samples).
-    PyAnalysis(Analysis analysis, bool hasSamples, std::string signal);
+    // The session's level matrices are computed already.
+    explicit PyAnalysis(AnalysisSession session);
 
     int MaxLevel() const { return maxLevel; }
     double Delta() const { return delta; }
-    const std::string& Signal() const { return signal; }
-    bool HasSamples() const { return hasSamples; }
+    // The signal's name that a coefficient file records ("Datei" for the user's samples).
+    const std::string& SignalName() const { return signal; }
     int Level() const;
     void SetLevel(int level);
     py::list Coefficients() const;
+    py::list ShownCoefficients() const;
     py::object Samples() const;
-    // An evaluator of the program at the points x.
+    py::object CleanSamples() const;
+    // An evaluator of the program at the points x, on the shown copy.
     py::object At(py::handle x, Evaluator f) const;
     // The same for the evaluators that compare with the samples.
     py::object AtWithSamples(py::handle x, Evaluator f) const;
     std::string Repr() const;
 
-    // f(analysis) under the lock, with the GIL let go.
+    // "Behaltene Details", "Rauschen hinzufügen" and "Entrauschen", as the
+    // tools window changes them; ValueError for what the program refuses.
+    void Compress(int percent, const std::string& by);
+    int KeepPercent() const;
+    std::string KeepRanking() const;
+    void AddNoise(double sigma, long long seed);
+    void Denoise(const std::string& rule, const std::string& kind, const std::optional<double>& lambda);
+
+    // f(session) under the lock, with the GIL let go.
     template <typename F> auto Locked(F&& f) const
     {
         py::gil_scoped_release free;
         const std::lock_guard lock(mutex);
-        return f(static_cast<const Analysis&>(A));
+        return f(static_cast<const AnalysisSession&>(S));
     }
 
 private:
@@ -43,17 +56,21 @@ private:
     {
         py::gil_scoped_release free;
         const std::lock_guard lock(mutex);
-        return f(A);
+        return f(S);
     }
+    py::list CoefficientsOf(bool shown) const;
+    // ValueError when the samples cannot be taken anew: a file's signal named
+    // without its values.
+    void CheckCanSample() const;
 
     const int maxLevel;
     const double delta;
-    const bool hasSamples;
     const std::string signal;
     mutable std::mutex mutex;
-    Analysis A;
+    AnalysisSession S;
 };
 
-// The class and the coefficient-file functions in the module.
+// The class, its result types and the coefficient-file functions in the module.
 void BindAnalysis(py::module_& m);
+void BindNumbers(py::module_& m, py::class_<PyAnalysis>& analysis);
 void BindFiles(py::module_& m);

@@ -96,10 +96,47 @@ off = np.abs(rebuilt - samples)
 print(f"rebuilt: {off[0]:.3g} off at the left end, {off[-1]:.3g} at the right, "
       f"at most {off[len(off) // 4:-len(off) // 4].max():.3g} in the middle half")
 
+# %% Fewer details: compression and the numbers of "Kennzahlen"
+a = vexlor.Analysis.of_signal("bumps", max_level=10, delta=0.4)
+a.level = 4
+for by in ("beitrag", "betrag"):
+    a.compress(5, by=by)  # the coefficients stay; the curves and numbers show 5 % of the details
+    n = a.numbers()
+    print(f"5 % kept by {by}: {n.kept} of {n.detail_count} details, "
+          f"RMS error {n.rms_error:.4f}, distance to the samples {n.distance_rms:.4f}")
+shares = ", ".join(f"{s:.1f}" for s in n.energy_shares)
+print(f"energy shares in % (smooth, levels 4 .. 9): {shares}")
+
+# %% Noise, thresholds, and the Delta that denoises best
+a = vexlor.Analysis.of_signal("doppler", max_level=10)
+a.level = 7
+a.add_noise(0.1)  # sigma 0.1 of the largest magnitude; the clean samples stay the reference
+fig, ax = plt.subplots(figsize=(8, 3.5))
+ax.plot(x, a.function(x), color="lightgrey", label="noisy")
+for rule, kind in (("universell", "hart"), ("sure", "weich")):
+    a.denoise(rule, kind)
+    n = a.numbers()
+    print(f"{rule}, {kind}: sigma-hat {n.sigma_hat:.4f}, SNR {n.snr_noisy:.2f} -> {n.snr_denoised:.2f} dB")
+    ax.plot(x, a.function(x), label=f"{rule}, {kind}")
+ax.plot(x, vexlor.Analysis(a.clean_samples, a.delta).function(x), color="black", lw=0.7, label="clean")
+ax.legend(loc="lower right", fontsize="small")
+fig.tight_layout()
+fig.savefig(folder / "denoised.png")
+
+sweep = a.delta_sweep(measure="denoised_rms")  # 101 Deltas, each as the program would take it
+fig, ax = plt.subplots(figsize=(8, 3))
+ax.plot(sweep.deltas, sweep.values)
+ax.set_xlabel("Delta")
+ax.set_ylabel("RMS distance from the clean samples")
+fig.tight_layout()
+fig.savefig(folder / "delta-sweep.png")
+print(f"the Delta that denoises best (sure, weich): {sweep.best_delta}")
+
 # %% The program's coefficient files: open this one with "Öffnen" in Vexlor
 a = vexlor.Analysis(vexlor.test_signal("stufe", 7), delta=0.3)
 a.level = 3
+a.compress(20)  # written as ";Behalten:20": the program shows 20 % again
 path = vexlor.write_mdt(folder / "stufe", a)
 b = vexlor.read_mdt(path, samples=a.samples)
-print(f"{path}: level {b.level} of {b.max_level}, Delta {b.delta}")
+print(f"{path}: level {b.level} of {b.max_level}, Delta {b.delta}, {b.keep_percent} % kept")
 print(f"the figures are in {folder}/")

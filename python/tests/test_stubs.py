@@ -35,11 +35,14 @@ def test_every_public_name_is_typed_and_documented_as_at_run_time():
     for name, doc in documented(module).items():
         assert inspect.cleandoc(doc) == inspect.cleandoc(runtime_doc(getattr(vexlor, name))), name
 
-    analysis = next(n for n in module.body if isinstance(n, ast.ClassDef) and n.name == "Analysis")
-    for name, doc in documented(analysis).items():
-        if name == "__init__":
-            continue
-        member = inspect.getattr_static(vexlor.Analysis, name)
-        assert doc is not None and inspect.cleandoc(doc) == inspect.cleandoc(runtime_doc(member)), name
-    public = {n for n in dir(vexlor.Analysis) if not n.startswith("_")}
-    assert public == set(documented(analysis)) - {"__init__"}
+    for cls in (n for n in module.body if isinstance(n, ast.ClassDef)):
+        runtime = getattr(vexlor, cls.name)
+        for name, doc in documented(cls).items():
+            if name == "__init__":
+                continue
+            member = inspect.getattr_static(runtime, name)
+            if isinstance(member, staticmethod):
+                member = member.__func__
+            assert doc is not None and inspect.cleandoc(doc) == inspect.cleandoc(runtime_doc(member)), name
+        public = {n for n in dir(runtime) if not n.startswith("_")}
+        assert public == set(documented(cls)) - {"__init__"}, cls.name

@@ -16,7 +16,9 @@ Coefficients are lists coarsest first, as in PyWavelets:
 details of max_level - 1]. All arrays are float64.
 
     decompose, reconstruct     the decomposition and its inverse
-    Analysis                   the program's state: a level to move, curves
+    Analysis                   the program's state: a level to move, curves,
+                               compression, noise and denoising
+    Numbers, DeltaSweep        its numbers ("Kennzahlen") and the Delta comparison
     scaling_function, wavelet  the basis functions
     test_signal, resample      the program's signals, samples of a usable count
     read_mdt, write_mdt        the program's coefficient files
@@ -25,6 +27,8 @@ details of max_level - 1]. All arrays are float64.
 from ._vexlor import (
     SIGNALS,
     Analysis,
+    DeltaSweep,
+    Numbers,
     decompose,
     read_mdt,
     reconstruct,
@@ -38,6 +42,8 @@ from ._vexlor import (
 __all__ = [
     "SIGNALS",
     "Analysis",
+    "DeltaSweep",
+    "Numbers",
     "decompose",
     "read_mdt",
     "reconstruct",

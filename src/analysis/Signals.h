@@ -33,6 +33,10 @@ std::optional<int> FindSignal(std::string_view name);
 // x axis shows `first` at 0 and `last` at 1.
 struct TimeRange {
     double first = 0.0, last = 1.0;
+
+    // The time at x, and the x of a time.
+    double At(double x) const { return first + x * (last - first); }
+    double Of(double time) const { return (time - first) / (last - first); }
     bool operator==(const TimeRange&) const = default;
 };
 

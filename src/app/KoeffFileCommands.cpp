@@ -52,7 +52,7 @@ std::string TakeOverReference(AnalysisSession& session, const KoeffFileLesson& l
     if (listed)
         session.NameSignal(Signal::Listed(*listed));
     else if (lesson.signal == "Datei" && !(current.IsFile() && current.fileName == lesson.fileName))
-        session.NameSignal(Signal::File(lesson.reference, lesson.fileName));
+        session.NameSignal(Signal::File(lesson.reference, lesson.fileName, lesson.times));
     if (!lesson.reference.empty()) {
         session.SetReference(lesson.reference);
         return Tr("KoeffFile", "Referenz aus der Datei");
@@ -70,11 +70,17 @@ std::string TakeOverReference(AnalysisSession& session, const KoeffFileLesson& l
                 {SignalNameShown(named), std::to_string(A.MaxLevel)});
 }
 
-// The compression a loaded file records, or none.
-void TakeOverCompression(AnalysisSession& session, const KoeffFileLesson& lesson)
+// The compression, axes and scale a loaded file records, or the defaults. A
+// file that names no signal (as older versions wrote) leaves the axes as they
+// are, one without a scale the scale.
+void TakeOverSettings(AnalysisSession& session, const KoeffFileLesson& lesson)
 {
     session.SetKeepRanking(lesson.ranking == "betrag" ? KeepBy::Magnitude : KeepBy::Contribution);
     session.SetKeepPercent(lesson.keepPercent ? static_cast<int>(std::lround(*lesson.keepPercent)) : 100);
+    if (!lesson.signal.empty())
+        session.SetAxes(FindAxesChoice(lesson.axes).value_or(DefaultAxes(session.CurrentSignal())));
+    if (lesson.scale)
+        session.State().MaxAbsKoeff = *lesson.scale;
 }
 
 // A loaded file's Delta: the scroll bar (without its own reaction, which
@@ -103,8 +109,8 @@ bool TakeOver(TfrmHaupt& haupt, const KoeffFileContent& content)
     haupt.Session().ForgetNoise();  // the file's coefficients are not the noisy samples
     StoreKoeffFile(content, haupt.Session().State());
     const std::string reference = TakeOverReference(haupt.Session(), content.lesson);
-    TakeOverCompression(haupt.Session(), content.lesson);
-    haupt.Werkzeuge().ShowSignal();  // the file's signal, finest level and compression
+    TakeOverSettings(haupt.Session(), content.lesson);
+    haupt.Werkzeuge().ShowSignal();  // the file's signal, finest level, compression and axes
     haupt.Plot(Glaette).SetCaption(FromWindows1252(content.levelWord));
     haupt.UpdateLevelControls();
     haupt.Werkzeuge().Window().ShowMessage(haupt.Caption() + " \u2013 " + reference);
@@ -133,8 +139,15 @@ KoeffFileLesson LessonOf(const AnalysisSession& session)
     KoeffFileLesson lesson;
     lesson.signal = signal.IsFile() ? "Datei" : SignalShownName(signal);
     lesson.fileName = signal.IsFile() ? signal.fileName : "";
+    lesson.times = signal.times;
     if (session.KeepPercent() != 100)
         lesson.keepPercent = session.KeepPercent();
+    if (session.KeepPercent() != 100 || session.KeepRanking() == KeepBy::Magnitude)
+        lesson.ranking = session.KeepRanking() == KeepBy::Magnitude ? "betrag" : "beitrag";
+    if (session.Axes() != DefaultAxes(signal))
+        lesson.axes = AxesWord(session.Axes());
+    if (A.MaxAbsKoeff != 1.0)  // the start value needs no word
+        lesson.scale = A.MaxAbsKoeff;
     if (!IsStartUpReference(signal, A))
         lesson.reference.assign(A.KoeffOrig.begin(), A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1);
     return lesson;

@@ -5,6 +5,7 @@
 #include "app/Calcmatrixfortschritt.h"
 #include "app/Haupt.h"
 #include "app/WerkzeugeCommands.h"
+#include "io/CsvExport.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "windows/Koeffizienten.h"
@@ -196,25 +197,13 @@ std::optional<std::string> FileFailure(const ScriptedAction& action)
 
 void CompleteDeltaComparison()
 {
-    DeltaComparison& comparison = MainWindow()->Werkzeuge().Comparison();
-    if (comparison.Input() != ComparisonInput() || !comparison.Complete())
-        comparison.ComputeNow(ComparisonInput());
+    MainWindow()->Werkzeuge().CompleteComparison();
 }
 
 std::string DeltaSweepCsv()
 {
     const DeltaComparison& comparison = MainWindow()->Werkzeuge().Comparison();
-    const bool denoised = comparison.Input().noise.has_value();
-    std::string csv = std::string("delta,max_error,rms_error,distance_max,distance_rms")
-                      + (denoised ? ",denoised_rms\n" : "\n");
-    const DeltaComparison::Rows& rows = comparison.CurrentRows();
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-        if (const auto& row = rows[static_cast<std::size_t>(i)])
-            csv += Printf("%g", SweepDelta(i)) + ',' + Printf("%.17g", row->MaxError) + ','
-                   + Printf("%.17g", row->RmsError) + ',' + Printf("%.17g", row->DistanceMax) + ','
-                   + Printf("%.17g", row->DistanceRms)
-                   + (denoised ? ',' + Printf("%.17g", row->DenoisedRms) : std::string()) + '\n';
-    return csv;
+    return DeltaTableCsv(comparison.CurrentRows(), comparison.Input().noise.has_value(), CsvStyle::International);
 }
 
 std::string KoeffCsv()

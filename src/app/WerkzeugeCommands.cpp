@@ -4,6 +4,7 @@
 #include "analysis/Numbers.h"
 #include "analysis/LevelMatrices.h"
 #include "analysis/Samples.h"
+#include "app/CsvFileCommands.h"
 #include "app/Haupt.h"
 #include "app/ProgramIcon.h"
 #include "app/PictureFileCommands.h"
@@ -57,6 +58,9 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
         Tr("Menus", "Bild speichern…"), [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
+    frmKoeffizienten->mniSaveCsv =
+        frmKoeffizienten->pmnKoeffizienten.AddItem(Tr("Menus", "Als CSV speichern…"), [this] { SaveCoefficientsCsv(this->haupt); });
+    frmWerkzeuge->OnDeltaCsv = [this] { SaveDeltaTableCsv(this->haupt); };
     frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
     frmWerkzeuge->ShowMessage(haupt.Caption());
     haupt.OnCaption = [this](const std::string& caption) { frmWerkzeuge->ShowMessage(caption); };
@@ -145,10 +149,8 @@ void WerkzeugeCommands::ChooseSignalFile()
     }
     const SignalFileContent& content = std::get<SignalFileContent>(parsed);
     // A time column's first and last time label the x axis.
-    const std::optional<TimeRange> times =
-        content.times ? std::optional(TimeRange{content.times->first, content.times->last}) : std::nullopt;
     haupt.Session().NameSignal(
-        Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), times));
+        Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), content.times));
     haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
         std::string reading;
@@ -391,6 +393,13 @@ void WerkzeugeCommands::RequestComparison()
                 comparison->Request(haupt.Session().ComparisonInput());
         });
     });
+}
+
+void WerkzeugeCommands::CompleteComparison()
+{
+    const DeltaSweepInput input = haupt.Session().ComparisonInput();
+    if (comparison->Input() != input || !comparison->Complete())
+        comparison->ComputeNow(input);
 }
 
 void WerkzeugeCommands::ShowRows()

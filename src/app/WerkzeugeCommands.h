@@ -84,6 +84,9 @@ public:
     // that runs has ended (nothing new when it is the one under way or done);
     // while the tools window is closed only noted as owed.
     void RequestComparison();
+    // The comparison of the analysis as it stands, computed to its end here
+    // where it is not.
+    void CompleteComparison();
 
     // The comparison stops; the two windows go.
     void ReleaseWindows();

@@ -26,6 +26,8 @@ constexpr std::string_view KeepWord = ";Behalten:";
 constexpr std::string_view RankingWord = ";Rang:";
 constexpr std::string_view AxesWord = ";Achsen:";
 constexpr std::string_view ReferenceWord = ";Ref:";
+constexpr std::string_view ScaleWord = ";Skala:";
+constexpr std::string_view ExactWord = ";Genau:";
 
 bool IsBlankByte(char c)
 {
@@ -195,8 +197,30 @@ void WriteLesson(std::ostream& out, const KoeffFileLesson& lesson)
         out << RankingWord << lesson.ranking << LineEnd;
     if (!lesson.axes.empty())
         out << AxesWord << lesson.axes << LineEnd;
+    if (lesson.scale)
+        out << ScaleWord << *lesson.scale << LineEnd;
     for (const double v : lesson.reference)
         out << ReferenceWord << v << LineEnd;
+}
+
+// A coefficient as the file's values hold it: six significant digits.
+std::string SixDigits(double v)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << v;
+    return out.str();
+}
+
+// Every coefficient in all digits, where six digits lose any of one.
+void WriteExactValues(std::ostream& out, const std::vector<double>& koeff, int count)
+{
+    const auto lossless = [](double v) { return ParseDecimal(SixDigits(v)) == v; };
+    if (std::all_of(koeff.begin(), koeff.begin() + count, lossless))
+        return;
+    out << std::setprecision(17);
+    for (int i = 0; i < count; ++i)
+        out << ExactWord << koeff[static_cast<std::size_t>(i)] << LineEnd;
 }
 
 }  // namespace
@@ -219,7 +243,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
     if (!std::all_of(koeff.begin(), koeff.begin() + LevelSize[maxLevel] + 1, finite)
         || !std::all_of(lesson.reference.begin(), lesson.reference.end(), finite)
         || (lesson.times && !(finite(lesson.times->first) && finite(lesson.times->last)))
-        || (lesson.keepPercent && !finite(*lesson.keepPercent)))
+        || (lesson.keepPercent && !finite(*lesson.keepPercent)) || (lesson.scale && !finite(*lesson.scale)))
         return std::nullopt;
     // The stream's default conversion (six significant digits) in the
     // classic locale: the same bytes under any desktop language.
@@ -239,6 +263,7 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
             out << koeff[i] << LineEnd;
     }
     WriteLesson(out, lesson);
+    WriteExactValues(out, koeff, LevelSize[maxLevel] + 1);
     // All digits: a load rebuilds the function with exactly this Delta.
     out << DeltaWord << std::setprecision(17) << A.aktDelta << LineEnd;
     return out.str();
@@ -320,13 +345,34 @@ std::optional<double> ParseDecimal(std::string_view word)
 
 namespace {
 
+// What the lesson's words give beyond the lesson: the time axis's two ends,
+// checked together, and the coefficients in all digits.
+struct LessonExtras {
+    std::optional<double> timeFrom, timeTo;
+    std::vector<double> exact;
+};
+
 // One of the lesson's words into the lesson, or why it cannot be read.
-std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileLesson& lesson,
-                                               std::optional<double>& timeFrom, std::optional<double>& timeTo)
+std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileLesson& lesson, LessonExtras& extras)
 {
     const auto after = [&](std::string_view key) { return word.substr(key.size()); };
     const auto badWord = [&] {
         return KoeffFileRefusal{{Marked("Meldung", "ungültige Angabe „%1“"), {FromWindows1252(std::string(word.substr(0, 30)))}}};
+    };
+    const auto finiteAfter = [&](std::string_view key) {
+        const std::optional<double> v = ParseDecimal(after(key));
+        return v && std::isfinite(*v) ? v : std::nullopt;
+    };
+    // One value more of a list of at most one per coefficient.
+    const auto append = [&](std::vector<double>& list, std::string_view key,
+                            const char* tooMany) -> std::optional<KoeffFileRefusal> {
+        const std::optional<double> v = finiteAfter(key);
+        if (!v)
+            return badWord();
+        if (list.size() == MaxKoeffCount)
+            return KoeffFileRefusal{tooMany};
+        list.push_back(*v);
+        return std::nullopt;
     };
     if (word.starts_with(SignalWord)) {
         lesson.signal = FromWindows1252(std::string(after(SignalWord)));
@@ -335,10 +381,10 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
         lesson.fileName = PercentDecoded(after(FileWord));
     } else if (word.starts_with(TimeFromWord) || word.starts_with(TimeToWord)) {
         const bool from = word.starts_with(TimeFromWord);
-        const std::optional<double> t = ParseDecimal(after(from ? TimeFromWord : TimeToWord));
-        if (!t || !std::isfinite(*t))
+        const std::optional<double> t = finiteAfter(from ? TimeFromWord : TimeToWord);
+        if (!t)
             return badWord();
-        (from ? timeFrom : timeTo) = *t;
+        (from ? extras.timeFrom : extras.timeTo) = *t;
     } else if (word.starts_with(KeepWord)) {
         const std::optional<double> p = ParseDecimal(after(KeepWord));
         if (!p || !(*p >= 0.0 && *p <= 100.0))
@@ -353,25 +399,31 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
             return badWord();
         lesson.axes = after(AxesWord);
     } else if (word.starts_with(ReferenceWord)) {
-        const std::optional<double> v = ParseDecimal(after(ReferenceWord));
-        if (!v || !std::isfinite(*v))
+        return append(lesson.reference, ReferenceWord, Marked("Meldung", "mehr als 4097 Referenzwerte"));
+    } else if (word.starts_with(ExactWord)) {
+        return append(extras.exact, ExactWord, Marked("Meldung", "mehr als 4097 genaue Werte"));
+    } else if (word.starts_with(ScaleWord)) {
+        const std::optional<double> v = finiteAfter(ScaleWord);
+        if (!v || *v < 0.0)
             return badWord();
-        if (lesson.reference.size() == MaxKoeffCount)
-            return KoeffFileRefusal{Marked("Meldung", "mehr als 4097 Referenzwerte")};
-        lesson.reference.push_back(*v);
+        lesson.scale = *v;
     }
     return std::nullopt;
 }
 
 // The whole lesson is read before it is checked against the levels.
-std::optional<KoeffFileRefusal> CheckLesson(KoeffFileContent& content, const std::optional<double>& timeFrom,
-                                            const std::optional<double>& timeTo)
+std::optional<KoeffFileRefusal> CheckLesson(KoeffFileContent& content, const LessonExtras& extras)
 {
+    const auto& [timeFrom, timeTo, exact] = extras;
     if (timeFrom || timeTo) {
         if (!timeFrom || !timeTo || !(*timeFrom < *timeTo))
             return KoeffFileRefusal{Marked("Meldung", "Zeitachse ungültig")};
-        content.lesson.times = SignalTimes{*timeFrom, *timeTo};
+        content.lesson.times = TimeRange{*timeFrom, *timeTo};
     }
+    const auto standsFor = [](double v, double value) { return ParseDecimal(SixDigits(v)) == value; };
+    if (exact.size() == content.values.size()
+        && std::equal(exact.begin(), exact.end(), content.values.begin(), standsFor))
+        content.values = exact;
     const std::size_t samples = static_cast<std::size_t>(LevelSize[content.maxLevel]) + 1;
     const std::size_t given = content.lesson.reference.size();
     if (given != 0 && given != samples)
@@ -383,7 +435,7 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
 {
     const std::vector<std::string_view> words = Words(WithoutByteOrderMark(bytes));
     KoeffFileContent content;
-    std::optional<double> timeFrom, timeTo;
+    LessonExtras extras;
     std::vector<std::string_view> valueWords;
     for (const std::string_view word : words) {
         if (word[0] != ';') {
@@ -394,7 +446,7 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
                 return KoeffFileRefusal{Marked("Meldung", "Delta zu klein zum Rechnen (zwischen 0 und 1e-300)")};
             if (delta && *delta >= 0.0 && *delta <= 1.0)
                 content.delta = *delta;
-        } else if (auto refusal = ReadLessonWord(word, content.lesson, timeFrom, timeTo)) {
+        } else if (auto refusal = ReadLessonWord(word, content.lesson, extras)) {
             return *refusal;
         }
     }
@@ -433,7 +485,7 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
             return KoeffFileRefusal{Marked("Meldung", "Wert zu groß für eine Zahl")};
         content.values.push_back(*value);
     }
-    if (auto refusal = CheckLesson(content, timeFrom, timeTo))
+    if (auto refusal = CheckLesson(content, extras))
         return *refusal;
     return content;
 }

@@ -33,16 +33,23 @@ std::string KoeffFileName(const std::string& chosen);
 //   ;Behalten:P       the compression: P % of the details kept
 //   ;Rang:beitrag     its ranking ("beitrag" or "betrag")
 //   ;Achsen:original  the axes ("original" or "angepasst")
+//   ;Skala:V          the function windows' scale MaxAbsKoeff, where not 1
 //   ;Ref:V            one for each sample of the finest level, in order and in
 //                     all 17 digits: the error window's reference
+// And, written by FormatKoeffFile itself where six digits lose any:
+//   ;Genau:V          one for each coefficient, in order and in all 17 digits.
+//                     The reader takes them instead of the values only when
+//                     each, written with six digits, reads as the value it
+//                     stands for: a value edited by hand wins.
 struct KoeffFileLesson {
     std::string signal;
     std::string fileName;
-    std::optional<SignalTimes> times;
+    std::optional<TimeRange> times;
     std::optional<double> keepPercent;
     std::string ranking;
     std::string axes;
     std::vector<double> reference;
+    std::optional<double> scale;
     bool operator==(const KoeffFileLesson&) const = default;
 };
 

@@ -297,7 +297,7 @@ struct Reading {
 };
 
 Reading ReadValues(std::string_view text, bool hasHeader, char separator, Arrangement arrangement, std::size_t count,
-                   const SignalTimes& times)
+                   const TimeRange& times)
 {
     Reading reading;
     reading.values.reserve(count + 1);  // room for a repeated last value
@@ -358,7 +358,7 @@ std::variant<SignalFileContent, SignalFileRefusal> Parse(std::string_view bytes)
     if (count < 4)
         return SignalFileRefusal{Marked("Meldung", "weniger als 4 Werte")};
 
-    const SignalTimes times{shape.firstTime, shape.lastTime};
+    const TimeRange times{shape.firstTime, shape.lastTime};
     Reading reading = ReadValues(data, header.has_value(), separator, arrangement, count, times);
     SignalFileContent content;
     content.count = count;
@@ -394,7 +394,7 @@ std::variant<SignalFileContent, SignalFileRefusal> Parse(std::string_view bytes)
     const double step = (times.last - times.first) / static_cast<double>(count - 1);
     const double last = powerOfTwo ? times.last + step : times.last;
     if (arrangement == Arrangement::TimeAndValue && reading.regularTimes && std::isfinite(last)) {
-        content.times = SignalTimes{times.first, last};
+        content.times = TimeRange{times.first, last};
         content.timeName = named ? ShownName(names[0]) : "";
     } else if (arrangement == Arrangement::TimeAndValue) {
         read(Marked("Meldung", "Zeiten ungleichmäßig: ohne Zeitachse"));

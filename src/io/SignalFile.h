@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Phrase.h"
+#include "analysis/Signals.h"
 #include "io/SafeRead.h"
 
 #include <optional>
@@ -33,19 +34,12 @@
 inline constexpr std::size_t SignalFileLimit = std::size_t{64} << 20;
 inline constexpr std::size_t SignalValueLimit = 4'000'000;
 
-// The first and last time of the samples, for an axis.
-struct SignalTimes {
-    double first = 0.0;
-    double last = 0.0;
-    bool operator==(const SignalTimes&) const = default;
-};
-
 struct SignalFileContent {
     // The values as the program samples them: the file's, and for 2^m of them
     // (2 <= m <= 12) the last once more, so that each stays a sample of level m.
     std::vector<double> values;
     std::size_t count = 0;              // how many values the file holds
-    std::optional<SignalTimes> times;   // of a regular time column, the repeated value's step included
+    std::optional<TimeRange> times;   // of a regular time column, the repeated value's step included
     std::string timeName;               // the time column's name in the header, or empty
     std::string reading;                // how the file was read: "1 Spalte, Dezimalkomma"
     std::vector<Phrase> readingParts;   // the same, a phrase for each part between the commas

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/Signals.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -30,14 +32,7 @@ std::string MagnitudeLabel(double m);
 
 // What the x labels show for the curve interval 0 .. 1: `first` at 0 and
 // `last` at 1 (the times of a signal's first and last sample), else x itself.
-struct XLabels {
-    double first = 0.0, last = 1.0;
-
-    // The label value at x, and the x of a label value.
-    double At(double x) const { return first + x * (last - first); }
-    double Of(double value) const { return (value - first) / (last - first); }
-    bool operator==(const XLabels&) const = default;
-};
+using XLabels = TimeRange;
 
 // A tick of an axis: where it stands in world x and what it reads.
 struct AxisTick {

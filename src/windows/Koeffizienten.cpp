@@ -1,5 +1,6 @@
 #include "windows/Koeffizienten.h"
 
+#include "analysis/CoefficientTable.h"
 #include "plot/Plotter.h"
 #include "plot/ScaleMap.h"
 #include "windows/PlotWindow.h"
@@ -67,8 +68,6 @@ void DrawXAxis(Canvas& c, const ScaleMap& columns, const XLabels& labels, int ro
 }
 
 }  // namespace
-
-double StemX(int i, int j) { return (i + 0.5) * Pow2Inv[j]; }
 
 TfrmKoeffizienten::TfrmKoeffizienten()
     : TForm(136, 170, 752, 400, Tr("Koeffizienten", "Koeffizienten"), clWhite), pmnKoeffizienten(this)

@@ -34,6 +34,7 @@ public:
     int Draws = 0;
     TPopupMenu pmnKoeffizienten;
     QAction* mniSavePicture = nullptr;
+    QAction* mniSaveCsv = nullptr;
 
 protected:
     void FormPaint() override { Draw(); }
@@ -48,6 +49,3 @@ private:
     bool oneScale = false;
     bool opened = false;
 };
-
-// The stems' places: the x of coefficient i of level j on [0, 1].
-double StemX(int i, int j);

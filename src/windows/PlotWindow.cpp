@@ -72,7 +72,7 @@ void TPlotWindow::DrawPicture(PlotSurface& target) const
 
 XLabels XLabelsOf(const Signal& signal)
 {
-    return signal.times ? XLabels{signal.times->first, signal.times->last} : XLabels{};
+    return signal.times.value_or(XLabels{});
 }
 
 PlotFrame TPlotWindow::RedrawFrame()

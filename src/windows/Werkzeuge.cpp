@@ -55,6 +55,7 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
       butKoeffizienten(tr("Koeffizienten")),
       cbxEinMassstab(tr("ein Maßstab für alle")),
       grpDelta(tr("Delta-Vergleich")),
+      butDeltaCsv(tr("CSV…")),
       butUebernehmen(tr("Übernehmen")),
       grpRauschen(tr("Rauschen")),
       butRauschen(tr("Hinzufügen")),
@@ -137,7 +138,10 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
         {tr("RMS-Abstand"), tr("Max. Abstand"), tr("Entrauschen")});
     cbxDeltaMass.setToolTip(tr("Abstand zu den Abtastwerten nach Kompression; Entrauschen: "
                                            "RMS-Abstand des entrauschten Signals zum sauberen"));
-    deltaBox.addWidget(&cbxDeltaMass);
+    butDeltaCsv.setToolTip(tr("Als CSV speichern…"));
+    measureRow.addWidget(&cbxDeltaMass, 1);
+    measureRow.addWidget(&butDeltaCsv);
+    deltaBox.addLayout(&measureRow);
     deltaBox.addWidget(&pltDelta);
     labBestDelta.setWordWrap(true);  // a tie's note may take a second line
     deltaRow.addWidget(&labBestDelta, 1);
@@ -216,6 +220,10 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     QObject::connect(&cbxEinMassstab, &QCheckBox::toggled, this, [this](bool on) {
         if (OnOneScaleChosen)
             Dispatch([this, on] { OnOneScaleChosen(on); });
+    });
+    QObject::connect(&butDeltaCsv, &QPushButton::clicked, this, [this] {
+        if (OnDeltaCsv)
+            Dispatch(OnDeltaCsv);
     });
     QObject::connect(&butUebernehmen, &QPushButton::clicked, this, [this] {
         if (BestPosition() >= 0 && pltDelta.OnDeltaChosen)

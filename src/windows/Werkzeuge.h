@@ -109,6 +109,8 @@ public:
     // the best one named and taken over with "Übernehmen".
     QGroupBox grpDelta;
     QComboBox cbxDeltaMass;  // RMS or largest distance, or "Entrauschen"
+    QPushButton butDeltaCsv;  // "CSV…": the rows as a table
+    std::function<void()> OnDeltaCsv;
     TDeltaPlot pltDelta;
     QLabel labBestDelta;
     QPushButton butUebernehmen;
@@ -188,6 +190,7 @@ private:
     QHBoxLayout keepRow;
     QHBoxLayout koeffRow;
     QVBoxLayout deltaBox;
+    QHBoxLayout measureRow;
     QHBoxLayout deltaRow;
     QFormLayout noiseForm;
     QHBoxLayout noiseButtons;

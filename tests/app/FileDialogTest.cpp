@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <sstream>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -235,6 +238,44 @@ TEST_F(RealDialogs, CancelWritesAndLoadsNothing)
     Click(frmHaupt->Werkzeuge().Window().butDatei, std::nullopt);
     EXPECT_EQ(frmHaupt->Caption(), "Kein Signal geladen...");
     EXPECT_EQ(A->MaxLevel, 7);
+}
+
+TEST_F(RealDialogs, TablesAsCsvForAGermanOrAnyOtherSpreadsheet)
+{
+    frmHaupt->trbLevel.SetPosition(5);
+    frmHaupt->Werkzeuge().ChooseKeepPercent(20);
+    QAction* koeffCsv = frmHaupt->Werkzeuge().Koeffizienten().mniSaveCsv;
+    SavePicture(koeffCsv, 1, "koeff");  // international
+    EXPECT_EQ(Meldung(), "Tabelle gespeichert: koeff.csv");
+    std::istringstream international(Read("koeff.csv"));
+    std::string line;
+    std::getline(international, line);
+    EXPECT_EQ(line, "part,level,index,position,value,kept");
+    int i = 0, kept = 0;
+    for (; std::getline(international, line); ++i) {
+        std::vector<std::string> field;
+        for (std::istringstream row(line); std::getline(row, field.emplace_back(), ',');) {}
+        field.pop_back();
+        ASSERT_EQ(field.size(), 6u) << line;
+        EXPECT_EQ(field[0], i <= 32 ? "glaette" : "details") << line;
+        EXPECT_EQ(std::stod(field[4]), A->Koeff[static_cast<std::size_t>(i)]) << line;
+        kept += i > 32 && field[5] == "1";
+    }
+    EXPECT_EQ(i, 129);
+    EXPECT_EQ(kept, 19);  // 20 % of the 96 details
+
+    // German: ";" between the fields, a decimal comma; the name offered.
+    EXPECT_EQ(SavePicture(koeffCsv, 0, "").offered, "koeffizienten.csv");
+    std::string german = Read("koeff.csv");
+    std::replace(german.begin(), german.end(), ',', ';');
+    std::replace(german.begin(), german.end(), '.', ',');
+    EXPECT_EQ(Read("koeffizienten.csv"), german);
+
+    const User table = Use([this] { frmHaupt->Werkzeuge().Window().butDeltaCsv.click(); }, {1, "vergleich"});
+    EXPECT_EQ(table.offered, "delta-vergleich.csv");
+    const std::string rows = Read("vergleich.csv");
+    EXPECT_TRUE(rows.starts_with("delta,max_error,rms_error,distance_max,distance_rms\n0,")) << rows.substr(0, 80);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 102);
 }
 
 }  // namespace

@@ -289,21 +289,34 @@ TEST(KoeffFileReader, RefusesWhatTheProgramCannotServe)
     EXPECT_EQ(Reason(ParseKoeffFile(many + " 1")), "mehr als 4097 Werte");
 }
 
-TEST(KoeffFileReader, ReadsBackWhatTheWriterWrote)
+TEST(KoeffFileReader, ReadsBackWhatTheWriterWroteInAllDigitsUnlessAValueWasEdited)
 {
     KoeffArray k(MaxKoeffCount);
     for (int i = 0; i <= 256; ++i)
         k[i] = std::sin(i * 0.37) * 1.000001;
-    const KoeffFileContent c = Content(ParseKoeffFile(Formatted("/p/f.mdt", 8, 4, k)));
+    const std::string bytes = Formatted("/p/f.mdt", 8, 4, k);
+    const KoeffFileContent c = Content(ParseKoeffFile(bytes));
     ASSERT_EQ(c.values.size(), 257u);
     for (int i = 0; i <= 256; ++i)
-        EXPECT_NEAR(c.values[i], k[i], 5e-6 * std::fabs(k[i]) + 1e-300) << i;
+        EXPECT_EQ(c.values[i], k[i]) << i;
+
+    // The first value edited by hand: the six digits count, every one of them.
+    std::string edited = bytes;
+    const std::string written = "\r\n0.361616\r\n";  // k[1] in six digits
+    const std::size_t at = edited.find(written);
+    ASSERT_NE(at, std::string::npos);
+    edited.replace(at, written.size(), "\r\n0.38\r\n");
+    const KoeffFileContent e = Content(ParseKoeffFile(edited));
+    EXPECT_EQ(e.values[1], 0.38);
+    for (int i = 2; i <= 256; ++i)
+        EXPECT_NEAR(e.values[i], k[i], 5e-6 * std::fabs(k[i]) + 1e-300) << i;
+    EXPECT_NE(e.values[2], k[2]);
 }
 
 TEST(KoeffFileLesson, AFileSignalsLessonReopensAsSaved)
 {
     // An offset signal at MaxLevel 4, its reference in all digits.
-    KoeffFileLesson lesson{"Datei", "EKG Übung 100%.txt", SignalTimes{1700, 1988}, 5.0, "beitrag", "angepasst", {}};
+    KoeffFileLesson lesson{"Datei", "EKG Übung 100%.txt", TimeRange{1700, 1988}, 5.0, "beitrag", "angepasst", {}, 154.6};
     for (int i = 0; i <= 16; ++i)
         lesson.reference.push_back(150.0 + std::sin(i * 0.7) / 3.0);
     const auto A = std::make_unique<Analysis>();
@@ -320,10 +333,10 @@ TEST(KoeffFileLesson, AFileSignalsLessonReopensAsSaved)
     const auto first = std::find(lines.begin(), lines.end(), ";Signal:Datei");
     ASSERT_NE(first, lines.end());
     EXPECT_EQ(*(first + 1), ";Datei:EKG%20%C3%9Cbung%20100%25.txt");
-    EXPECT_EQ(std::vector<std::string>(first + 2, first + 7),
+    EXPECT_EQ(std::vector<std::string>(first + 2, first + 8),
               (std::vector<std::string>{";Zeitvon:1700", ";Zeitbis:1988", ";Behalten:5", ";Rang:beitrag",
-                                        ";Achsen:angepasst"}));
-    EXPECT_EQ(lines.end() - first, 7 + 17 + 1);
+                                        ";Achsen:angepasst", ";Skala:154.59999999999999"}));
+    EXPECT_EQ(lines.end() - first, 8 + 17 + 1);
     for (auto line = first; line != lines.end(); ++line)
         EXPECT_TRUE(line->starts_with(";") && line->find_first_of(" \t") == std::string::npos) << *line;
     EXPECT_TRUE(Content(ParseKoeffFile("4 2 1 2 3")).lesson == KoeffFileLesson{});
@@ -333,7 +346,8 @@ TEST(KoeffFileLesson, MalformedWordsAndTinyDeltasAreRefused)
 {
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 1 1 1 1 1 ;Ref:1 ;Ref:2 ;Ref:3")), "3 statt 5 Referenzwerte");
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Ref:x")), "ungültige Angabe \u201E;Ref:x\u201C");
-    for (const char* word : {";Ref:1e999", ";Behalten:101", ";Rang:gross", ";Achsen:schief", ";Zeitvon:abc"})
+    for (const char* word : {";Ref:1e999", ";Behalten:101", ";Rang:gross", ";Achsen:schief", ";Zeitvon:abc", ";Skala:-1",
+                             ";Genau:nan"})
         EXPECT_EQ(Reason(ParseKoeffFile(std::string("2 2 ") + word)), std::string("ungültige Angabe \u201E") + word + "\u201C");
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5")), "Zeitachse ungültig");
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5 ;Zeitbis:5")), "Zeitachse ungültig");
