@@ -196,7 +196,7 @@ void TApplication::UseLanguage(Language chosen)
     if (chosen == Language::German)
         return;
     programTranslator = std::make_unique<QTranslator>();
-    if (!programTranslator->load(QStringLiteral(":/i18n/vexlor_en.qm")))
+    if (!programTranslator->load(QString::fromLatin1(EnglishTranslationFile)))
         throw std::runtime_error("the English translation is not built into the program");
     QCoreApplication::installTranslator(programTranslator.get());
 }

@@ -22,7 +22,7 @@ std::string Tr(const char* context, const char* german)
 std::string TrIn(Language language, const char* context, const char* german)
 {
     QTranslator english;
-    if (language == Language::German || !english.load(QStringLiteral(":/i18n/vexlor_en.qm")))
+    if (language == Language::German || !english.load(QString::fromLatin1(EnglishTranslationFile)))
         return german;
     const QString text = english.translate(context, german);
     return text.isEmpty() ? std::string(german) : text.toStdString();

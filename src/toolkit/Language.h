@@ -12,6 +12,9 @@
 
 enum class Language { German, English };
 
+// The English translation, built into the program.
+inline constexpr const char* EnglishTranslationFile = ":/i18n/vexlor_en.qm";
+
 // The text in the language in use (UTF-8), from its German source.
 // Format texts keep %1, %2, … whole: Fill(Tr(context, "Delta: %1"), {…}).
 std::string Tr(const char* context, const char* german);

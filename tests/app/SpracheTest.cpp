@@ -4,13 +4,11 @@
 
 #include "toolkit/Application.h"
 #include "windows/Hilfe.h"
-#include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -78,32 +76,22 @@ QStringList TextsOf(const QWidget& window)
     return texts;
 }
 
-// The translation file's pairs, German source and English text.
-std::vector<std::pair<QString, QString>> Translations()
+// The translation file's German texts, each as a pattern that any words fill for %1, %2, ….
+std::vector<QRegularExpression> SourcePatterns()
 {
     QFile file(QStringLiteral(TRANSLATION_FILE));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    std::vector<std::pair<QString, QString>> pairs;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+    std::vector<QRegularExpression> patterns;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QStringLiteral("source"))
             continue;
-        if (xml.name() == QStringLiteral("source"))
-            pairs.emplace_back(xml.readElementText(), QString());
-        else if (xml.name() == QStringLiteral("translation"))
-            pairs.back().second = xml.readElementText();
-    }
-    return pairs;
-}
-
-// A text with %1, %2, … as a pattern that any words fill.
-QRegularExpression Pattern(const QString& text)
-{
-    QString pattern;
-    for (const QString& piece : text.split(QRegularExpression(QStringLiteral("%\\d"))))
-        pattern += (pattern.isEmpty() ? QString() : QStringLiteral(".*")) + QRegularExpression::escape(piece);
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+        QStringList pieces = xml.readElementText().split(QRegularExpression(QStringLiteral("%\\d")));
+        for (QString& piece : pieces)
+            piece = QRegularExpression::escape(piece);
+        patterns.emplace_back(QRegularExpression::anchoredPattern(pieces.join(QStringLiteral(".*"))),
                               QRegularExpression::DotMatchesEverythingOption);
+    }
+    return patterns;
 }
 
 // Every window of the program with every page filled: the About window, the
@@ -135,7 +123,6 @@ protected:
         return texts;
     }
     TfrmWerkzeuge& Tools() const { return frmHaupt->Werkzeuge().Window(); }
-    QString HelpText() const { return frmHaupt->ContextMenus().Hilfe()->txtHilfe.toHtml(); }
 };
 
 class English : public EveryWindow {
@@ -160,10 +147,10 @@ TEST_F(English, NoWindowMenuOrPageShowsAGermanWord)
         EXPECT_TRUE(GermanWordsIn(text).isEmpty()) << text.toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("Invalid file: not a number: “x” at position 3")));
     // The help names every window as its caption does; only the file format's words stay German.
-    QString help = HelpText();
-    help.remove(QRegularExpression(QStringLiteral("<span style=\" font-family:'monospace';\">[^<]*</span>")));
-    EXPECT_EQ(GermanWordsIn(help), QStringList()) << help.toStdString();
-    const QString plain = frmHaupt->ContextMenus().Hilfe()->txtHilfe.toPlainText().simplified();
+    const QTextBrowser& help = frmHaupt->ContextMenus().Hilfe()->txtHilfe;
+    const QString format = QStringLiteral("<span style=\" font-family:'monospace';\">[^<]*</span>");
+    EXPECT_EQ(GermanWordsIn(help.toHtml().remove(QRegularExpression(format))), QStringList());
+    const QString plain = help.toPlainText().simplified();
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (dynamic_cast<const TForm*>(window) && window->isVisible())
             EXPECT_TRUE(plain.contains(window->windowTitle().simplified())) << window->windowTitle().toStdString();
@@ -190,9 +177,7 @@ TEST_F(English, QtsOwnFileDialogSpeaksEnglish)
 // and the program stay as they are in both.
 TEST_F(EveryWindow, InGermanEveryTextIsASourceText)
 {
-    std::vector<QRegularExpression> sources;
-    for (const auto& [source, english] : Translations())
-        sources.push_back(Pattern(source));
+    const std::vector<QRegularExpression> sources = SourcePatterns();
     const QStringList names{"Vexlor", "Deutsch", "English", "SURE", "Chirp", "Blocks", "Bumps", "HeaviSine", "Doppler"};
     for (const QString& text : Walk()) {
         const bool source = std::any_of(sources.begin(), sources.end(),
