@@ -6,6 +6,7 @@
 #include "app/WerkzeugeCommands.h"
 #include "io/CsvExport.h"
 #include "io/SafeWrite.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "windows/Werkzeuge.h"
 
@@ -33,6 +34,7 @@ void SaveCsv(TfrmHaupt& haupt, const std::string& name, const std::function<std:
         werkzeuge.ShowMessage("Konnte Tabelle nicht speichern: " + shown + ": " + WriteFailureReason(written));
         return;
     }
+    Application->RememberFolderOf(file);
     haupt.SetCaption("Tabelle gespeichert!");
     werkzeuge.ShowMessage("Tabelle gespeichert: " + shown);
 }

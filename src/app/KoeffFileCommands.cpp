@@ -5,6 +5,7 @@
 #include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
+#include "toolkit/Application.h"
 #include "windows/Werkzeuge.h"
 
 #include <algorithm>
@@ -169,6 +170,7 @@ bool LoadKoeffFile(TfrmHaupt& haupt)
     } else if (read == ReadResult::OutOfMemory) {
         haupt.SetCaption("Ungültige Datei: zu wenig Speicher");
     } else {
+        Application->RememberFolderOf(haupt.odgOpen.FileName);
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
             haupt.SetCaption("Ungültige Datei: " + refusal->reason);
@@ -195,6 +197,7 @@ void SaveKoeffFile(TfrmHaupt& haupt)
         haupt.SetCaption("Konnte Datei nicht sichern: " + WriteFailureReason(written));
         return;
     }
+    Application->RememberFolderOf(name);
     haupt.SetCaption("Datei gespeichert!");
     RedrawAllWindows(haupt);
 }

@@ -4,6 +4,7 @@
 #include "app/Pictures.h"
 #include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "windows/Werkzeuge.h"
 
@@ -43,6 +44,7 @@ void SavePicture(TfrmHaupt& haupt, const std::string& name, const std::function<
                "Konnte Bild nicht speichern: " + file + ": " + WriteFailureReason(written));
         return;
     }
+    Application->RememberFolderOf(chosen.file);
     Report(haupt, "Bild gespeichert!", "Bild gespeichert: " + file);
 }
 

@@ -135,6 +135,7 @@ void WerkzeugeCommands::ChooseSignalFile()
                                                            : "Ungültiges Signal: Datei nicht lesbar");
         return;
     }
+    Application->RememberFolderOf(dialog.FileName);
     const auto parsed = ParseSignalFile(bytes);
     if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
         haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
