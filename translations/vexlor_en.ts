@@ -465,6 +465,18 @@ Click: use this Delta</translation>
         <source>CSV, deutsch: Semikolon und Dezimalkomma (*.csv);;CSV, international: Komma und Punkt (*.csv)</source>
         <translation>CSV, German: semicolon and decimal comma (*.csv);;CSV, international: comma and point (*.csv)</translation>
     </message>
+    <message>
+        <source>der Ordner existiert nicht oder nimmt keine Dateien an</source>
+        <translation>the folder does not exist or takes no files</translation>
+    </message>
+    <message>
+        <source>Zeile %1 hat %2 Wert statt %3 (ein leeres Feld?)</source>
+        <translation>line %1 has %2 value instead of %3 (an empty field?)</translation>
+    </message>
+    <message>
+        <source>Zeile %1 hat %2 Werte statt %3 (ein leeres Feld?)</source>
+        <translation>line %1 has %2 values instead of %3 (an empty field?)</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>

@@ -6,6 +6,7 @@
 #include "app/WerkzeugeCommands.h"
 #include "io/CsvExport.h"
 #include "io/SafeWrite.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "windows/Werkzeuge.h"
 
@@ -34,6 +35,7 @@ void SaveCsv(TfrmHaupt& haupt, const std::string& name, const std::function<std:
             Fill(Tr("Tabellendatei", "Konnte Tabelle nicht speichern: %1: %2"), {shown, Shown(WriteFailurePhrase(written))}));
         return;
     }
+    Application->RememberFolderOf(file);
     haupt.SetCaption(Tr("Tabellendatei", "Tabelle gespeichert!"));
     werkzeuge.ShowMessage(Fill(Tr("Tabellendatei", "Tabelle gespeichert: %1"), {shown}));
 }

@@ -5,6 +5,7 @@
 #include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
 #include "io/CoefficientFile.h"
+#include "toolkit/Application.h"
 #include "windows/Werkzeuge.h"
 
 #include <algorithm>
@@ -171,6 +172,7 @@ bool LoadKoeffFile(TfrmHaupt& haupt)
     } else if (read == ReadResult::OutOfMemory) {
         haupt.SetCaption(Tr("KoeffFile", "Ungültige Datei: zu wenig Speicher"));
     } else {
+        Application->RememberFolderOf(haupt.odgOpen.FileName);
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
             haupt.SetCaption(Fill(Tr("KoeffFile", "Ungültige Datei: %1"), {Shown(refusal->said)}));
@@ -197,6 +199,7 @@ void SaveKoeffFile(TfrmHaupt& haupt)
         haupt.SetCaption(Fill(Tr("KoeffFile", "Konnte Datei nicht sichern: %1"), {Shown(WriteFailurePhrase(written))}));
         return;
     }
+    Application->RememberFolderOf(name);
     haupt.SetCaption(Tr("KoeffFile", "Datei gespeichert!"));
     RedrawAllWindows(haupt);
 }

@@ -4,6 +4,7 @@
 #include "app/Pictures.h"
 #include "app/SaveFault.h"
 #include "app/WerkzeugeCommands.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "windows/Werkzeuge.h"
 
@@ -44,6 +45,7 @@ void SavePicture(TfrmHaupt& haupt, const std::string& name, const std::function<
                Fill(Tr("Bilddatei", "Konnte Bild nicht speichern: %1: %2"), {file, Shown(WriteFailurePhrase(written))}));
         return;
     }
+    Application->RememberFolderOf(chosen.file);
     Report(haupt, Tr("Bilddatei", "Bild gespeichert!"), Fill(Tr("Bilddatei", "Bild gespeichert: %1"), {file}));
 }
 

@@ -142,6 +142,7 @@ void WerkzeugeCommands::ChooseSignalFile()
                              : Tr("Werkzeuge", "Ungültiges Signal: Datei nicht lesbar"));
         return;
     }
+    Application->RememberFolderOf(dialog.FileName);
     const auto parsed = ParseSignalFile(bytes);
     if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
         haupt.SetCaption(Fill(Tr("Werkzeuge", "Ungültiges Signal: %1"), {Shown(refusal->said)}));

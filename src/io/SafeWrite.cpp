@@ -210,6 +210,9 @@ Phrase WriteFailurePhrase(const WriteResult& result)
         return Marked("Meldung", "das Ziel ist keine gewöhnliche Datei");
     if (result.step == FileStep::CreateTemporary && (e == EACCES || e == EPERM))
         return Marked("Meldung", "kein Schreibrecht im Ordner (die Datei wird über eine Kopie im selben Ordner ersetzt)");
+    // A folder of the system (/proc) refuses new files as if it were missing.
+    if (result.step == FileStep::CreateTemporary && e == ENOENT)
+        return Marked("Meldung", "der Ordner existiert nicht oder nimmt keine Dateien an");
     if (result.step == FileStep::Rename && (e == EACCES || e == EPERM))
         return Marked("Meldung", "keine Erlaubnis, die Datei in ihrem Ordner zu ersetzen");
     switch (e) {

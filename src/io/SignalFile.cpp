@@ -232,6 +232,8 @@ struct Shape {
     std::size_t values = 0;
     std::size_t perLine = 0;    // the count of the first line
     bool even = true;           // every line holds as many
+    std::size_t unevenLine = 0;   // the first line that holds another count than the first, or 0
+    std::size_t unevenCount = 0;  // and its count
     std::size_t fallingLine = 0;  // the first line whose first number does not rise, or 0
     double firstTime = 0.0;
     double lastTime = 0.0;
@@ -277,7 +279,11 @@ std::variant<Shape, SignalFileRefusal> Measure(std::string_view text, bool hasHe
             return false;
         if (shape.lines++ == 0)
             shape.perLine = count;
-        shape.even = shape.even && count == shape.perLine;
+        if (shape.even && count != shape.perLine) {
+            shape.even = false;
+            shape.unevenLine = number;
+            shape.unevenCount = count;
+        }
         return true;
     });
     if (refusal)
@@ -342,6 +348,14 @@ std::variant<SignalFileContent, SignalFileRefusal> Parse(std::string_view bytes)
     const Shape& shape = std::get<Shape>(measured);
     const std::vector<std::string_view> names = header ? HeaderFields(*header) : std::vector<std::string_view>{};
 
+    // Columns that a header names, or pairs split by a separator, lose their
+    // order with a field left out ("1800;"): never a sequence of years and values.
+    if (!shape.even && (names.size() >= 2 || (separator != NoSeparator && shape.perLine == 2)))
+        return SignalFileRefusal{
+            {shape.unevenCount == 1 ? Marked("Meldung", "Zeile %1 hat %2 Wert statt %3 (ein leeres Feld?)")
+                                    : Marked("Meldung", "Zeile %1 hat %2 Werte statt %3 (ein leeres Feld?)"),
+             {std::to_string(shape.unevenLine), std::to_string(shape.unevenCount),
+              std::to_string(std::max(names.size(), shape.perLine))}}};
     Arrangement arrangement = Arrangement::Sequence;
     if (shape.lines > 1 && shape.even && shape.perLine == 1) {
         arrangement = Arrangement::Column;

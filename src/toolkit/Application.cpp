@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -222,6 +223,11 @@ void TApplication::Release(TForm* form)
 // exit(), not quit(): quit() asks every window to close first, and the main
 // window answers a close by terminating.
 void TApplication::Terminate() { QCoreApplication::exit(0); }
+
+void TApplication::RememberFolderOf(const std::string& file)
+{
+    LastFolder = std::filesystem::path(file).parent_path().string();
+}
 
 int TApplication::Run()
 {

@@ -80,7 +80,10 @@ public:
     QIcon Icon;
 
     // The folder of the last file opened or saved: where the next dialog starts.
+    // Only a file that was read or written names it, so that a folder where
+    // that failed (a system folder, one that is gone) is not offered again.
     std::string LastFolder;
+    void RememberFolderOf(const std::string& file);
 
 private:
     friend class HandlerScope;

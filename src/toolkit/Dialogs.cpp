@@ -115,8 +115,6 @@ bool Ask(const DialogRequest& request, std::string& fileName, int& filterIndex)
         return false;
     fileName = answer->File;
     filterIndex = answer->Filter;
-    if (Application)
-        Application->LastFolder = std::filesystem::path(fileName).parent_path().string();
     return true;
 }
 

@@ -149,6 +149,9 @@ TEST(SignalFile, Refusals)
     EXPECT_EQ(Refusal("1\n2\n3\n4\n1e999\n"), "kein endlicher Zahlwert in Zeile 5");
     EXPECT_EQ(Refusal("a\nb\n1\n2\n3\n4\n5\n"), "kein Zahlwert \u201Eb\u201C in Zeile 2");  // one header only
     EXPECT_EQ(Refusal("1;2\n2;;3\n3;4\n4;5\n"), "leeres Feld in Zeile 2");
+    // A value left out at the end of a line of pairs: years would be read as values.
+    for (const char* pairs : {"Jahr;Wert\n1700;5\n1701;\n1702;7\n1703;8\n", "1700,5\n1701,6\n1702,\n1703,8\n1704,9\n"})
+        EXPECT_EQ(Refusal(pairs), "Zeile 3 hat 1 Wert statt 2 (ein leeres Feld?)") << pairs;
     EXPECT_EQ(Refusal("5 1\n3 2\n4 3\n6 4\n"), "zwei Spalten, aber die erste steigt nicht (Zeile 2): keine Zeitspalte");
     EXPECT_EQ(Refusal("t;x;y\n1;2;3\n2;3;4\n"), "3 Spalten: erwartet wird eine Spalte, Zeit und Wert oder eine Folge");
     EXPECT_EQ(Refusal(std::string("1\n2\0\n3\n4\n", 9)), "keine Textdatei");
