@@ -98,6 +98,13 @@ std::vector<QRegularExpression> SourcePatterns()
 // help, the progress window's lines, a loaded signal's and a refused file's messages.
 class EveryWindow : public Files {
 protected:
+    // About windows of earlier presses of "?" outlive a program: out of sight, out of the walk.
+    void SetUp() override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->hide();
+        Files::SetUp();
+    }
     QStringList Walk()
     {
         frmHaupt->butAbout.click();
@@ -118,7 +125,8 @@ protected:
         for (const std::string& line : frmCalcInfo->Lines)
             texts << QString::fromStdString(line);
         for (const QWidget* window : QApplication::topLevelWidgets())
-            if (!qobject_cast<const QMenu*>(window) && window != frmHaupt->ContextMenus().Hilfe())
+            if ((window->isVisible() || window == frmHaupt || window == frmCalcInfo)
+                && window != frmHaupt->ContextMenus().Hilfe())
                 texts << TextsOf(*window);
         return texts;
     }
