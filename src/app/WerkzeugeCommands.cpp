@@ -219,7 +219,10 @@ void WerkzeugeCommands::TakeDelta(int position)
     haupt.butGo.click();
     TakeSamplesDownTo(level);
     char text[160];
-    std::snprintf(text, sizeof text, "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
+    std::snprintf(text, sizeof text,
+                  haupt.Session().CurrentSignal().IsFile()
+                      ? "Delta %g übernommen: Go!, die Werte der Datei auf Stufe %d, zerlegt bis Level %d"
+                      : "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
                   SweepDelta(position), haupt.Session().State().MaxLevel, level);
     frmWerkzeuge->ShowMessage(text);
 }
@@ -296,6 +299,11 @@ void WerkzeugeCommands::ShowDenoiseMessage()
     std::string text = std::string("Entrauschen: ") + rules[static_cast<int>(settings.rule)];
     if (settings.rule != ThresholdRule::Off)
         text += settings.kind == ThresholdKind::Soft ? ", weich" : ", hart";
+    if (settings.rule == ThresholdRule::Manual) {
+        char lambda[48];
+        std::snprintf(lambda, sizeof lambda, ", λ = %g", settings.lambda);
+        text += lambda;
+    }
     frmWerkzeuge->ShowMessage(text);
 }
 
@@ -308,6 +316,7 @@ bool WerkzeugeCommands::ChooseLambda(double lambda)
     settings.lambda = lambda;
     haupt.Session().SetDenoise(settings);
     RedrawCompressedWindows();
+    ShowDenoiseMessage();  // in place of an earlier refusal
     return true;
 }
 
@@ -351,10 +360,13 @@ void WerkzeugeCommands::ShowNumbers()
                                                         : ErrorNumbers{NAN, NAN, NAN, NAN, NAN};
     const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
     ShowDenoiseNumbers();
-    if (!frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
-        && session.HasReference())
+    // Said once when the numbers stop being numbers, not over every later message.
+    const bool finite = frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
+                        || !session.HasReference();
+    if (!finite && numbersFinite)
         frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
                                   "oder keine Zahlen");
+    numbersFinite = finite;
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
 }
 
