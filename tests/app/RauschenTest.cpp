@@ -90,10 +90,17 @@ TEST_F(Rauschen, NoiseOnARecordingKeepsTheLevelAndTheCleanSamples)
     EXPECT_EQ(GreyPixels(*frmFunktion), 0);
     EXPECT_TRUE(Session().Denoised());  // the rule stays
 
-    // A coefficient file replaces the samples: the noise goes with them.
+    // A lesson brings its noise back; a classic coefficient file replaces the
+    // samples, and the noise goes with them.
     AddNoise(QStringLiteral("0.1"));
+    const std::vector<double> noisy = Samples();
     Save("ekg.mdt");
     Open("ekg.mdt");
+    ASSERT_TRUE(Session().Noise());
+    EXPECT_EQ(Session().CleanSamples(), clean);
+    EXPECT_EQ(Samples(), noisy);
+    Write("klassisch.mdt", "9 4 1 2 3");
+    Open("klassisch.mdt");
     EXPECT_FALSE(Session().Noise());
     EXPECT_TRUE(Session().CleanSamples().empty());
     EXPECT_EQ(Tools().labRauschen.text(), QStringLiteral("Ohne Rauschen"));
