@@ -158,6 +158,22 @@ TEST_F(Rauschen, TheCleanCurveLiesUnderTheRedOne)
     EXPECT_EQ(frmFunktion->Picture(), without);
     AddNoise(QStringLiteral("0.2"));
     EXPECT_GT(GreyPixels(*frmFunktion), 200);
+
+    // Axes fitted to a file's samples hold the clean curve too, where the red
+    // one is flat: a narrow spike, every detail thresholded away.
+    std::string spike;
+    for (int i = 0; i < 256; ++i)
+        spike += i >= 100 && i < 104 ? "250\n" : "130\n";
+    Write("spitze.txt", spike);
+    answers = {(folder / "spitze.txt").string()};
+    Tools().butDatei.click();
+    frmHaupt->trbLevel.SetPosition(3);
+    AddNoise(QStringLiteral("0.2"));
+    ChooseRule(ThresholdRule::Manual);
+    TypeLambda(QStringLiteral("1e300"));
+    const auto [low, high] = std::minmax_element(Session().CleanSamples().begin(), Session().CleanSamples().end());
+    EXPECT_LT(frmFunktion->LastFrame.YMin, *low);
+    EXPECT_GT(frmFunktion->LastFrame.YMax, *high);
 }
 
 // The comparison's "Entrauschen": taking its best Delta gives its row's
