@@ -227,6 +227,10 @@ Click: use this Delta</translation>
         <source>Datei gespeichert!</source>
         <translation>File saved!</translation>
     </message>
+    <message>
+        <source>Referenz aus der Datei, mit ihrem Rauschen</source>
+        <translation>reference taken from the file, with its noise</translation>
+    </message>
 </context>
 <context>
     <name>Koeffizienten</name>
@@ -984,6 +988,14 @@ Do you want to replace it?</translation>
     <message>
         <source>Als CSV speichern…</source>
         <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Delta %1 übernommen: Go!, die Werte der Datei auf Stufe %2, zerlegt bis Level %3</source>
+        <translation>Delta %1 taken: Go!, the file&apos;s values at level %2, decomposed down to level %3</translation>
+    </message>
+    <message>
+        <source>Entrauschen: %1, %2, λ = %3</source>
+        <translation>Denoising: %1, %2, λ = %3</translation>
     </message>
 </context>
 </TS>

@@ -75,6 +75,22 @@ std::vector<double> TakeSamples(Analysis& A, const Signal& signal, const std::op
     return clean;
 }
 
+namespace {
+
+constexpr const char* RuleWords[] = {"aus", "universell", "sure", "manuell"};
+
+}  // namespace
+
+const char* ThresholdRuleWord(ThresholdRule rule) { return RuleWords[static_cast<int>(rule)]; }
+
+std::optional<ThresholdRule> FindThresholdRule(std::string_view word)
+{
+    for (int i = 0; i < 4; ++i)
+        if (word == RuleWords[i])
+            return static_cast<ThresholdRule>(i);
+    return std::nullopt;
+}
+
 bool EnoughSamples(const Analysis& A, const Signal& signal)
 {
     return LevelSize[A.MaxLevel] + 1 >= DenoiseMinSamples

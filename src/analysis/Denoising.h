@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 // Noise on a signal's samples, and thresholds on the details that take it out
@@ -46,6 +47,11 @@ enum class ThresholdKind {
     Hard,  // "hart": a detail stays as it is or goes
     Soft,  // "weich": every detail that stays shrinks by lambda
 };
+
+// A rule's word in files and on the command line: "aus", "universell",
+// "sure", "manuell"; and the rule of a word.
+const char* ThresholdRuleWord(ThresholdRule rule);
+std::optional<ThresholdRule> FindThresholdRule(std::string_view word);
 
 struct DenoiseSettings {
     ThresholdRule rule = ThresholdRule::Off;

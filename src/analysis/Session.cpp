@@ -40,6 +40,17 @@ void AnalysisSession::ForgetNoise()
     clean.clear();
 }
 
+void AnalysisSession::SetCleanReference(const std::vector<double>& cleanSamples)
+{
+    if (!noise) {
+        clean.clear();
+        SetReference(cleanSamples);
+        return;
+    }
+    clean = cleanSamples;
+    SetReference(WithNoise(clean, *noise));
+}
+
 void AnalysisSession::SetDenoise(const DenoiseSettings& settings)
 {
     denoise = settings;

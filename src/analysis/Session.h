@@ -75,6 +75,10 @@ public:
     // A file's coefficients replace the samples: the noise and its clean
     // reference go.
     void ForgetNoise();
+    // A lesson's samples as the reference; with noise they are the clean
+    // ones, and the reference their noisy ones, the noise made from its seed
+    // as when they were taken.
+    void SetCleanReference(const std::vector<double>& cleanSamples);
 
     // "Entrauschen": rule, kind and manual lambda; the shown copy follows.
     void SetDenoise(const DenoiseSettings& settings);

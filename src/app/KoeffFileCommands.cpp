@@ -55,8 +55,11 @@ std::string TakeOverReference(AnalysisSession& session, const KoeffFileLesson& l
     else if (lesson.signal == "Datei" && !(current.IsFile() && current.fileName == lesson.fileName))
         session.NameSignal(Signal::File(lesson.reference, lesson.fileName, lesson.times));
     if (!lesson.reference.empty()) {
-        session.SetReference(lesson.reference);
-        return Tr("KoeffFile", "Referenz aus der Datei");
+        // With noise the file holds the clean samples; the noisy ones are made anew.
+        session.SetNoise(lesson.noise);
+        session.SetCleanReference(lesson.reference);
+        return lesson.noise ? Tr("KoeffFile", "Referenz aus der Datei, mit ihrem Rauschen")
+                            : Tr("KoeffFile", "Referenz aus der Datei");
     }
     const Signal& named = session.CurrentSignal();
     if (named.IsFile() && named.values.empty()) {
@@ -78,8 +81,12 @@ void TakeOverSettings(AnalysisSession& session, const KoeffFileLesson& lesson)
 {
     session.SetKeepRanking(lesson.ranking == "betrag" ? KeepBy::Magnitude : KeepBy::Contribution);
     session.SetKeepPercent(lesson.keepPercent ? static_cast<int>(std::lround(*lesson.keepPercent)) : 100);
-    if (!lesson.signal.empty())
+    if (!lesson.signal.empty()) {
         session.SetAxes(FindAxesChoice(lesson.axes).value_or(DefaultAxes(session.CurrentSignal())));
+        session.SetDenoise({FindThresholdRule(lesson.denoise).value_or(ThresholdRule::Off),
+                            lesson.threshold == "weich" ? ThresholdKind::Soft : ThresholdKind::Hard,
+                            lesson.lambda.value_or(0.0)});
+    }
     if (lesson.scale)
         session.State().MaxAbsKoeff = *lesson.scale;
 }
@@ -149,8 +156,19 @@ KoeffFileLesson LessonOf(const AnalysisSession& session)
         lesson.axes = AxesWord(session.Axes());
     if (A.MaxAbsKoeff != 1.0)  // the start value needs no word
         lesson.scale = A.MaxAbsKoeff;
-    if (!IsStartUpReference(signal, A))
+    if (session.Noise()) {
+        lesson.noise = session.Noise();
+        lesson.reference = session.CleanSamples();
+    } else if (!IsStartUpReference(signal, A)) {
         lesson.reference.assign(A.KoeffOrig.begin(), A.KoeffOrig.begin() + LevelSize[A.MaxLevel] + 1);
+    }
+    const DenoiseSettings& denoise = session.Denoise();
+    if (denoise.rule != ThresholdRule::Off) {
+        lesson.denoise = ThresholdRuleWord(denoise.rule);
+        lesson.threshold = denoise.kind == ThresholdKind::Soft ? "weich" : "hart";
+        if (denoise.rule == ThresholdRule::Manual)
+            lesson.lambda = denoise.lambda;
+    }
     return lesson;
 }
 

@@ -218,8 +218,6 @@ std::string KoeffCsv()
 
 namespace {
 
-const char* const RuleWords[] = {"aus", "universell", "sure", "manuell"};
-
 // The lines of "Rauschen" and "Entrauschen", when either is in use: the
 // noise added, the rule, sigma-hat, lambda per level, the details that stay,
 // the ratios against the clean samples.
@@ -239,7 +237,7 @@ std::string DenoiseLines(const AnalysisSession& session, bool withBestDelta)
     report += "Noise: " + (session.Noise() ? Printf("%g", session.Noise()->sigma) + " seed "
                                                  + std::to_string(session.Noise()->seed)
                                            : std::string("none")) + "\n";
-    report += std::string("Denoise: ") + RuleWords[static_cast<int>(denoise.rule)]
+    report += std::string("Denoise: ") + ThresholdRuleWord(denoise.rule)
               + (denoise.kind == ThresholdKind::Soft ? " weich" : " hart") + (session.Denoised() ? "" : " (not applied)")
               + "\n";
     const Thresholds universal = ChooseThresholds(State, {ThresholdRule::Universal});

@@ -230,9 +230,11 @@ void WerkzeugeCommands::TakeDelta(int position)
     TakeSamplesDownTo(level);
     char delta[32];
     std::snprintf(delta, sizeof delta, "%g", SweepDelta(position));
-    frmWerkzeuge->ShowMessage(
-        Fill(Tr("Werkzeuge", "Delta %1 übernommen: Go!, neu abgetastet auf Stufe %2, zerlegt bis Level %3"),
-             {delta, std::to_string(haupt.Session().State().MaxLevel), std::to_string(level)}));
+    const std::string text =
+        haupt.Session().CurrentSignal().IsFile()
+            ? Tr("Werkzeuge", "Delta %1 übernommen: Go!, die Werte der Datei auf Stufe %2, zerlegt bis Level %3")
+            : Tr("Werkzeuge", "Delta %1 übernommen: Go!, neu abgetastet auf Stufe %2, zerlegt bis Level %3");
+    frmWerkzeuge->ShowMessage(Fill(text, {delta, std::to_string(haupt.Session().State().MaxLevel), std::to_string(level)}));
 }
 
 bool WerkzeugeCommands::Refuse(const std::string& message)
@@ -308,12 +310,15 @@ void WerkzeugeCommands::ShowDenoiseMessage()
     const std::string rules[] = {Tr("Werkzeuge", "aus"), Tr("Werkzeuge", "universelle Schwelle"), Tr("Werkzeuge", "SURE"),
                                  Tr("Werkzeuge", "manuelle Schwelle")};
     const std::string& rule = rules[static_cast<int>(settings.rule)];
+    const std::string kind = settings.kind == ThresholdKind::Soft ? Tr("Werkzeuge", "weich") : Tr("Werkzeuge", "hart");
+    char lambda[48];
+    std::snprintf(lambda, sizeof lambda, "%g", settings.lambda);
     if (settings.rule == ThresholdRule::Off)
         frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1"), {rule}));
+    else if (settings.rule == ThresholdRule::Manual)
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1, %2, λ = %3"), {rule, kind, lambda}));
     else
-        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1, %2"),
-                                       {rule, settings.kind == ThresholdKind::Soft ? Tr("Werkzeuge", "weich")
-                                                                                   : Tr("Werkzeuge", "hart")}));
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1, %2"), {rule, kind}));
 }
 
 bool WerkzeugeCommands::ChooseLambda(double lambda)
@@ -325,6 +330,7 @@ bool WerkzeugeCommands::ChooseLambda(double lambda)
     settings.lambda = lambda;
     haupt.Session().SetDenoise(settings);
     RedrawCompressedWindows();
+    ShowDenoiseMessage();  // in place of an earlier refusal
     return true;
 }
 
@@ -368,10 +374,13 @@ void WerkzeugeCommands::ShowNumbers()
                                                         : ErrorNumbers{NAN, NAN, NAN, NAN, NAN};
     const auto kept = std::count(session.KeptDetails().begin(), session.KeptDetails().end(), 1);
     ShowDenoiseNumbers();
-    if (!frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
-        && session.HasReference())
+    // Said once when the numbers stop being numbers, not over every later message.
+    const bool finite = frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
+                        || !session.HasReference();
+    if (!finite && numbersFinite)
         frmWerkzeuge->ShowMessage(Tr("Werkzeuge", "Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des "
                                                   "Signals sind zu groß oder keine Zahlen"));
+    numbersFinite = finite;
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
 }
 

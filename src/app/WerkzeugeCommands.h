@@ -109,6 +109,7 @@ private:
     TfrmKoeffizienten* frmKoeffizienten = nullptr;
     std::unique_ptr<DeltaComparison> comparison;
     bool numbersOwed = false;
+    bool numbersFinite = true;  // as last shown
     bool comparisonAsked = false;
     bool comparisonOwed = false;
     // "Manuell" starts from the universal threshold until a lambda is chosen.

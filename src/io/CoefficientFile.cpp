@@ -27,6 +27,11 @@ constexpr std::string_view RankingWord = ";Rang:";
 constexpr std::string_view AxesWord = ";Achsen:";
 constexpr std::string_view ReferenceWord = ";Ref:";
 constexpr std::string_view ScaleWord = ";Skala:";
+constexpr std::string_view NoiseWord = ";Rauschen:";
+constexpr std::string_view SeedWord = ";Startwert:";
+constexpr std::string_view DenoiseWord = ";Entrauschen:";
+constexpr std::string_view ThresholdWord = ";Schwelle:";
+constexpr std::string_view LambdaWord = ";Lambda:";
 constexpr std::string_view ExactWord = ";Genau:";
 
 bool IsBlankByte(char c)
@@ -199,6 +204,14 @@ void WriteLesson(std::ostream& out, const KoeffFileLesson& lesson)
         out << AxesWord << lesson.axes << LineEnd;
     if (lesson.scale)
         out << ScaleWord << *lesson.scale << LineEnd;
+    if (lesson.noise)
+        out << NoiseWord << lesson.noise->sigma << LineEnd << SeedWord << lesson.noise->seed << LineEnd;
+    if (!lesson.denoise.empty())
+        out << DenoiseWord << lesson.denoise << LineEnd;
+    if (!lesson.threshold.empty())
+        out << ThresholdWord << lesson.threshold << LineEnd;
+    if (lesson.lambda)
+        out << LambdaWord << *lesson.lambda << LineEnd;
     for (const double v : lesson.reference)
         out << ReferenceWord << v << LineEnd;
 }
@@ -243,7 +256,8 @@ std::optional<std::string> FormatKoeffFile(const std::string& path, const Analys
     if (!std::all_of(koeff.begin(), koeff.begin() + LevelSize[maxLevel] + 1, finite)
         || !std::all_of(lesson.reference.begin(), lesson.reference.end(), finite)
         || (lesson.times && !(finite(lesson.times->first) && finite(lesson.times->last)))
-        || (lesson.keepPercent && !finite(*lesson.keepPercent)) || (lesson.scale && !finite(*lesson.scale)))
+        || (lesson.keepPercent && !finite(*lesson.keepPercent)) || (lesson.scale && !finite(*lesson.scale))
+        || (lesson.noise && !finite(lesson.noise->sigma)) || (lesson.lambda && !finite(*lesson.lambda)))
         return std::nullopt;
     // The stream's default conversion (six significant digits) in the
     // classic locale: the same bytes under any desktop language.
@@ -350,6 +364,8 @@ namespace {
 struct LessonExtras {
     std::optional<double> timeFrom, timeTo;
     std::vector<double> exact;
+    std::optional<double> noiseSigma;
+    std::optional<std::uint32_t> noiseSeed;
 };
 
 // One of the lesson's words into the lesson, or why it cannot be read.
@@ -407,6 +423,29 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
         if (!v || *v < 0.0)
             return badWord();
         lesson.scale = *v;
+    } else if (word.starts_with(NoiseWord)) {
+        const std::optional<double> v = finiteAfter(NoiseWord);
+        if (!v || *v < 0.0 || *v > 1.0)
+            return badWord();
+        extras.noiseSigma = *v;
+    } else if (word.starts_with(SeedWord)) {
+        const std::optional<long> seed = ParseWholeNumber(after(SeedWord));
+        if (!seed || *seed < 0 || *seed > 0xFFFFFFFFL)
+            return badWord();
+        extras.noiseSeed = static_cast<std::uint32_t>(*seed);
+    } else if (word.starts_with(DenoiseWord)) {
+        if (!FindThresholdRule(after(DenoiseWord)))
+            return badWord();
+        lesson.denoise = after(DenoiseWord);
+    } else if (word.starts_with(ThresholdWord)) {
+        if (after(ThresholdWord) != "hart" && after(ThresholdWord) != "weich")
+            return badWord();
+        lesson.threshold = after(ThresholdWord);
+    } else if (word.starts_with(LambdaWord)) {
+        const std::optional<double> v = finiteAfter(LambdaWord);
+        if (!v || *v < 0.0)
+            return badWord();
+        lesson.lambda = *v;
     }
     return std::nullopt;
 }
@@ -414,7 +453,9 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
 // The whole lesson is read before it is checked against the levels.
 std::optional<KoeffFileRefusal> CheckLesson(KoeffFileContent& content, const LessonExtras& extras)
 {
-    const auto& [timeFrom, timeTo, exact] = extras;
+    const auto& [timeFrom, timeTo, exact, noiseSigma, noiseSeed] = extras;
+    if (noiseSigma)
+        content.lesson.noise = NoiseSettings{*noiseSigma, noiseSeed.value_or(DefaultNoiseSeed)};
     if (timeFrom || timeTo) {
         if (!timeFrom || !timeTo || !(*timeFrom < *timeTo))
             return KoeffFileRefusal{Marked("Meldung", "Zeitachse ungültig")};

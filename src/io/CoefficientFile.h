@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/Denoising.h"
 #include "analysis/Phrase.h"
 #include "io/SafeRead.h"
 #include "io/SafeWrite.h"
@@ -34,6 +35,10 @@ std::string KoeffFileName(const std::string& chosen);
 //   ;Rang:beitrag     its ranking ("beitrag" or "betrag")
 //   ;Achsen:original  the axes ("original" or "angepasst")
 //   ;Skala:V          the function windows' scale MaxAbsKoeff, where not 1
+//   ;Rauschen:S ;Startwert:N   noise added (sigma, seed); ;Ref: then holds
+//                     the clean samples, and the noisy ones are made anew
+//   ;Entrauschen:R    the denoising rule ("universell", "sure", "manuell")
+//   ;Schwelle:hart    its kind ("hart" or "weich"); ;Lambda:V its manual lambda
 //   ;Ref:V            one for each sample of the finest level, in order and in
 //                     all 17 digits: the error window's reference
 // And, written by FormatKoeffFile itself where six digits lose any:
@@ -50,6 +55,10 @@ struct KoeffFileLesson {
     std::string axes;
     std::vector<double> reference;
     std::optional<double> scale;
+    std::optional<NoiseSettings> noise;
+    std::string denoise;
+    std::string threshold;
+    std::optional<double> lambda;
     bool operator==(const KoeffFileLesson&) const = default;
 };
 

@@ -377,7 +377,8 @@ struct FittedCurve {
     std::vector<CurvePoint> points;  // sampled on the frame's own map
 };
 
-FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan,
+                     const PlotFunction* beneath = nullptr)
 {
     Canvas& canvas = w.GetCanvas();
     FittedCurve fit{{-0.02, 1.02, -1.0, 1.0, 0.0, 0.5, 0.0, 1.0, AxesLayout::Fitted, labels, 0}, {}};
@@ -389,7 +390,12 @@ FittedCurve FitCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& 
     auto sample = [&](int stride) {
         const PlotMap map = FittedMap(w, frame, FittedMargins(canvas, frame.LabelGutter, widestX));
         fit.points = CurvePoints(map, f, stride);
-        const auto [low, high] = Range(fit.points);
+        auto [low, high] = Range(fit.points);
+        if (beneath) {
+            const auto [belowLow, belowHigh] = Range(CurvePoints(map, *beneath, stride));
+            low = std::min(low, belowLow);
+            high = std::max(high, belowHigh);
+        }
         SetYRange(frame, low, high, leastSpan, map.PlotHeight(), canvas.TextHeight());
         return Widest(canvas, YTicks(frame, FittedTickLimit(w)));
     };
@@ -470,9 +476,10 @@ void PlotCurve(PlotSurface& w, const PlotFrame& frame, const PlotFunction& f, co
     Plot(w, frame, f, &beneath);
 }
 
-PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)
+PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan,
+                           const PlotFunction* beneath)
 {
-    return FitCurve(w, labels, f, leastSpan).frame;
+    return FitCurve(w, labels, f, leastSpan, beneath).frame;
 }
 
 PlotFrame PlotFittedCurve(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan)

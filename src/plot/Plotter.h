@@ -91,7 +91,9 @@ double XTickStep(double xMin, double xMax, const XLabels& labels, int plotWidth,
 // of the values PlotCurve would draw on this surface, with a margin, and never
 // narrower than `leastSpan` (so that rounding noise stays a flat line); ticks
 // of 1, 2 or 5 times a power of ten, as many as the window has room for.
-PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan);
+// With a reference drawn beneath, the frame holds its values too.
+PlotFrame FitFunctionFrame(PlotSurface& w, const XLabels& labels, const PlotFunction& f, double leastSpan,
+                           const PlotFunction* beneath = nullptr);
 
 // Fits the frame so and draws it, as PlotCurve would, each value of f
 // computed once for both; the frame it drew.

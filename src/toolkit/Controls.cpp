@@ -2,6 +2,8 @@
 
 #include "toolkit/Application.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
 
 namespace {
@@ -33,6 +35,14 @@ TButton::TButton(QWidget* parent, Bounds bounds, const std::string& caption) : Q
     Place(this, bounds);
     setText(QString::fromStdString(caption));
     connect(this, &QPushButton::clicked, this, [this] { Report(OnClick); });
+}
+
+void TButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 TScrollBar::TScrollBar(QWidget* parent, Bounds bounds, int min, int max, int position)

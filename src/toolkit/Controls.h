@@ -31,6 +31,10 @@ class TButton : public QPushButton {
 public:
     TButton(QWidget* parent, Bounds bounds, const std::string& caption);
     std::function<void()> OnClick;
+
+protected:
+    // Return presses a focused button, as on every desktop, not only Space.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Horizontal, 0..100; reports only real changes of its position.

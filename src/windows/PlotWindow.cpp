@@ -31,16 +31,24 @@ PlotFrame TPlotWindow::CurveFrame(const PlotFrame& frame) const
 
 bool TPlotWindow::DrawsClean() const { return Row.clean && !context.session->CleanSamples().empty(); }
 
+// The clean samples' function, made from this window (which outlives a plot).
+PlotFunction TPlotWindow::CleanCurve() const
+{
+    return PlotFunction(
+        [](const void* window, double x) {
+            const AnalysisSession& session = *static_cast<const TPlotWindow*>(window)->context.session;
+            return ExpandPhi(session.State(), x, session.State().MaxLevel, session.CleanSamples());
+        },
+        this);
+}
+
 void TPlotWindow::PlotOn(PlotSurface& target, const PlotFrame& frame) const
 {
     const PlotFunction f(Row.plotted, DrawnAnalysis());
-    if (!DrawsClean()) {
+    if (!DrawsClean())
         PlotCurve(target, CurveFrame(frame), f);
-        return;
-    }
-    const std::vector<double>& clean = context.session->CleanSamples();
-    const Analysis& A = context.session->State();
-    PlotCurve(target, CurveFrame(frame), f, [&](double x) { return ExpandPhi(A, x, A.MaxLevel, clean); });
+    else
+        PlotCurve(target, CurveFrame(frame), f, CleanCurve());
 }
 
 void TPlotWindow::Draw(const PlotFrame& frame)
@@ -113,7 +121,9 @@ PlotFrame TPlotWindow::FunctionWindowFrame(double height)
     const AnalysisSession& session = *context.session;
     if (session.Axes() == AxesChoice::Original)
         return FunctionFrame(session.State().MaxAbsKoeff, height);
-    return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan());
+    const PlotFunction clean = CleanCurve();
+    return FitFunctionFrame(surface, XLabelsOf(session.CurrentSignal()), FittedCurve(), LeastSpan(),
+                            DrawsClean() ? &clean : nullptr);
 }
 
 void TPlotWindow::DrawFunctionWindow(double height)

@@ -92,6 +92,7 @@ private:
     PlotFrame CurveFrame(const PlotFrame& frame) const;
     // Whether the clean samples of added noise lie beneath the curve, in grey.
     bool DrawsClean() const;
+    PlotFunction CleanCurve() const;
     const Analysis* DrawnAnalysis() const;
     // The row's function on the frame, over the clean signal where the row shows it.
     void PlotOn(PlotSurface& target, const PlotFrame& frame) const;

@@ -90,10 +90,17 @@ TEST_F(Rauschen, NoiseOnARecordingKeepsTheLevelAndTheCleanSamples)
     EXPECT_EQ(GreyPixels(*frmFunktion), 0);
     EXPECT_TRUE(Session().Denoised());  // the rule stays
 
-    // A coefficient file replaces the samples: the noise goes with them.
+    // A lesson brings its noise back; a classic coefficient file replaces the
+    // samples, and the noise goes with them.
     AddNoise(QStringLiteral("0.1"));
+    const std::vector<double> noisy = Samples();
     Save("ekg.mdt");
     Open("ekg.mdt");
+    ASSERT_TRUE(Session().Noise());
+    EXPECT_EQ(Session().CleanSamples(), clean);
+    EXPECT_EQ(Samples(), noisy);
+    Write("klassisch.mdt", "9 4 1 2 3");
+    Open("klassisch.mdt");
     EXPECT_FALSE(Session().Noise());
     EXPECT_TRUE(Session().CleanSamples().empty());
     EXPECT_EQ(Tools().labRauschen.text(), QStringLiteral("Ohne Rauschen"));
@@ -151,6 +158,22 @@ TEST_F(Rauschen, TheCleanCurveLiesUnderTheRedOne)
     EXPECT_EQ(frmFunktion->Picture(), without);
     AddNoise(QStringLiteral("0.2"));
     EXPECT_GT(GreyPixels(*frmFunktion), 200);
+
+    // Axes fitted to a file's samples hold the clean curve too, where the red
+    // one is flat: a narrow spike, every detail thresholded away.
+    std::string spike;
+    for (int i = 0; i < 256; ++i)
+        spike += i >= 100 && i < 104 ? "250\n" : "130\n";
+    Write("spitze.txt", spike);
+    answers = {(folder / "spitze.txt").string()};
+    Tools().butDatei.click();
+    frmHaupt->trbLevel.SetPosition(3);
+    AddNoise(QStringLiteral("0.2"));
+    ChooseRule(ThresholdRule::Manual);
+    TypeLambda(QStringLiteral("1e300"));
+    const auto [low, high] = std::minmax_element(Session().CleanSamples().begin(), Session().CleanSamples().end());
+    EXPECT_LT(frmFunktion->LastFrame.YMin, *low);
+    EXPECT_GT(frmFunktion->LastFrame.YMax, *high);
 }
 
 // The comparison's "Entrauschen": taking its best Delta gives its row's

@@ -57,6 +57,23 @@ TEST_F(Werkzeuge, TheMessageShowsTheWholeCaption)
     EXPECT_TRUE(text.ends_with("  Ungültige Datei: kein Zahlwert „abcdefghijklmnopqrst“ an Stelle 4")) << text;
 }
 
+TEST_F(Werkzeuge, TheNoteOnNumbersThatAreNoneLeavesLaterMessagesStanding)
+{
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    std::string huge;
+    for (int i = 0; i < 16; ++i)
+        huge += (i % 2 ? "-1e308\n" : "1e308\n");
+    Write("riesig.txt", huge);
+    answers = {(folder / "riesig.txt").string()};
+    Tools().butDatei.click();
+    EXPECT_NE(Tools().labMeldung.text().toStdString().find("Kennzahlen: ein Wert ist keine endliche Zahl"),
+              std::string::npos);
+    Write("kaputt.mdt", "4 2 0.5 x");
+    Open("kaputt.mdt");
+    const std::string text = Tools().labMeldung.text().toStdString();
+    EXPECT_TRUE(text.ends_with("Ungültige Datei: kein Zahlwert „x“ an Stelle 4")) << text;
+}
+
 TEST_F(Werkzeuge, AChosenSignalIsSampledAndDecomposedFromItsFinestLevel)
 {
     frmHaupt->trbLevel.SetPosition(3);

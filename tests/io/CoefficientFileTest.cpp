@@ -316,7 +316,8 @@ TEST(KoeffFileReader, ReadsBackWhatTheWriterWroteInAllDigitsUnlessAValueWasEdite
 TEST(KoeffFileLesson, AFileSignalsLessonReopensAsSaved)
 {
     // An offset signal at MaxLevel 4, its reference in all digits.
-    KoeffFileLesson lesson{"Datei", "EKG Übung 100%.txt", TimeRange{1700, 1988}, 5.0, "beitrag", "angepasst", {}, 154.6};
+    KoeffFileLesson lesson{"Datei",  "EKG Übung 100%.txt", TimeRange{1700, 1988}, 5.0, "beitrag", "angepasst", {}, 154.6,
+                           NoiseSettings{0.05, 7}, "manuell", "weich", 0.25};
     for (int i = 0; i <= 16; ++i)
         lesson.reference.push_back(150.0 + std::sin(i * 0.7) / 3.0);
     const auto A = std::make_unique<Analysis>();
@@ -333,10 +334,11 @@ TEST(KoeffFileLesson, AFileSignalsLessonReopensAsSaved)
     const auto first = std::find(lines.begin(), lines.end(), ";Signal:Datei");
     ASSERT_NE(first, lines.end());
     EXPECT_EQ(*(first + 1), ";Datei:EKG%20%C3%9Cbung%20100%25.txt");
-    EXPECT_EQ(std::vector<std::string>(first + 2, first + 8),
+    EXPECT_EQ(std::vector<std::string>(first + 2, first + 13),
               (std::vector<std::string>{";Zeitvon:1700", ";Zeitbis:1988", ";Behalten:5", ";Rang:beitrag",
-                                        ";Achsen:angepasst", ";Skala:154.59999999999999"}));
-    EXPECT_EQ(lines.end() - first, 8 + 17 + 1);
+                                        ";Achsen:angepasst", ";Skala:154.59999999999999", ";Rauschen:0.050000000000000003",
+                                        ";Startwert:7", ";Entrauschen:manuell", ";Schwelle:weich", ";Lambda:0.25"}));
+    EXPECT_EQ(lines.end() - first, 13 + 17 + 1);
     for (auto line = first; line != lines.end(); ++line)
         EXPECT_TRUE(line->starts_with(";") && line->find_first_of(" \t") == std::string::npos) << *line;
     EXPECT_TRUE(Content(ParseKoeffFile("4 2 1 2 3")).lesson == KoeffFileLesson{});
@@ -347,7 +349,8 @@ TEST(KoeffFileLesson, MalformedWordsAndTinyDeltasAreRefused)
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 1 1 1 1 1 ;Ref:1 ;Ref:2 ;Ref:3")), "3 statt 5 Referenzwerte");
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Ref:x")), "ungültige Angabe \u201E;Ref:x\u201C");
     for (const char* word : {";Ref:1e999", ";Behalten:101", ";Rang:gross", ";Achsen:schief", ";Zeitvon:abc", ";Skala:-1",
-                             ";Genau:nan"})
+                             ";Genau:nan", ";Rauschen:2", ";Startwert:-1", ";Entrauschen:grob", ";Schwelle:mittel",
+                             ";Lambda:-1"})
         EXPECT_EQ(Reason(ParseKoeffFile(std::string("2 2 ") + word)), std::string("ungültige Angabe \u201E") + word + "\u201C");
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5")), "Zeitachse ungültig");
     EXPECT_EQ(Reason(ParseKoeffFile("2 2 ;Zeitvon:5 ;Zeitbis:5")), "Zeitachse ungültig");

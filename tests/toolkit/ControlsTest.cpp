@@ -2,6 +2,9 @@
 
 #include "toolkit/Form.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -78,6 +81,11 @@ TEST(Controls, ButtonAndProgressBar)
     button.OnClick = [&] { ++clicks; };
     button.click();
     EXPECT_EQ(clicks, 1);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&button, &press);
+    }
+    EXPECT_EQ(clicks, 3);
     EXPECT_EQ(button.geometry(), QRect(214, 12, 35, 25));
 
     TProgressBar bar(&form, {32, 62, 385, 27}, 0, 100);
