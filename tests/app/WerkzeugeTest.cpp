@@ -73,7 +73,7 @@ TEST_F(Werkzeuge, TheNoteOnNumbersThatAreNoneLeavesLaterMessagesStanding)
     EXPECT_TRUE(text.ends_with("Ungültige Datei: kein Zahlwert „x“ an Stelle 4")) << text;
 }
 
-TEST_F(Werkzeuge, TheSmallEnergySharesOfAnOffsetSignalShowTheirFirstDigit)
+TEST_F(Werkzeuge, AnOffsetFileSignalsSmallSharesAndFinerLevelsAreSaid)
 {
     frmHaupt->Werkzeuge().ShowWerkzeuge();
     std::string values;
@@ -86,6 +86,11 @@ TEST_F(Werkzeuge, TheSmallEnergySharesOfAnOffsetSignalShowTheirFirstDigit)
     EXPECT_EQ(Tools().labEnergieAnteil[0].text(), "100%");
     const QString detail = Tools().labEnergieAnteil[1].text();
     EXPECT_TRUE(detail.startsWith("0.0")) << detail.toStdString();  // not "0%"
+
+    Tools().speFeinsteStufe.setValue(8);
+    EXPECT_TRUE(Tools().labMeldung.text().endsWith("Feinste Stufe 8: die Werte der Datei linear auf 257 interpoliert"));
+    Tools().speFeinsteStufe.setValue(6);
+    EXPECT_TRUE(Tools().labMeldung.text().endsWith("Feinste Stufe 6: die Werte der Datei, wie sie sind"));
 }
 
 TEST_F(Werkzeuge, AChosenSignalIsSampledAndDecomposedFromItsFinestLevel)
