@@ -43,7 +43,10 @@ QRect PaintFrame(QPainter& painter, const TForm& form)
     painter.fillRect(title, QColor(0x00, 0x00, 0x80));
     painter.setPen(Qt::white);
     painter.setFont(ShownFont(form.font()));
-    painter.drawText(title.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(form.Caption()));
+    // Elided: an SVG does not clip a long caption at the window's edge.
+    const QRect text = title.adjusted(4, 0, -4, 0);
+    painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                     painter.fontMetrics().elidedText(QString::fromStdString(form.Caption()), Qt::ElideRight, text.width()));
     return QRect(QPoint(outer.left() + 2, title.bottom() + 1), form.size());
 }
 
@@ -184,8 +187,13 @@ void PaintDesktop(QPainter& painter, bool vectors)
         // An SVG has no clipping: what lies outside the frame is left out here.
         const QRect visible = client.intersected(QRect(form->Left(), form->Top(), form->Width(), form->Height()));
         painter.translate(client.topLeft());
-        if (const auto vector = vectors ? VectorDrawingOf(*form) : nullptr) {
-            PainterPlotSurface surface(painter, form->Width(), form->Height(), form->font());
+        // Axes fitted to the data are laid out anew in what shows of a window
+        // here, so that the window below does not cover their labels; the
+        // original's frames stay as the windows show them.
+        const bool fitted = MainWindow()->Session().Axes() == AxesChoice::Fitted;
+        if (const auto vector = vectors || fitted ? VectorDrawingOf(*form) : nullptr) {
+            PainterPlotSurface surface(painter, form->Width(), form->Height(), form->font(),
+                                       fitted ? visible.size() : QSize());
             vector(surface);
         } else {
             painter.drawImage(QPoint(0, 0), ScreenImage(*form), QRect(QPoint(0, 0), visible.size()));

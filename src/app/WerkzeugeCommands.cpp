@@ -167,6 +167,17 @@ void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
         return;
     SetMaxLevel(haupt.Session().State(), maxLevel);
     SampleAnew();
+    // A file's values change when the level asks for another count of them.
+    if (const Signal& signal = haupt.Session().CurrentSignal(); signal.IsFile()) {
+        const std::size_t samples = static_cast<std::size_t>(LevelSize[maxLevel]) + 1;
+        char text[160];
+        if (signal.values.size() == samples)
+            std::snprintf(text, sizeof text, "Feinste Stufe %d: die Werte der Datei, wie sie sind", maxLevel);
+        else
+            std::snprintf(text, sizeof text, "Feinste Stufe %d: die Werte der Datei linear auf %zu interpoliert",
+                          maxLevel, samples);
+        frmWerkzeuge->ShowMessage(text);
+    }
 }
 
 void WerkzeugeCommands::ChooseKeepPercent(int percent)

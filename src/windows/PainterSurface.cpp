@@ -11,8 +11,8 @@ QFont ShownFont(const QFont& font)
     return shown;
 }
 
-PainterPlotSurface::PainterPlotSurface(QPainter& painter, int width, int height, const QFont& font)
-    : painter(painter), width(width), height(height), font(ShownFont(font)), metrics(this->font)
+PainterPlotSurface::PainterPlotSurface(QPainter& painter, int width, int height, const QFont& font, QSize visible)
+    : painter(painter), width(width), height(height), visible(visible), font(ShownFont(font)), metrics(this->font)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(this->font);

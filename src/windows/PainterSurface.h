@@ -13,11 +13,15 @@
 // in the font the screen shows, and the screen's colours.
 class PainterPlotSurface : public PlotSurface, public Canvas {
 public:
-    PainterPlotSurface(QPainter& painter, int width, int height, const QFont& font);
+    // `visible`: what of it shows where another window covers a part; by
+    // default all of it.
+    PainterPlotSurface(QPainter& painter, int width, int height, const QFont& font, QSize visible = {});
     ~PainterPlotSurface() override { FlushPath(); }
 
     int Width() const override { return width; }
     int Height() const override { return height; }
+    int VisibleWidth() const override { return visible.isValid() ? visible.width() : width; }
+    int VisibleHeight() const override { return visible.isValid() ? visible.height() : height; }
     Canvas& GetCanvas() override { return *this; }
 
     void SetPenColor(pen::Color color) override;
@@ -35,6 +39,7 @@ private:
     QPainter& painter;
     int width;
     int height;
+    QSize visible;
     QFont font;
     QFontMetrics metrics;
     pen::Color pen = pen::Black;

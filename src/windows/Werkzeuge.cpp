@@ -403,7 +403,9 @@ bool TfrmWerkzeuge::ShowNumbers(const ErrorNumbers& numbers, int kept, int detai
             SetText(labEnergieTeil[row], r == 0 ? tr("Glätte %1").arg(level)
                                                 : tr("Details %1").arg(level + r - 1));
             SetText(labEnergieWert[row], Number("%.3g", energies.energy[row]));
-            SetText(labEnergieAnteil[row], Number("%.0f", energies.share[row]) + QStringLiteral("%"));
+            // Below 1 % one digit that counts: a detail level of an offset signal is no "0%".
+            const double share = energies.share[row];
+            SetText(labEnergieAnteil[row], Number(share > 0.0 && share < 0.5 ? "%.1g" : "%.0f", share) + QStringLiteral("%"));
             finite = finite && std::isfinite(energies.energy[row]);
         }
         labEnergieTeil[row].setVisible(used);

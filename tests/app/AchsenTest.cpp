@@ -1,6 +1,7 @@
 #include "FilesFixture.h"
-
 #include "RecordingSurface.h"
+
+#include "app/Pictures.h"
 #include "windows/Koeffizienten.h"
 #include "windows/Werkzeuge.h"
 
@@ -257,6 +258,24 @@ TEST_F(Program, WieImOriginalDrawsTheOriginalsPictures)
         EXPECT_EQ(PicturesHash(frmHaupt->Plots()), level7) << signal;
         frmHaupt->trbLevel.SetPosition(4);
         EXPECT_EQ(PicturesHash(frmHaupt->Plots()), level4) << signal;
+    }
+}
+
+// In "Alle Fenster speichern…" each window is partly covered by the next one:
+// fitted axes are laid out in what shows, so the years under each stay readable.
+TEST_F(Achsen, TheArrangementShowsTheTimeLabelsOfEveryCoveredWindow)
+{
+    ChooseOffsetRecording();
+    const QImage desktop = DesktopImage();
+    for (const TPlotWindow* w : {frmGlaette, frmDetails, frmFunktion}) {
+        int textRows = 0;
+        for (int y = w->Top() + w->Height() - 16; y < w->Top() + w->Height(); ++y) {
+            int dark = 0;
+            for (int x = w->Left() + 2; x < w->Left() + w->Width(); ++x)
+                dark += qGray(desktop.pixel(x, y)) < 100;
+            textRows += dark >= 3;
+        }
+        EXPECT_GE(textRows, 6) << w->Name();
     }
 }
 

@@ -74,6 +74,26 @@ TEST_F(Werkzeuge, TheNoteOnNumbersThatAreNoneLeavesLaterMessagesStanding)
     EXPECT_TRUE(text.ends_with("Ungültige Datei: kein Zahlwert „x“ an Stelle 4")) << text;
 }
 
+TEST_F(Werkzeuge, AnOffsetFileSignalsSmallSharesAndFinerLevelsAreSaid)
+{
+    frmHaupt->Werkzeuge().ShowWerkzeuge();
+    std::string values;
+    for (int i = 0; i < 64; ++i)
+        values += std::to_string(130 + (i * 7) % 5) + "\n";
+    Write("versatz.txt", values);
+    answers = {(folder / "versatz.txt").string()};
+    Tools().butDatei.click();
+    frmHaupt->trbLevel.SetPosition(4);
+    EXPECT_EQ(Tools().labEnergieAnteil[0].text(), "100%");
+    const QString detail = Tools().labEnergieAnteil[1].text();
+    EXPECT_TRUE(detail.startsWith("0.0")) << detail.toStdString();  // not "0%"
+
+    Tools().speFeinsteStufe.setValue(8);
+    EXPECT_TRUE(Tools().labMeldung.text().endsWith("Feinste Stufe 8: die Werte der Datei linear auf 257 interpoliert"));
+    Tools().speFeinsteStufe.setValue(6);
+    EXPECT_TRUE(Tools().labMeldung.text().endsWith("Feinste Stufe 6: die Werte der Datei, wie sie sind"));
+}
+
 TEST_F(Werkzeuge, AChosenSignalIsSampledAndDecomposedFromItsFinestLevel)
 {
     frmHaupt->trbLevel.SetPosition(3);
