@@ -997,5 +997,13 @@ Do you want to replace it?</translation>
         <source>Entrauschen: %1, %2, λ = %3</source>
         <translation>Denoising: %1, %2, λ = %3</translation>
     </message>
+    <message>
+        <source>Feinste Stufe %1: die Werte der Datei, wie sie sind</source>
+        <translation>Finest level %1: the file&apos;s values as they are</translation>
+    </message>
+    <message>
+        <source>Feinste Stufe %1: die Werte der Datei linear auf %2 interpoliert</source>
+        <translation>Finest level %1: the file&apos;s values linearly interpolated to %2</translation>
+    </message>
 </context>
 </TS>

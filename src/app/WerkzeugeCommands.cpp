@@ -170,13 +170,13 @@ void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
     // A file's values change when the level asks for another count of them.
     if (const Signal& signal = haupt.Session().CurrentSignal(); signal.IsFile()) {
         const std::size_t samples = static_cast<std::size_t>(LevelSize[maxLevel]) + 1;
-        char text[160];
         if (signal.values.size() == samples)
-            std::snprintf(text, sizeof text, "Feinste Stufe %d: die Werte der Datei, wie sie sind", maxLevel);
+            frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Feinste Stufe %1: die Werte der Datei, wie sie sind"),
+                                           {std::to_string(maxLevel)}));
         else
-            std::snprintf(text, sizeof text, "Feinste Stufe %d: die Werte der Datei linear auf %zu interpoliert",
-                          maxLevel, samples);
-        frmWerkzeuge->ShowMessage(text);
+            frmWerkzeuge->ShowMessage(
+                Fill(Tr("Werkzeuge", "Feinste Stufe %1: die Werte der Datei linear auf %2 interpoliert"),
+                     {std::to_string(maxLevel), std::to_string(samples)}));
     }
 }
 
