@@ -1005,5 +1005,9 @@ Do you want to replace it?</translation>
         <source>Feinste Stufe %1: die Werte der Datei linear auf %2 interpoliert</source>
         <translation>Finest level %1: the file&apos;s values linearly interpolated to %2</translation>
     </message>
+    <message>
+        <source>Behalten: %1 von %2 Details, davon %3 % (Kompression)</source>
+        <translation>Kept: %1 of %2 details, of which %3 % (compression)</translation>
+    </message>
 </context>
 </TS>

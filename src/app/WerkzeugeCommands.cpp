@@ -359,6 +359,7 @@ void WerkzeugeCommands::ShowDenoiseNumbers()
     report.level = State.Level;
     report.detailCount = DetailCount(State);
     report.kept = report.detailCount;
+    report.keepPercent = session.KeepPercent();
     if (session.Denoised()) {
         report.rule = session.Denoise().rule;
         report.lambda = session.CurrentThresholds().lambda;

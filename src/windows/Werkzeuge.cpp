@@ -335,8 +335,14 @@ void TfrmWerkzeuge::ShowDenoiseNumbers(const DenoiseReport& report)
         lambda = tr("Schwelle λ: %1").arg(Number("%.4g", report.lambda.front()));
     }
     SetText(labLambda, lambda);
+    // The numbers below show the compression too: say so where it keeps less.
     SetText(labEntrauschtBehalten,
-            tr("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount));
+            report.keepPercent == 100
+                ? tr("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount)
+                : tr("Behalten: %1 von %2 Details, davon %3 % (Kompression)")
+                      .arg(report.kept)
+                      .arg(report.detailCount)
+                      .arg(report.keepPercent));
     if (!report.clean) {
         SetText(labSnr, tr("SNR: — (ohne Rauschen kein sauberes Signal)"));
         SetText(labRmsSauber, QString());

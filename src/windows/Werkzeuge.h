@@ -39,6 +39,7 @@ struct DenoiseReport {
     int level = 0;
     int kept = 0;
     int detailCount = 0;
+    int keepPercent = 100;  // "Behaltene Details" of the page "Analyse", applied after the thresholds
     std::optional<CleanNumbers> clean;
 };
 

@@ -83,6 +83,9 @@ TEST_F(Rauschen, NoiseOnARecordingKeepsTheLevelAndTheCleanSamples)
     EXPECT_TRUE(Tools().labSnr.text().contains(QStringLiteral("entrauscht ") + QString::fromUtf8(snr)))
         << Tools().labSnr.text().toStdString();
     EXPECT_TRUE(Tools().labLambda.text().startsWith(QStringLiteral("Schwelle λ je Level: 4: ")));
+    frmHaupt->Werkzeuge().ChooseKeepPercent(5);  // the numbers here then show it too
+    EXPECT_TRUE(Tools().labEntrauschtBehalten.text().endsWith(QStringLiteral("Details, davon 5 % (Kompression)")));
+    frmHaupt->Werkzeuge().ChooseKeepPercent(100);
 
     Tools().butOhneRauschen.click();
     EXPECT_EQ(Samples(), clean);
