@@ -1,6 +1,7 @@
 #include "analysis/Signals.h"
 
 #include "analysis/Denoising.h"
+#include "analysis/Phrase.h"
 #include "analysis/Samples.h"
 
 #include <algorithm>
@@ -86,16 +87,16 @@ template <double (*f)(double)> std::vector<double> SampleScaledToOne(int j, doub
 }
 
 const auto SignalTable = std::to_array<SignalRow>({
-    {"sinus", "Sinus (Original)", SampleSine},  // sin(6.28 x), the program's own
-    {"stufe", "Stufe", SampleOnUnitInterval<Stufe>},
-    {"knick", "Knick", SampleOnUnitInterval<Knick>},
-    {"rechteck", "Rechteck", SampleOnUnitInterval<Rechteck>},
+    {"sinus", Marked("Signal", "Sinus (Original)"), SampleSine},  // sin(6.28 x), the program's own
+    {"stufe", Marked("Signal", "Stufe"), SampleOnUnitInterval<Stufe>},
+    {"knick", Marked("Signal", "Knick"), SampleOnUnitInterval<Knick>},
+    {"rechteck", Marked("Signal", "Rechteck"), SampleOnUnitInterval<Rechteck>},
     {"chirp", "Chirp", SampleOnUnitInterval<Chirp>},
     {"blocks", "Blocks", SampleScaledToOne<Blocks>},
     {"bumps", "Bumps", SampleScaledToOne<Bumps>},
     {"heavisine", "HeaviSine", SampleScaledToOne<HeaviSine>},
     {"doppler", "Doppler", SampleScaledToOne<Doppler>},
-    {"sinus-rauschen", "Sinus mit Rauschen", SampleNoisySine},  // sigma 0.1, the same noise every time
+    {"sinus-rauschen", Marked("Signal", "Sinus mit Rauschen"), SampleNoisySine},  // sigma 0.1, the same noise every time
 });
 
 // The point t of the way from a to b: a + t (b - a), which gives a itself at

@@ -16,11 +16,11 @@ void AutoSize(TLabel& label, int pixelHeight)
 }  // namespace
 
 TfrmAbout::TfrmAbout()
-    : TForm(276, 306, 373, 158, "Info", clSkyBlue),
+    : TForm(276, 306, 373, 158, Tr("About", "Info"), clSkyBlue),
       Label1(this, {136, 8, 0, 0}, "Vexlor"),
-      Label2(this, {24, 40, 0, 0}, "Dient der Veranschaulichung einer eindimensionalen "),
-      Label3(this, {24, 56, 0, 0}, "Multiskalenanalyse mit BLaC-Wavelets."),
-      Label4(this, {24, 80, 0, 0}, "Geschrieben vom Vexlor-Team für Lehre und Studium.")
+      Label2(this, {24, 40, 0, 0}, Tr("About", "Dient der Veranschaulichung einer eindimensionalen ")),
+      Label3(this, {24, 56, 0, 0}, Tr("About", "Multiskalenanalyse mit BLaC-Wavelets.")),
+      Label4(this, {24, 80, 0, 0}, Tr("About", "Geschrieben vom Vexlor-Team für Lehre und Studium."))
 {
     SetName("frmAbout");
     SetIcon(ProgramIcon());

@@ -1,9 +1,11 @@
 #include "app/Calcmatrixfortschritt.h"
 
-#include <cstdio>
+#include "toolkit/Language.h"
+
+#include <string>
 
 TfrmCalcInfo::TfrmCalcInfo()
-    : TForm(293, 340, 461, 144, "Fortschritt", clBtnFace), proMatrix(this, {32, 62, 385, 27}, 0, 100)
+    : TForm(293, 340, 461, 144, Tr("Fortschritt", "Fortschritt"), clBtnFace), proMatrix(this, {32, 62, 385, 27}, 0, 100)
 {
     SetName("frmCalcInfo");
 }
@@ -28,9 +30,10 @@ void ProgressDisplay::Begin(int maximum)
 
 void ProgressDisplay::Computing(int j, int maxLevel, LevelMatrixKind kind)
 {
-    char caption[64];
-    std::snprintf(caption, sizeof caption, "Berechne Level %d von %d", j, maxLevel);
-    window.ShowProgressText(caption, kind == LevelMatrixKind::P ? "Matrix P" : "Matrix P...Q...");
+    const std::string caption =
+        Fill(Tr("Fortschritt", "Berechne Level %1 von %2"), {std::to_string(j), std::to_string(maxLevel)});
+    const std::string matrix = kind == LevelMatrixKind::P ? Tr("Fortschritt", "Matrix P") : Tr("Fortschritt", "Matrix P...Q...");
+    window.ShowProgressText(caption.c_str(), matrix.c_str());
 }
 
 void ProgressDisplay::Advance() { window.proMatrix.StepIt(); }

@@ -18,11 +18,11 @@ namespace {
 
 void SaveCsv(TfrmHaupt& haupt, const std::string& name, const std::function<std::string(CsvStyle)>& table)
 {
-    TSaveDialog dialog(CsvFilters);
+    TSaveDialog dialog(Tr(PhraseContext, CsvFilters));
     dialog.SuggestedName = name + ".csv";
     dialog.WrittenName = [](const DialogAnswer& answer) { return CsvFileName(answer.File); };
     if (!dialog.Execute()) {
-        haupt.SetCaption("Tabelle nicht gespeichert!");
+        haupt.SetCaption(Tr("Tabellendatei", "Tabelle nicht gespeichert!"));
         return;
     }
     const std::string file = CsvFileName(dialog.FileName);
@@ -30,13 +30,14 @@ void SaveCsv(TfrmHaupt& haupt, const std::string& name, const std::function<std:
     TfrmWerkzeuge& werkzeuge = haupt.Werkzeuge().Window();
     if (const WriteResult written = WriteWholeFile(file, table(CsvStyleOfFilter(dialog.FilterIndex)), FailFileStep);
         !written) {
-        haupt.SetCaption("Konnte Tabelle nicht speichern!");
-        werkzeuge.ShowMessage("Konnte Tabelle nicht speichern: " + shown + ": " + WriteFailureReason(written));
+        haupt.SetCaption(Tr("Tabellendatei", "Konnte Tabelle nicht speichern!"));
+        werkzeuge.ShowMessage(
+            Fill(Tr("Tabellendatei", "Konnte Tabelle nicht speichern: %1: %2"), {shown, Shown(WriteFailurePhrase(written))}));
         return;
     }
     Application->RememberFolderOf(file);
-    haupt.SetCaption("Tabelle gespeichert!");
-    werkzeuge.ShowMessage("Tabelle gespeichert: " + shown);
+    haupt.SetCaption(Tr("Tabellendatei", "Tabelle gespeichert!"));
+    werkzeuge.ShowMessage(Fill(Tr("Tabellendatei", "Tabelle gespeichert: %1"), {shown}));
 }
 
 }  // namespace
@@ -54,7 +55,8 @@ void SaveDeltaTableCsv(TfrmHaupt& haupt)
 {
     WerkzeugeCommands& werkzeuge = haupt.Werkzeuge();
     if (!haupt.Session().HasReference()) {
-        werkzeuge.Window().ShowMessage("Kein Delta-Vergleich: ohne Abtastwerte gibt es nichts zu vergleichen");
+        werkzeuge.Window().ShowMessage(
+            Tr("Tabellendatei", "Kein Delta-Vergleich: ohne Abtastwerte gibt es nichts zu vergleichen"));
         return;
     }
     werkzeuge.CompleteComparison();

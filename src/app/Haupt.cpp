@@ -16,12 +16,12 @@
 
 namespace {
 
-// A label text in C's printf conventions ("%g", "%d").
-template <typename T> std::string Format(const char* format, T value)
+// A label text: the number in C's printf conventions ("%g", "%d") in the text's %1.
+template <typename T> std::string Format(const std::string& text, const char* format, T value)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    char number[64];
+    std::snprintf(number, sizeof number, format, value);
+    return Fill(text, {number});
 }
 
 template <typename T> void Release(T*& form)
@@ -34,21 +34,21 @@ template <typename T> void Release(T*& form)
 }  // namespace
 
 TfrmHaupt::TfrmHaupt()
-    : TForm(0, 0, 272, 202, "Multiskalenanalyse", clBtnFace),
+    : TForm(0, 0, 272, 202, Tr("Haupt", "Multiskalenanalyse"), clBtnFace),
       scrDelta(this, {71, 16, 122, 16}, 0, 100, 50),
-      butGo(this, {214, 12, 35, 25}, "Go!"),
-      odgOpen("Multiscale Dat (*.mdt);;Alle Dateien (*)"),
-      labaktDelta(this, {11, 48, 73, 13}, "aktuelles Delta:"),
-      labDelta(this, {11, 16, 46, 13}, "Delta: 0.5"),
-      labLevel(this, {11, 80, 38, 13}, "Level: 6"),
+      butGo(this, {214, 12, 35, 25}, Tr("Haupt", "Go!")),
+      odgOpen(Tr("Haupt", "Multiscale Dat (*.mdt);;Alle Dateien (*)")),
+      labaktDelta(this, {11, 48, 73, 13}, Tr("Haupt", "aktuelles Delta:")),
+      labDelta(this, {11, 16, 46, 13}, Tr("Haupt", "Delta: 0.5")),
+      labLevel(this, {11, 80, 38, 13}, Tr("Haupt", "Level: 6")),
       trbLevel(this, {64, 74, 137, 31}, 2, 7, 7),
-      sdgSave("Multiscale-Dat (*.mdt);;Alle Dateien (*)"),
-      cbxWavelet(this, {139, 112, 97, 17}, "Zoom Wavelet", true, 272 - 139),
-      cbxSkal(this, {27, 112, 97, 17}, "Zoom Skal-funktion", true, 139 - 27),
+      sdgSave(Tr("Haupt", "Multiscale-Dat (*.mdt);;Alle Dateien (*)")),
+      cbxWavelet(this, {139, 112, 97, 17}, Tr("Haupt", "Zoom Wavelet"), true, 272 - 139),
+      cbxSkal(this, {27, 112, 97, 17}, Tr("Haupt", "Zoom Skal-funktion"), true, 139 - 27),
       butAbout(this, {14, 140, 19, 25}, "?"),
-      butOpen(this, {40, 140, 64, 25}, "Öffnen"),
-      butSave(this, {112, 140, 65, 25}, "Sichern"),
-      butExit(this, {184, 140, 65, 25}, "Beenden")
+      butOpen(this, {40, 140, 64, 25}, Tr("Haupt", "Öffnen")),
+      butSave(this, {112, 140, 65, 25}, Tr("Haupt", "Sichern")),
+      butExit(this, {184, 140, 65, 25}, Tr("Haupt", "Beenden"))
 {
     SetName("frmHaupt");
     SetIcon(ProgramIcon());
@@ -95,7 +95,7 @@ void TfrmHaupt::FormCreate()
     SampleFunction(State, State.MaxLevel);
     plots.PlotsReady = true;
     SaveOriginal(State);
-    labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
+    labaktDelta.SetCaption(Format(Tr("Haupt", "Aktuelles Delta: %1"), "%g", State.aktDelta));
     UpdateLevelControls();
     ComputeLevelMatrices();
     ComputeWaveletKoeff(State);
@@ -107,7 +107,7 @@ void TfrmHaupt::scrDeltaChange()
 {
     Analysis& State = session.State();
     State.Delta = scrDelta.Position() / 100.0;
-    labDelta.SetCaption(Format("Delta: %g", State.Delta));
+    labDelta.SetCaption(Format(Tr("Haupt", "Delta: %1"), "%g", State.Delta));
     ComputeWaveletKoeff(State);
     RedrawBasisWindows();
 }
@@ -116,7 +116,7 @@ void TfrmHaupt::butGoClick()
 {
     Analysis& State = session.State();
     State.aktDelta = State.Delta;
-    labaktDelta.SetCaption(Format("Aktuelles Delta: %g", State.aktDelta));
+    labaktDelta.SetCaption(Format(Tr("Haupt", "Aktuelles Delta: %1"), "%g", State.aktDelta));
     ComputeLevelMatrices();
 }
 
@@ -135,7 +135,7 @@ void TfrmHaupt::trbLevelChange()
         RedrawFunctionWindows();
     }
     State.Level = trbLevel.Position();
-    labLevel.SetCaption(Format("Level: %d", State.Level));
+    labLevel.SetCaption(Format(Tr("Haupt", "Level: %1"), "%d", State.Level));
     ComputeWaveletKoeff(State);
     RedrawBasisWindows();
 }
@@ -169,7 +169,7 @@ void TfrmHaupt::UpdateLevelControls()
 {
     const Analysis& State = session.State();
     trbLevel.SetMaxAndPosition(State.MaxLevel, State.Level);
-    labLevel.SetCaption(Format("Level: %d", State.Level));
+    labLevel.SetCaption(Format(Tr("Haupt", "Level: %1"), "%d", State.Level));
 }
 
 void TfrmHaupt::ComputeLevelMatrices()

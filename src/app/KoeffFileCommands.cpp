@@ -16,12 +16,12 @@
 
 namespace {
 
-// A label text in C's printf conventions.
-std::string Format(const char* format, double value)
+// A label text: the number in C's printf conventions in the text's %1.
+std::string Format(const std::string& text, const char* format, double value)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    char number[64];
+    std::snprintf(number, sizeof number, format, value);
+    return Fill(text, {number});
 }
 
 void RedrawAllWindows(TfrmHaupt& haupt)
@@ -35,9 +35,9 @@ std::string OpenedCaption(const KoeffFileContent& content)
 {
     const std::size_t expected = static_cast<std::size_t>(LevelSize[content.maxLevel]) + 1;
     if (content.values.size() == expected)
-        return " Datei geöffnet!";
-    return " Datei geöffnet! (" + std::to_string(content.values.size()) + " von " + std::to_string(expected)
-           + " Werten)";
+        return Tr("KoeffFile", " Datei geöffnet!");
+    return Fill(Tr("KoeffFile", " Datei geöffnet! (%1 von %2 Werten)"),
+                {std::to_string(content.values.size()), std::to_string(expected)});
 }
 
 // The signal and the error window's reference a loaded file brings: its
@@ -58,17 +58,20 @@ std::string TakeOverReference(AnalysisSession& session, const KoeffFileLesson& l
         // With noise the file holds the clean samples; the noisy ones are made anew.
         session.SetNoise(lesson.noise);
         session.SetCleanReference(lesson.reference);
-        return lesson.noise ? "Referenz aus der Datei, mit ihrem Rauschen" : "Referenz aus der Datei";
+        return lesson.noise ? Tr("KoeffFile", "Referenz aus der Datei, mit ihrem Rauschen")
+                            : Tr("KoeffFile", "Referenz aus der Datei");
     }
     const Signal& named = session.CurrentSignal();
     if (named.IsFile() && named.values.empty()) {
         session.ForgetReference();
-        return "keine Referenz: die Datei nennt das Dateisignal \u201E" + lesson.fileName
-               + "\u201C ohne seine Abtastwerte; Fehlerfenster und Kennzahlen bleiben leer";
+        return Fill(Tr("KoeffFile", "keine Referenz: die Datei nennt das Dateisignal „%1“ ohne seine Abtastwerte; "
+                                    "Fehlerfenster und Kennzahlen bleiben leer"),
+                    {lesson.fileName});
     }
     session.SetReference(SampleSignal(named, A.MaxLevel, A.aktDelta));
-    return std::string(lesson.signal.empty() ? "Referenz: das aktuelle Signal \u201E" : "Referenz: das Signal \u201E")
-           + SignalShownName(named) + "\u201C, neu abgetastet auf Stufe " + std::to_string(A.MaxLevel);
+    return Fill(lesson.signal.empty() ? Tr("KoeffFile", "Referenz: das aktuelle Signal „%1“, neu abgetastet auf Stufe %2")
+                                      : Tr("KoeffFile", "Referenz: das Signal „%1“, neu abgetastet auf Stufe %2"),
+                {SignalNameShown(named), std::to_string(A.MaxLevel)});
 }
 
 // The compression, axes and scale a loaded file records, or the defaults. A
@@ -98,8 +101,8 @@ void TakeOverDelta(TfrmHaupt& haupt)
         const QSignalBlocker quiet(&haupt.scrDelta);
         haupt.scrDelta.SetPosition(static_cast<int>(std::lround(A.Delta * 100.0)));
     }
-    haupt.labDelta.SetCaption(Format("Delta: %g", A.Delta));
-    haupt.labaktDelta.SetCaption(Format("Aktuelles Delta: %g", A.aktDelta));
+    haupt.labDelta.SetCaption(Format(Tr("Haupt", "Delta: %1"), "%g", A.Delta));
+    haupt.labaktDelta.SetCaption(Format(Tr("Haupt", "Aktuelles Delta: %1"), "%g", A.aktDelta));
     ComputeWaveletKoeff(haupt.Session().State());
     haupt.ComputeLevelMatrices();
 }
@@ -174,23 +177,23 @@ KoeffFileLesson LessonOf(const AnalysisSession& session)
 bool LoadKoeffFile(TfrmHaupt& haupt)
 {
     if (!haupt.odgOpen.Execute()) {
-        haupt.SetCaption("Keine Datei geladen...");
+        haupt.SetCaption(Tr("KoeffFile", "Keine Datei geladen..."));
         return false;
     }
     bool computed = false;
     std::string bytes;
     const ReadResult read = ReadKoeffFile(haupt.odgOpen.FileName, bytes);
     if (read == ReadResult::CannotOpen) {
-        haupt.SetCaption("Konnte Datei nicht öffnen!");
+        haupt.SetCaption(Tr("KoeffFile", "Konnte Datei nicht öffnen!"));
     } else if (read == ReadResult::TooLarge) {
-        haupt.SetCaption("Ungültige Datei: größer als 1 MiB");
+        haupt.SetCaption(Tr("KoeffFile", "Ungültige Datei: größer als 1 MiB"));
     } else if (read == ReadResult::OutOfMemory) {
-        haupt.SetCaption("Ungültige Datei: zu wenig Speicher");
+        haupt.SetCaption(Tr("KoeffFile", "Ungültige Datei: zu wenig Speicher"));
     } else {
         Application->RememberFolderOf(haupt.odgOpen.FileName);
         const auto parsed = ParseKoeffFile(bytes);
         if (const auto* refusal = std::get_if<KoeffFileRefusal>(&parsed))
-            haupt.SetCaption("Ungültige Datei: " + refusal->reason);
+            haupt.SetCaption(Fill(Tr("KoeffFile", "Ungültige Datei: %1"), {Shown(refusal->said)}));
         else
             computed = TakeOver(haupt, std::get<KoeffFileContent>(parsed));
     }
@@ -201,20 +204,20 @@ bool LoadKoeffFile(TfrmHaupt& haupt)
 void SaveKoeffFile(TfrmHaupt& haupt)
 {
     if (!haupt.sdgSave.Execute()) {
-        haupt.SetCaption("Datei nicht gesichert!");
+        haupt.SetCaption(Tr("KoeffFile", "Datei nicht gesichert!"));
         return;
     }
     const std::string name = KoeffFileName(haupt.sdgSave.FileName);
     const std::optional<std::string> bytes = FormatKoeffFile(name, haupt.Session().State(), LessonOf(haupt.Session()));
     if (!bytes) {
-        haupt.SetCaption("Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl");
+        haupt.SetCaption(Tr("KoeffFile", "Konnte Datei nicht sichern: ein Koeffizient ist keine endliche Zahl"));
         return;
     }
     if (const WriteResult written = WriteKoeffFile(name, *bytes, FailFileStep); !written) {
-        haupt.SetCaption("Konnte Datei nicht sichern: " + WriteFailureReason(written));
+        haupt.SetCaption(Fill(Tr("KoeffFile", "Konnte Datei nicht sichern: %1"), {Shown(WriteFailurePhrase(written))}));
         return;
     }
     Application->RememberFolderOf(name);
-    haupt.SetCaption("Datei gespeichert!");
+    haupt.SetCaption(Tr("KoeffFile", "Datei gespeichert!"));
     RedrawAllWindows(haupt);
 }

@@ -14,17 +14,43 @@
 
 Menus::Menus(TfrmHaupt& haupt)
     : pmnHaupt(&haupt),
-      mniWerkzeuge(pmnHaupt.AddItem("Werkzeuge", [&haupt] { haupt.Werkzeuge().ShowWerkzeuge(); })),
-      mniKoeffizienten(pmnHaupt.AddItem("Koeffizienten", [&haupt] { haupt.Werkzeuge().ShowKoeffizienten(); })),
-      mnuFenster(pmnHaupt.addMenu(QStringLiteral("Fenster"))),
-      mniAlleFensterSpeichern(pmnHaupt.AddItem("Alle Fenster speichern…", [&haupt] { SaveDesktopPicture(haupt); })),
-      mniHilfe(pmnHaupt.AddItem("Hilfe (F1)", [this] { ShowHilfe(); })),
+      mniWerkzeuge(pmnHaupt.AddItem(Tr("Menus", "Werkzeuge"), [&haupt] { haupt.Werkzeuge().ShowWerkzeuge(); })),
+      mniKoeffizienten(pmnHaupt.AddItem(Tr("Menus", "Koeffizienten"), [&haupt] { haupt.Werkzeuge().ShowKoeffizienten(); })),
+      mnuFenster(pmnHaupt.addMenu(QString::fromStdString(Tr("Menus", "Fenster")))),
+      mniAlleFensterSpeichern(pmnHaupt.AddItem(Tr("Menus", "Alle Fenster speichern…"), [&haupt] { SaveDesktopPicture(haupt); })),
+      mniHilfe(pmnHaupt.AddItem(Tr("Menus", "Hilfe (F1)"), [this] { ShowHilfe(); })),
+      mnuSprache(pmnHaupt.addMenu(QString::fromStdString(Tr("Menus", "Sprache")))),
+      // Each language is named in its own words.
+      mniDeutsch(mnuSprache->addAction(QStringLiteral("Deutsch"))),
+      mniEnglish(mnuSprache->addAction(QStringLiteral("English"))),
       shcHilfe(QKeySequence(Qt::Key_F1), &haupt),
       haupt(haupt)
 {
     haupt.PopupMenu = &pmnHaupt;
     shcHilfe.setContext(Qt::ApplicationShortcut);
     QObject::connect(&shcHilfe, &QShortcut::activated, &haupt, [this] { Dispatch([this] { ShowHilfe(); }); });
+    for (auto [entry, language] : {std::pair{mniDeutsch, Language::German}, std::pair{mniEnglish, Language::English}}) {
+        entry->setCheckable(true);
+        QObject::connect(entry, &QAction::triggered, &haupt,
+                         [this, language] { Dispatch([this, language] { ChooseLanguage(language); }); });
+    }
+    // The check is on the language of the next start: the one chosen, or the one in use.
+    QObject::connect(mnuSprache, &QMenu::aboutToShow, &haupt, [this] {
+        const Language next = RememberedLanguage().value_or(Application->LanguageInUse());
+        mniDeutsch->setChecked(next == Language::German);
+        mniEnglish->setChecked(next == Language::English);
+    });
+}
+
+void Menus::ChooseLanguage(Language language)
+{
+    RememberLanguage(language);
+    // The windows keep their texts: the message is in the language chosen.
+    const std::string message =
+        language == Application->LanguageInUse()
+            ? TrIn(language, "Menus", Marked("Menus", "Sprache: Deutsch"))
+            : TrIn(language, "Menus", Marked("Menus", "Sprache: Deutsch, ab dem nächsten Start von Vexlor"));
+    haupt.Werkzeuge().Window().ShowMessage(message);
 }
 
 Menus::~Menus() = default;
@@ -34,10 +60,10 @@ TPlotWindow* Menus::CreatePlotWindow(const PlotWindowRow& row, PlotContext& plot
     TPlotWindow* w = Application->Own(std::make_unique<TPlotWindow>(row, plots));
     w->SetIcon(ProgramIcon());
     TfrmHaupt& report = haupt;
-    w->mniSavePicture = w->pmnPlot.AddItem("Bild speichern…", [&report, w] { SaveWindowPicture(*w, VectorDrawingOf(*w), report); });
-    w->pmnPlot.AddItem("Werkzeuge", [&report] { report.Werkzeuge().ShowWerkzeuge(); });
-    w->pmnPlot.AddItem("Koeffizienten", [&report] { report.Werkzeuge().ShowKoeffizienten(); });
-    w->pmnPlot.AddItem("Alle Fenster speichern…", [&report] { SaveDesktopPicture(report); });
+    w->mniSavePicture = w->pmnPlot.AddItem(Tr("Menus", "Bild speichern…"), [&report, w] { SaveWindowPicture(*w, VectorDrawingOf(*w), report); });
+    w->pmnPlot.AddItem(Tr("Menus", "Werkzeuge"), [&report] { report.Werkzeuge().ShowWerkzeuge(); });
+    w->pmnPlot.AddItem(Tr("Menus", "Koeffizienten"), [&report] { report.Werkzeuge().ShowKoeffizienten(); });
+    w->pmnPlot.AddItem(Tr("Menus", "Alle Fenster speichern…"), [&report] { SaveDesktopPicture(report); });
     w->Show();
     return w;
 }
@@ -56,7 +82,7 @@ void Menus::AddFensterEntries()
         QObject::connect(mnuFenster, &QMenu::aboutToShow, entry, [entry, window] { entry->setChecked(window->isVisible()); });
     }
     mnuFenster->addSeparator();
-    mniFensterAnordnen = mnuFenster->addAction(QStringLiteral("Fenster anordnen"));
+    mniFensterAnordnen = mnuFenster->addAction(QString::fromStdString(Tr("Menus", "Fenster anordnen")));
     QObject::connect(mniFensterAnordnen, &QAction::triggered, &haupt, [this] { Dispatch([this] { ArrangeWindows(); }); });
 }
 
@@ -97,7 +123,8 @@ void Menus::ArrangeWindows()
 void Menus::ShowHilfe()
 {
     if (!frmHilfe) {
-        QFile text(QStringLiteral(":/vexlor/hilfe.html"));
+        QFile text(Application->LanguageInUse() == Language::German ? QStringLiteral(":/vexlor/hilfe.html")
+                                                                    : QStringLiteral(":/vexlor/hilfe_en.html"));
         text.open(QIODevice::ReadOnly);
         frmHilfe = Application->Own(std::make_unique<TfrmHilfe>(QString::fromUtf8(text.readAll())));
         frmHilfe->SetIcon(ProgramIcon());

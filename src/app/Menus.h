@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/Language.h"
 #include "windows/PlotWindow.h"
 
 #include <QShortcut>
@@ -11,7 +12,7 @@ class TfrmHilfe;
 
 // The program's context menus beyond the original: the main window's
 // ("Werkzeuge", "Koeffizienten", "Fenster", "Alle Fenster speichern…",
-// "Hilfe (F1)"), each plot window's ("Bild speichern…" and the same ways to
+// "Hilfe (F1)", "Sprache"), each plot window's ("Bild speichern…" and the same ways to
 // the tools), and the help window they open, with F1 in every window.
 class Menus {
 public:
@@ -29,7 +30,10 @@ public:
     void ShowWindow(TForm& window, bool shown);
     // The original eight at their laid-out bounds, the tools window beside them.
     void ArrangeWindows();
-    // Opens (and raises) the help window.
+    // "Sprache": the language of the next start, remembered; the tools
+    // window's "Meldung" says so in that language.
+    void ChooseLanguage(Language language);
+    // Opens (and raises) the help window, in the language in use.
     void ShowHilfe();
     TfrmHilfe* Hilfe() const { return frmHilfe; }
     void ReleaseWindows();
@@ -41,6 +45,9 @@ public:
     QAction* mniFensterAnordnen = nullptr;
     QAction* mniAlleFensterSpeichern;
     QAction* mniHilfe;
+    QMenu* mnuSprache;
+    QAction* mniDeutsch;
+    QAction* mniEnglish;
     QShortcut shcHilfe;  // F1 in every window of the program
 
 private:

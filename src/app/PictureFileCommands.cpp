@@ -29,23 +29,24 @@ void SavePicture(TfrmHaupt& haupt, const std::string& name, const std::function<
     dialog.SuggestedName = name + PictureFormats.front().suffix;
     dialog.WrittenName = [](const DialogAnswer& answer) { return ChosenPicture(answer.File, answer.Filter).file; };
     if (!dialog.Execute()) {
-        haupt.SetCaption("Bild nicht gespeichert!");
+        haupt.SetCaption(Tr("Bilddatei", "Bild nicht gespeichert!"));
         return;
     }
     const PictureChoice chosen = ChosenPicture(dialog.FileName, dialog.FilterIndex);
     const std::string bytes = picture(chosen.format);
     const std::string file = std::filesystem::path(chosen.file).filename().string();
     if (bytes.empty()) {
-        Report(haupt, "Konnte Bild nicht speichern!", "Konnte Bild nicht speichern: " + file);
+        Report(haupt, Tr("Bilddatei", "Konnte Bild nicht speichern!"),
+               Fill(Tr("Bilddatei", "Konnte Bild nicht speichern: %1"), {file}));
         return;
     }
     if (const WriteResult written = WriteWholeFile(chosen.file, bytes, FailFileStep); !written) {
-        Report(haupt, "Konnte Bild nicht speichern!",
-               "Konnte Bild nicht speichern: " + file + ": " + WriteFailureReason(written));
+        Report(haupt, Tr("Bilddatei", "Konnte Bild nicht speichern!"),
+               Fill(Tr("Bilddatei", "Konnte Bild nicht speichern: %1: %2"), {file, Shown(WriteFailurePhrase(written))}));
         return;
     }
     Application->RememberFolderOf(chosen.file);
-    Report(haupt, "Bild gespeichert!", "Bild gespeichert: " + file);
+    Report(haupt, Tr("Bilddatei", "Bild gespeichert!"), Fill(Tr("Bilddatei", "Bild gespeichert: %1"), {file}));
 }
 
 }  // namespace

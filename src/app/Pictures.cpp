@@ -85,7 +85,7 @@ std::string PictureFilters()
 {
     std::string filters;
     for (const PictureFormatRow& row : PictureFormats)
-        filters += (filters.empty() ? "" : ";;") + std::string(row.shown) + " (*" + row.suffix + ")";
+        filters += (filters.empty() ? "" : ";;") + Tr("Bilddatei", row.shown) + " (*" + row.suffix + ")";
     return filters;
 }
 

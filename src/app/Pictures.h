@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/Phrase.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -40,9 +42,9 @@ struct PictureFormatRow {
 
 // In the order of the save dialog's file types; the first is the default.
 inline constexpr auto PictureFormats = std::to_array<PictureFormatRow>({
-    {"png", "PNG-Bild", ".png", EncodePng},
-    {"svg", "SVG-Grafik", ".svg", EncodeSvg},
-    {"pdf", "PDF-Dokument", ".pdf", EncodePdf},
+    {"png", Marked("Bilddatei", "PNG-Bild"), ".png", EncodePng},
+    {"svg", Marked("Bilddatei", "SVG-Grafik"), ".svg", EncodeSvg},
+    {"pdf", Marked("Bilddatei", "PDF-Dokument"), ".pdf", EncodePdf},
 });
 
 // A format is its row.

@@ -183,10 +183,13 @@ bool Apply(const ScriptedAction& action, std::string& error)
 std::optional<std::string> FileFailure(const ScriptedAction& action)
 {
     const std::string caption = MainWindow()->Caption();
+    // The captions of a failure, in the language in use, begin as their texts before the reason.
+    auto begins = [&caption](const std::string& text) { return caption.starts_with(text.substr(0, text.find("%1"))); };
     const bool failed = action.kind == ScriptedAction::Load
-                            ? caption == "Konnte Datei nicht öffnen!" || caption.starts_with("Ungültige Datei")
-                        : action.kind == ScriptedAction::Save ? caption.starts_with("Konnte Datei nicht sichern")
-                        : action.kind == ScriptedAction::Signal && caption.starts_with("Ungültiges Signal");
+                            ? caption == Tr("KoeffFile", "Konnte Datei nicht öffnen!")
+                                  || begins(Tr("KoeffFile", "Ungültige Datei: %1"))
+                        : action.kind == ScriptedAction::Save ? begins(Tr("KoeffFile", "Konnte Datei nicht sichern: %1"))
+                        : action.kind == ScriptedAction::Signal && begins(Tr("Werkzeuge", "Ungültiges Signal: %1"));
     if (!failed)
         return std::nullopt;
     return caption;

@@ -25,11 +25,16 @@
 #include <filesystem>
 #include <string>
 
+std::string SignalNameShown(const Signal& signal)
+{
+    return signal.IsFile() ? signal.fileName : Tr("Signal", SignalList()[static_cast<std::size_t>(signal.listIndex)].shown);
+}
+
 WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
 {
     std::vector<std::string> names;
-    for (const SignalRow& row : SignalList())
-        names.emplace_back(row.shown);
+    for (int i = 0; i < static_cast<int>(SignalList().size()); ++i)
+        names.push_back(SignalNameShown(Signal::Listed(i)));
     frmWerkzeuge = Application->Own(std::make_unique<TfrmWerkzeuge>(names));
     frmWerkzeuge->SetIcon(ProgramIcon());
     frmWerkzeuge->OnSignalChosen = [this](int index) { ChooseSignal(index); };
@@ -52,9 +57,9 @@ WerkzeugeCommands::WerkzeugeCommands(TfrmHaupt& haupt) : haupt(haupt)
     frmKoeffizienten = Application->Own(std::make_unique<TfrmKoeffizienten>());
     frmKoeffizienten->SetIcon(ProgramIcon());
     frmKoeffizienten->mniSavePicture = frmKoeffizienten->pmnKoeffizienten.AddItem(
-        "Bild speichern…", [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
+        Tr("Menus", "Bild speichern…"), [this] { SaveWindowPicture(*frmKoeffizienten, VectorDrawingOf(*frmKoeffizienten), this->haupt); });
     frmKoeffizienten->mniSaveCsv =
-        frmKoeffizienten->pmnKoeffizienten.AddItem("Als CSV speichern…", [this] { SaveCoefficientsCsv(this->haupt); });
+        frmKoeffizienten->pmnKoeffizienten.AddItem(Tr("Menus", "Als CSV speichern…"), [this] { SaveCoefficientsCsv(this->haupt); });
     frmWerkzeuge->OnDeltaCsv = [this] { SaveDeltaTableCsv(this->haupt); };
     frmWerkzeuge->ShowMaxLevel(haupt.Session().State().MaxLevel);
     frmWerkzeuge->ShowMessage(haupt.Caption());
@@ -79,8 +84,9 @@ bool WerkzeugeCommands::CannotSample()
     const Signal& signal = haupt.Session().CurrentSignal();
     if (!signal.IsFile() || !signal.values.empty())
         return false;
-    frmWerkzeuge->ShowMessage("Nicht abgetastet: die Datei nennt das Dateisignal \u201E" + signal.fileName
-                              + "\u201C ohne seine Werte; erst ein Signal wählen");
+    frmWerkzeuge->ShowMessage(Fill(
+        Tr("Werkzeuge", "Nicht abgetastet: die Datei nennt das Dateisignal „%1“ ohne seine Werte; erst ein Signal wählen"),
+        {signal.fileName}));
     ShowSignal();
     ShowDenoiseNumbers();
     return true;
@@ -122,23 +128,24 @@ void WerkzeugeCommands::ChooseSignal(int listIndex)
 
 void WerkzeugeCommands::ChooseSignalFile()
 {
-    TOpenDialog dialog("Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)");
+    TOpenDialog dialog(Tr("Werkzeuge", "Signaldateien (*.txt *.csv *.dat);;Alle Dateien (*)"));
     if (!dialog.Execute()) {
-        haupt.SetCaption("Kein Signal geladen...");
+        haupt.SetCaption(Tr("Werkzeuge", "Kein Signal geladen..."));
         return;
     }
     std::string bytes;
     const ReadResult read = ReadSignalFile(dialog.FileName, bytes);
     if (read != ReadResult::Read) {
-        haupt.SetCaption(read == ReadResult::TooLarge      ? "Ungültiges Signal: größer als 64 MiB"
-                         : read == ReadResult::OutOfMemory ? "Ungültiges Signal: zu wenig Speicher für die Datei"
-                                                           : "Ungültiges Signal: Datei nicht lesbar");
+        haupt.SetCaption(read == ReadResult::TooLarge ? Tr("Werkzeuge", "Ungültiges Signal: größer als 64 MiB")
+                         : read == ReadResult::OutOfMemory
+                             ? Tr("Werkzeuge", "Ungültiges Signal: zu wenig Speicher für die Datei")
+                             : Tr("Werkzeuge", "Ungültiges Signal: Datei nicht lesbar"));
         return;
     }
     Application->RememberFolderOf(dialog.FileName);
     const auto parsed = ParseSignalFile(bytes);
     if (const auto* refusal = std::get_if<SignalFileRefusal>(&parsed)) {
-        haupt.SetCaption("Ungültiges Signal: " + refusal->reason);
+        haupt.SetCaption(Fill(Tr("Werkzeuge", "Ungültiges Signal: %1"), {Shown(refusal->said)}));
         return;
     }
     const SignalFileContent& content = std::get<SignalFileContent>(parsed);
@@ -147,7 +154,10 @@ void WerkzeugeCommands::ChooseSignalFile()
         Signal::File(content.values, std::filesystem::path(dialog.FileName).filename().string(), content.times));
     haupt.Session().SetAxes(DefaultAxes(haupt.Session().CurrentSignal()));
     SetMaxLevel(haupt.Session().State(), SignalLevel(content.values.size()));
-    haupt.SetCaption("Signal geladen: " + SignalFileMessage(content));
+        std::string reading;
+    for (const Phrase& part : content.readingParts)
+        reading += (reading.empty() ? "" : ", ") + Shown(part);
+    haupt.SetCaption(Fill(Tr("Werkzeuge", "Signal geladen: %1"), {Shown(SignalFileSummary(content, reading))}));
     SampleAnew();
 }
 
@@ -160,13 +170,13 @@ void WerkzeugeCommands::ChooseMaxLevel(int maxLevel)
     // A file's values change when the level asks for another count of them.
     if (const Signal& signal = haupt.Session().CurrentSignal(); signal.IsFile()) {
         const std::size_t samples = static_cast<std::size_t>(LevelSize[maxLevel]) + 1;
-        char text[160];
         if (signal.values.size() == samples)
-            std::snprintf(text, sizeof text, "Feinste Stufe %d: die Werte der Datei, wie sie sind", maxLevel);
+            frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Feinste Stufe %1: die Werte der Datei, wie sie sind"),
+                                           {std::to_string(maxLevel)}));
         else
-            std::snprintf(text, sizeof text, "Feinste Stufe %d: die Werte der Datei linear auf %zu interpoliert",
-                          maxLevel, samples);
-        frmWerkzeuge->ShowMessage(text);
+            frmWerkzeuge->ShowMessage(
+                Fill(Tr("Werkzeuge", "Feinste Stufe %1: die Werte der Datei linear auf %2 interpoliert"),
+                     {std::to_string(maxLevel), std::to_string(samples)}));
     }
 }
 
@@ -229,13 +239,13 @@ void WerkzeugeCommands::TakeDelta(int position)
     haupt.scrDelta.SetPosition(position);
     haupt.butGo.click();
     TakeSamplesDownTo(level);
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  haupt.Session().CurrentSignal().IsFile()
-                      ? "Delta %g übernommen: Go!, die Werte der Datei auf Stufe %d, zerlegt bis Level %d"
-                      : "Delta %g übernommen: Go!, neu abgetastet auf Stufe %d, zerlegt bis Level %d",
-                  SweepDelta(position), haupt.Session().State().MaxLevel, level);
-    frmWerkzeuge->ShowMessage(text);
+    char delta[32];
+    std::snprintf(delta, sizeof delta, "%g", SweepDelta(position));
+    const std::string text =
+        haupt.Session().CurrentSignal().IsFile()
+            ? Tr("Werkzeuge", "Delta %1 übernommen: Go!, die Werte der Datei auf Stufe %2, zerlegt bis Level %3")
+            : Tr("Werkzeuge", "Delta %1 übernommen: Go!, neu abgetastet auf Stufe %2, zerlegt bis Level %3");
+    frmWerkzeuge->ShowMessage(Fill(text, {delta, std::to_string(haupt.Session().State().MaxLevel), std::to_string(level)}));
 }
 
 bool WerkzeugeCommands::Refuse(const std::string& message)
@@ -250,14 +260,15 @@ bool WerkzeugeCommands::AddNoise(double sigma, std::uint32_t seed)
     if (CannotSample())
         return false;
     if (!(sigma >= 0.0 && sigma <= 1.0))
-        return Refuse("Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am größten Betrag des "
-                      "Signals)");
+        return Refuse(Tr("Werkzeuge", "Rauschen nicht hinzugefügt: σ muss eine Zahl von 0 bis 1 sein (Anteil am "
+                                      "größten Betrag des Signals)"));
     haupt.Session().SetNoise(NoiseSettings{sigma, seed});
     TakeSamplesDownTo(haupt.Session().State().Level);
-    char text[160];
-    std::snprintf(text, sizeof text, "Rauschen hinzugefügt: σ = %g des größten Betrags, Startwert %u; das saubere Signal "
-                  "bleibt die Referenz", sigma, seed);
-    frmWerkzeuge->ShowMessage(text);
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", sigma);
+    frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Rauschen hinzugefügt: σ = %1 des größten Betrags, Startwert %2; "
+                                                   "das saubere Signal bleibt die Referenz"),
+                                   {shown, std::to_string(seed)}));
     return true;
 }
 
@@ -267,7 +278,7 @@ void WerkzeugeCommands::RemoveNoise()
         return;
     haupt.Session().SetNoise(std::nullopt);
     TakeSamplesDownTo(haupt.Session().State().Level);
-    frmWerkzeuge->ShowMessage("Rauschen entfernt: das Signal ist wieder sauber abgetastet");
+    frmWerkzeuge->ShowMessage(Tr("Werkzeuge", "Rauschen entfernt: das Signal ist wieder sauber abgetastet"));
 }
 
 bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
@@ -276,11 +287,12 @@ bool WerkzeugeCommands::ChooseDenoiseRule(ThresholdRule rule)
     const Analysis& State = session.State();
     if (rule != ThresholdRule::Off) {
         if (State.Level >= State.MaxLevel)
-            return Refuse("Entrauschen nicht möglich: auf der feinsten Stufe (Level = " + std::to_string(State.MaxLevel)
-                          + ") gibt es keine Details; erst den Level senken");
+            return Refuse(Fill(Tr("Werkzeuge", "Entrauschen nicht möglich: auf der feinsten Stufe (Level = %1) gibt es "
+                                               "keine Details; erst den Level senken"),
+                               {std::to_string(State.MaxLevel)}));
         if (!EnoughSamples(State, session.CurrentSignal()))
-            return Refuse("Entrauschen nicht möglich: das Signal hat weniger als " + std::to_string(DenoiseMinSamples)
-                          + " Abtastwerte");
+            return Refuse(Fill(Tr("Werkzeuge", "Entrauschen nicht möglich: das Signal hat weniger als %1 Abtastwerte"),
+                               {std::to_string(DenoiseMinSamples)}));
     }
     DenoiseSettings settings = session.Denoise();
     settings.rule = rule;
@@ -306,22 +318,24 @@ void WerkzeugeCommands::ChooseThresholdKind(ThresholdKind kind)
 void WerkzeugeCommands::ShowDenoiseMessage()
 {
     const DenoiseSettings& settings = haupt.Session().Denoise();
-    static const char* const rules[] = {"aus", "universelle Schwelle", "SURE", "manuelle Schwelle"};
-    std::string text = std::string("Entrauschen: ") + rules[static_cast<int>(settings.rule)];
-    if (settings.rule != ThresholdRule::Off)
-        text += settings.kind == ThresholdKind::Soft ? ", weich" : ", hart";
-    if (settings.rule == ThresholdRule::Manual) {
-        char lambda[48];
-        std::snprintf(lambda, sizeof lambda, ", λ = %g", settings.lambda);
-        text += lambda;
-    }
-    frmWerkzeuge->ShowMessage(text);
+    const std::string rules[] = {Tr("Werkzeuge", "aus"), Tr("Werkzeuge", "universelle Schwelle"), Tr("Werkzeuge", "SURE"),
+                                 Tr("Werkzeuge", "manuelle Schwelle")};
+    const std::string& rule = rules[static_cast<int>(settings.rule)];
+    const std::string kind = settings.kind == ThresholdKind::Soft ? Tr("Werkzeuge", "weich") : Tr("Werkzeuge", "hart");
+    char lambda[48];
+    std::snprintf(lambda, sizeof lambda, "%g", settings.lambda);
+    if (settings.rule == ThresholdRule::Off)
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1"), {rule}));
+    else if (settings.rule == ThresholdRule::Manual)
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1, %2, λ = %3"), {rule, kind, lambda}));
+    else
+        frmWerkzeuge->ShowMessage(Fill(Tr("Werkzeuge", "Entrauschen: %1, %2"), {rule, kind}));
 }
 
 bool WerkzeugeCommands::ChooseLambda(double lambda)
 {
     if (!(lambda >= 0.0 && std::isfinite(lambda)))
-        return Refuse("λ nicht übernommen: λ muss eine Zahl ≥ 0 sein");
+        return Refuse(Tr("Werkzeuge", "λ nicht übernommen: λ muss eine Zahl ≥ 0 sein"));
     lambdaChosen = true;
     DenoiseSettings settings = haupt.Session().Denoise();
     settings.lambda = lambda;
@@ -376,8 +390,8 @@ void WerkzeugeCommands::ShowNumbers()
     const bool finite = frmWerkzeuge->ShowNumbers(numbers, static_cast<int>(kept), N, LevelEnergies(State), State.Level)
                         || !session.HasReference();
     if (!finite && numbersFinite)
-        frmWerkzeuge->ShowMessage("Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des Signals sind zu groß "
-                                  "oder keine Zahlen");
+        frmWerkzeuge->ShowMessage(Tr("Werkzeuge", "Kennzahlen: ein Wert ist keine endliche Zahl (—): die Werte des "
+                                                  "Signals sind zu groß oder keine Zahlen"));
     numbersFinite = finite;
     frmKoeffizienten->ShowCoefficients(State, session.KeptDetails(), XLabelsOf(session.CurrentSignal()));
 }

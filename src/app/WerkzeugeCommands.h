@@ -6,10 +6,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class TfrmHaupt;
 class TfrmKoeffizienten;
 class TfrmWerkzeuge;
+
+// A signal's name as the windows show it: a listed signal's in the language
+// in use, a file's as it is called.
+std::string SignalNameShown(const Signal& signal);
 
 // The tools window ("Werkzeuge") and the coefficient window, and what their
 // controls do to the program: choose a signal or its finest level, keep P % of

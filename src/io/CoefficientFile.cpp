@@ -373,7 +373,7 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
 {
     const auto after = [&](std::string_view key) { return word.substr(key.size()); };
     const auto badWord = [&] {
-        return KoeffFileRefusal{"ungültige Angabe \u201E" + FromWindows1252(std::string(word.substr(0, 30))) + "\u201C"};
+        return KoeffFileRefusal{{Marked("Meldung", "ungültige Angabe „%1“"), {FromWindows1252(std::string(word.substr(0, 30)))}}};
     };
     const auto finiteAfter = [&](std::string_view key) {
         const std::optional<double> v = ParseDecimal(after(key));
@@ -415,9 +415,9 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
             return badWord();
         lesson.axes = after(AxesWord);
     } else if (word.starts_with(ReferenceWord)) {
-        return append(lesson.reference, ReferenceWord, "mehr als 4097 Referenzwerte");
+        return append(lesson.reference, ReferenceWord, Marked("Meldung", "mehr als 4097 Referenzwerte"));
     } else if (word.starts_with(ExactWord)) {
-        return append(extras.exact, ExactWord, "mehr als 4097 genaue Werte");
+        return append(extras.exact, ExactWord, Marked("Meldung", "mehr als 4097 genaue Werte"));
     } else if (word.starts_with(ScaleWord)) {
         const std::optional<double> v = finiteAfter(ScaleWord);
         if (!v || *v < 0.0)
@@ -458,7 +458,7 @@ std::optional<KoeffFileRefusal> CheckLesson(KoeffFileContent& content, const Les
         content.lesson.noise = NoiseSettings{*noiseSigma, noiseSeed.value_or(DefaultNoiseSeed)};
     if (timeFrom || timeTo) {
         if (!timeFrom || !timeTo || !(*timeFrom < *timeTo))
-            return KoeffFileRefusal{"Zeitachse ungültig"};
+            return KoeffFileRefusal{Marked("Meldung", "Zeitachse ungültig")};
         content.lesson.times = TimeRange{*timeFrom, *timeTo};
     }
     const auto standsFor = [](double v, double value) { return ParseDecimal(SixDigits(v)) == value; };
@@ -468,7 +468,7 @@ std::optional<KoeffFileRefusal> CheckLesson(KoeffFileContent& content, const Les
     const std::size_t samples = static_cast<std::size_t>(LevelSize[content.maxLevel]) + 1;
     const std::size_t given = content.lesson.reference.size();
     if (given != 0 && given != samples)
-        return KoeffFileRefusal{std::to_string(given) + " statt " + std::to_string(samples) + " Referenzwerte"};
+        return KoeffFileRefusal{{Marked("Meldung", "%1 statt %2 Referenzwerte"), {std::to_string(given), std::to_string(samples)}}};
     return std::nullopt;
 }
 
@@ -484,7 +484,7 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
         } else if (word.starts_with(DeltaWord)) {
             const std::optional<double> delta = ParseDecimal(word.substr(DeltaWord.size()));
             if (delta && *delta > 0.0 && *delta < SmallestDelta)
-                return KoeffFileRefusal{"Delta zu klein zum Rechnen (zwischen 0 und 1e-300)"};
+                return KoeffFileRefusal{Marked("Meldung", "Delta zu klein zum Rechnen (zwischen 0 und 1e-300)")};
             if (delta && *delta >= 0.0 && *delta <= 1.0)
                 content.delta = *delta;
         } else if (auto refusal = ReadLessonWord(word, content.lesson, extras)) {
@@ -494,13 +494,13 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
     // Words are counted from 1 among those that are no comments.
     auto notANumber = [&](std::size_t k) {
         const std::string shown = FromWindows1252(std::string(valueWords[k].substr(0, 20)));
-        return KoeffFileRefusal{"kein Zahlwert \u201E" + shown + "\u201C an Stelle " + std::to_string(k + 1)};
+        return KoeffFileRefusal{{Marked("Meldung", "kein Zahlwert „%1“ an Stelle %2"), {shown, std::to_string(k + 1)}}};
     };
 
     if (valueWords.empty())
-        return KoeffFileRefusal{"MaxLevel fehlt"};
+        return KoeffFileRefusal{Marked("Meldung", "MaxLevel fehlt")};
     if (valueWords.size() < 2)
-        return KoeffFileRefusal{"Level fehlt"};
+        return KoeffFileRefusal{Marked("Meldung", "Level fehlt")};
     const std::optional<long> maxLevel = ParseWholeNumber(valueWords[0]);
     if (!maxLevel)
         return notANumber(0);
@@ -508,9 +508,9 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
     if (!level)
         return notANumber(1);
     if (*maxLevel < MinLevel || *maxLevel > LevelLimit)
-        return KoeffFileRefusal{"MaxLevel nicht zwischen 2 und 12"};
+        return KoeffFileRefusal{Marked("Meldung", "MaxLevel nicht zwischen 2 und 12")};
     if (*level < 2 || *level > *maxLevel)
-        return KoeffFileRefusal{"Level nicht zwischen 2 und MaxLevel"};
+        return KoeffFileRefusal{Marked("Meldung", "Level nicht zwischen 2 und MaxLevel")};
     content.maxLevelWord = valueWords[0];
     content.levelWord = valueWords[1];
     content.maxLevel = static_cast<int>(*maxLevel);
@@ -518,12 +518,12 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseWords(std::string_view byt
 
     for (std::size_t k = 2; k < valueWords.size(); ++k) {
         if (content.values.size() == MaxKoeffCount)
-            return KoeffFileRefusal{"mehr als 4097 Werte"};
+            return KoeffFileRefusal{Marked("Meldung", "mehr als 4097 Werte")};
         const std::optional<double> value = ParseDecimal(valueWords[k]);
         if (!value)
             return notANumber(k);
         if (!std::isfinite(*value))
-            return KoeffFileRefusal{"Wert zu groß für eine Zahl"};
+            return KoeffFileRefusal{Marked("Meldung", "Wert zu groß für eine Zahl")};
         content.values.push_back(*value);
     }
     if (auto refusal = CheckLesson(content, extras))
@@ -538,7 +538,7 @@ std::variant<KoeffFileContent, KoeffFileRefusal> ParseKoeffFile(const std::strin
     try {
         return ParseWords(bytes);
     } catch (const std::bad_alloc&) {
-        return KoeffFileRefusal{"zu wenig Speicher"};
+        return KoeffFileRefusal{Marked("Meldung", "zu wenig Speicher")};
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/Denoising.h"
+#include "analysis/Phrase.h"
 #include "io/SafeRead.h"
 #include "io/SafeWrite.h"
 #include "io/SignalFile.h"
@@ -84,8 +85,11 @@ struct KoeffFileContent {
     KoeffFileLesson lesson;
 };
 
-// Why a file is refused: a short German reason.
+// Why a file is refused: a short reason, for the windows to translate, and
+// its German text.
 struct KoeffFileRefusal {
+    KoeffFileRefusal(Phrase phrase) : said(std::move(phrase)), reason(said.German()) {}
+    Phrase said;
     std::string reason;
 };
 

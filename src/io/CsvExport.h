@@ -2,6 +2,7 @@
 
 #include "analysis/CoefficientTable.h"
 #include "analysis/Numbers.h"
+#include "analysis/Phrase.h"
 #include "analysis/Signals.h"
 
 #include <optional>
@@ -15,7 +16,7 @@ enum class CsvStyle { German, International };
 
 // The save dialog's file types, in the order of CsvStyle.
 inline constexpr const char* CsvFilters =
-    "CSV, deutsch: Semikolon und Dezimalkomma (*.csv);;CSV, international: Komma und Punkt (*.csv)";
+    Marked("Meldung", "CSV, deutsch: Semikolon und Dezimalkomma (*.csv);;CSV, international: Komma und Punkt (*.csv)");
 CsvStyle CsvStyleOfFilter(int filterIndex);
 
 // The name chosen with ".csv" appended unless it ends in it (in any case).

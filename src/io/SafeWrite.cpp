@@ -203,31 +203,39 @@ WriteResult WriteWholeFile(const std::string& path, const std::string& bytes, co
     return result;
 }
 
-std::string WriteFailureReason(const WriteResult& result)
+Phrase WriteFailurePhrase(const WriteResult& result)
 {
     const int e = result.error;
     if (result.step == FileStep::Target)
-        return "das Ziel ist keine gewöhnliche Datei";
+        return Marked("Meldung", "das Ziel ist keine gewöhnliche Datei");
     if (result.step == FileStep::CreateTemporary && (e == EACCES || e == EPERM))
-        return "kein Schreibrecht im Ordner (die Datei wird über eine Kopie im selben Ordner ersetzt)";
+        return Marked("Meldung", "kein Schreibrecht im Ordner (die Datei wird über eine Kopie im selben Ordner ersetzt)");
     // A folder of the system (/proc) refuses new files as if it were missing.
     if (result.step == FileStep::CreateTemporary && e == ENOENT)
-        return "der Ordner existiert nicht oder nimmt keine Dateien an";
+        return Marked("Meldung", "der Ordner existiert nicht oder nimmt keine Dateien an");
     if (result.step == FileStep::Rename && (e == EACCES || e == EPERM))
-        return "keine Erlaubnis, die Datei in ihrem Ordner zu ersetzen";
+        return Marked("Meldung", "keine Erlaubnis, die Datei in ihrem Ordner zu ersetzen");
     switch (e) {
-    case EWOULDBLOCK: return "dieselbe Datei wird gerade von einem anderen Programm gesichert";
-    case ENOENT: return "der Ordner existiert nicht";
-    case ENOTDIR: return "ein Teil des Pfades ist kein Ordner";
-    case EROFS: return "der Datenträger ist schreibgeschützt";
-    case ENOSPC: return "der Datenträger ist voll";
-    case EDQUOT: return "der Speicherplatz des Benutzers ist erschöpft";
-    case EFBIG: return "die Datei wäre zu groß";
-    case ENAMETOOLONG: return "der Name ist zu lang";
-    case EIO: return "Ein-/Ausgabefehler des Datenträgers";
+    case EWOULDBLOCK: return Marked("Meldung", "dieselbe Datei wird gerade von einem anderen Programm gesichert");
+    case ENOENT: return Marked("Meldung", "der Ordner existiert nicht");
+    case ENOTDIR: return Marked("Meldung", "ein Teil des Pfades ist kein Ordner");
+    case EROFS: return Marked("Meldung", "der Datenträger ist schreibgeschützt");
+    case ENOSPC: return Marked("Meldung", "der Datenträger ist voll");
+    case EDQUOT: return Marked("Meldung", "der Speicherplatz des Benutzers ist erschöpft");
+    case EFBIG: return Marked("Meldung", "die Datei wäre zu groß");
+    case ENAMETOOLONG: return Marked("Meldung", "der Name ist zu lang");
+    case EIO: return Marked("Meldung", "Ein-/Ausgabefehler des Datenträgers");
     default: break;
     }
-    static const char* const StepNames[] = {"Prüfen des Ziels", "Anlegen der Kopie", "Schreiben",
-                                            "Übertragen auf den Datenträger", "Schließen", "Ersetzen der Datei"};
-    return "Fehler " + std::to_string(e) + " beim " + StepNames[static_cast<int>(result.step)];
+    // Whole sentences per step: the step's name changes the grammar around it.
+    static const char* const AtStep[] = {
+        Marked("Meldung", "Fehler %1 beim Prüfen des Ziels"),
+        Marked("Meldung", "Fehler %1 beim Anlegen der Kopie"),
+        Marked("Meldung", "Fehler %1 beim Schreiben"),
+        Marked("Meldung", "Fehler %1 beim Übertragen auf den Datenträger"),
+        Marked("Meldung", "Fehler %1 beim Schließen"),
+        Marked("Meldung", "Fehler %1 beim Ersetzen der Datei")};
+    return {AtStep[static_cast<int>(result.step)], {std::to_string(e)}};
 }
+
+std::string WriteFailureReason(const WriteResult& result) { return WriteFailurePhrase(result).German(); }

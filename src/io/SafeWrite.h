@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/Phrase.h"
+
 #include <functional>
 #include <string>
 
@@ -32,7 +34,9 @@ struct WriteResult {
 
 WriteResult WriteWholeFile(const std::string& path, const std::string& bytes, const FileStepFault& fault = {});
 
-// Why a save failed, in German, to follow "Konnte Datei nicht sichern: ".
+// Why a save failed, to follow "Konnte Datei nicht sichern: ": for the
+// windows to translate, and in German.
+Phrase WriteFailurePhrase(const WriteResult& result);
 std::string WriteFailureReason(const WriteResult& result);
 
 // The temporary file of a save of the file named `name` (without its folder):

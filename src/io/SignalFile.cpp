@@ -43,7 +43,8 @@ std::variant<std::string_view, SignalFileRefusal> Decode(std::string_view bytes,
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     if (bytes.find('\0') != std::string_view::npos)
-        return SignalFileRefusal{LooksLikeUtf16(bytes) ? "UTF-16: bitte als UTF-8 speichern" : "keine Textdatei"};
+        return SignalFileRefusal{LooksLikeUtf16(bytes) ? Marked("Meldung", "UTF-16: bitte als UTF-8 speichern")
+                                                          : Marked("Meldung", "keine Textdatei")};
     return bytes;
 }
 
@@ -239,11 +240,11 @@ struct Shape {
     bool decimalComma = false;
 };
 
-std::string NotANumber(std::string_view word, std::size_t line)
+Phrase NotANumber(std::string_view word, std::size_t line)
 {
     if (word.empty())
-        return "leeres Feld in Zeile " + std::to_string(line);
-    return "kein Zahlwert \u201E" + ShownName(word.substr(0, 20)) + "\u201C in Zeile " + std::to_string(line);
+        return {Marked("Meldung", "leeres Feld in Zeile %1"), {std::to_string(line)}};
+    return {Marked("Meldung", "kein Zahlwert „%1“ in Zeile %2"), {ShownName(word.substr(0, 20)), std::to_string(line)}};
 }
 
 // Checks every word and measures the data; nothing is kept but the counts.
@@ -256,12 +257,13 @@ std::variant<Shape, SignalFileRefusal> Measure(std::string_view text, bool hasHe
         ForEachWord(line, separator, [&](std::string_view word) {
             const std::optional<double> value = ParseDecimal(word);
             if (!value || !std::isfinite(*value)) {
-                refusal = SignalFileRefusal{value ? "kein endlicher Zahlwert in Zeile " + std::to_string(number)
+                refusal = SignalFileRefusal{value ? Phrase{Marked("Meldung", "kein endlicher Zahlwert in Zeile %1"),
+                                                           {std::to_string(number)}}
                                                   : NotANumber(word, number)};
                 return false;
             }
             if (++shape.values > SignalValueLimit) {
-                refusal = SignalFileRefusal{"mehr als " + std::to_string(SignalValueLimit) + " Werte"};
+                refusal = SignalFileRefusal{{Marked("Meldung", "mehr als %1 Werte"), {std::to_string(SignalValueLimit)}}};
                 return false;
             }
             shape.decimalComma = shape.decimalComma || word.find(',') != std::string_view::npos;
@@ -290,11 +292,6 @@ std::variant<Shape, SignalFileRefusal> Measure(std::string_view text, bool hasHe
 }
 
 enum class Arrangement { Column, TimeAndValue, Sequence };
-
-std::string Plural(std::size_t n, const char* one, const char* many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
 
 // The values in a last pass, `count` of them; of a time column only whether
 // each time lies within a quarter step of the regular grid from the first to
@@ -354,24 +351,26 @@ std::variant<SignalFileContent, SignalFileRefusal> Parse(std::string_view bytes)
     // Columns that a header names, or pairs split by a separator, lose their
     // order with a field left out ("1800;"): never a sequence of years and values.
     if (!shape.even && (names.size() >= 2 || (separator != NoSeparator && shape.perLine == 2)))
-        return SignalFileRefusal{"Zeile " + std::to_string(shape.unevenLine) + " hat "
-                                 + Plural(shape.unevenCount, "Wert", "Werte") + " statt "
-                                 + std::to_string(std::max(names.size(), shape.perLine)) + " (ein leeres Feld?)"};
+        return SignalFileRefusal{
+            {shape.unevenCount == 1 ? Marked("Meldung", "Zeile %1 hat %2 Wert statt %3 (ein leeres Feld?)")
+                                    : Marked("Meldung", "Zeile %1 hat %2 Werte statt %3 (ein leeres Feld?)"),
+             {std::to_string(shape.unevenLine), std::to_string(shape.unevenCount),
+              std::to_string(std::max(names.size(), shape.perLine))}}};
     Arrangement arrangement = Arrangement::Sequence;
     if (shape.lines > 1 && shape.even && shape.perLine == 1) {
         arrangement = Arrangement::Column;
     } else if (shape.lines > 1 && shape.even && shape.perLine == 2) {
         if (shape.fallingLine != 0)
-            return SignalFileRefusal{"zwei Spalten, aber die erste steigt nicht (Zeile " + std::to_string(shape.fallingLine)
-                                     + "): keine Zeitspalte"};
+            return SignalFileRefusal{{Marked("Meldung", "zwei Spalten, aber die erste steigt nicht (Zeile %1): keine Zeitspalte"),
+                                      {std::to_string(shape.fallingLine)}}};
         arrangement = Arrangement::TimeAndValue;
     } else if (shape.lines > 1 && shape.even && names.size() >= 3 && names.size() == shape.perLine) {
-        return SignalFileRefusal{std::to_string(shape.perLine)
-                                 + " Spalten: erwartet wird eine Spalte, Zeit und Wert oder eine Folge"};
+        return SignalFileRefusal{{Marked("Meldung", "%1 Spalten: erwartet wird eine Spalte, Zeit und Wert oder eine Folge"),
+                                  {std::to_string(shape.perLine)}}};
     }
     const std::size_t count = arrangement == Arrangement::TimeAndValue ? shape.lines : shape.values;
     if (count < 4)
-        return SignalFileRefusal{"weniger als 4 Werte"};
+        return SignalFileRefusal{Marked("Meldung", "weniger als 4 Werte")};
 
     const TimeRange times{shape.firstTime, shape.lastTime};
     Reading reading = ReadValues(data, header.has_value(), separator, arrangement, count, times);
@@ -379,23 +378,29 @@ std::variant<SignalFileContent, SignalFileRefusal> Parse(std::string_view bytes)
     content.count = count;
     content.values = std::move(reading.values);
     const bool named = names.size() == 2;
+    auto read = [&content](Phrase part) {
+        content.reading += (content.reading.empty() ? "" : ", ") + part.German();
+        content.readingParts.push_back(std::move(part));
+    };
     switch (arrangement) {
-    case Arrangement::Column: content.reading = "1 Spalte"; break;
+    case Arrangement::Column: read(Marked("Meldung", "1 Spalte")); break;
     case Arrangement::TimeAndValue:
-        content.reading = "2 Spalten (" + (named ? ShownName(names[0]) + "; " + ShownName(names[1]) : "Zeit; Wert") + ")";
+        read(named ? Phrase{Marked("Meldung", "2 Spalten (%1; %2)"), {ShownName(names[0]), ShownName(names[1])}}
+                   : Phrase{Marked("Meldung", "2 Spalten (Zeit; Wert)")});
         break;
     case Arrangement::Sequence:
-        content.reading = shape.lines == 1 ? "Folge in einer Zeile"
-                          : shape.even     ? "Folge, " + std::to_string(shape.perLine) + " Werte je Zeile"
-                                           : "Folge über " + Plural(shape.lines, "Zeile", "Zeilen");
+        // A sequence over several lines has two of them at least.
+        read(shape.lines == 1 ? Phrase{Marked("Meldung", "Folge in einer Zeile")}
+             : shape.even     ? Phrase{Marked("Meldung", "Folge, %1 Werte je Zeile"), {std::to_string(shape.perLine)}}
+                              : Phrase{Marked("Meldung", "Folge über %1 Zeilen"), {std::to_string(shape.lines)}});
         break;
     }
     if (shape.decimalComma)
-        content.reading += ", Dezimalkomma";
+        read(Marked("Meldung", "Dezimalkomma"));
     if (header)
-        content.reading += ", mit Kopfzeile";
+        read(Marked("Meldung", "mit Kopfzeile"));
     if (!decoded.empty())
-        content.reading += ", UTF-16";
+        read(Marked("Meldung", "UTF-16"));
 
     const bool powerOfTwo = RepeatsLastValue(count);
     if (powerOfTwo)
@@ -406,7 +411,7 @@ std::variant<SignalFileContent, SignalFileRefusal> Parse(std::string_view bytes)
         content.times = TimeRange{times.first, last};
         content.timeName = named ? ShownName(names[0]) : "";
     } else if (arrangement == Arrangement::TimeAndValue) {
-        content.reading += ", Zeiten ungleichmäßig: ohne Zeitachse";
+        read(Marked("Meldung", "Zeiten ungleichmäßig: ohne Zeitachse"));
     }
     return content;
 }
@@ -418,19 +423,27 @@ std::variant<SignalFileContent, SignalFileRefusal> ParseSignalFile(std::string_v
     try {
         return Parse(bytes);
     } catch (const std::bad_alloc&) {
-        return SignalFileRefusal{"zu wenig Speicher für die Werte"};
+        return SignalFileRefusal{Marked("Meldung", "zu wenig Speicher für die Werte")};
     }
+}
+
+Phrase SignalFileSummary(const SignalFileContent& content, std::string reading)
+{
+    // A file of fewer than 4 values is refused: the count is always plural.
+    const std::size_t samples = (std::size_t{1} << SignalLevel(content.values.size())) + 1;
+    const std::string count = std::to_string(content.count);
+    if (content.values.size() > content.count)
+        return {Marked("Meldung", "%1 Werte; der letzte Wert für Stelle %2 wiederholt (%3)"),
+                {count, std::to_string(content.values.size()), std::move(reading)}};
+    if (samples != content.count)
+        return {Marked("Meldung", "%1 Werte, linear auf %2 interpoliert (%3)"),
+                {count, std::to_string(samples), std::move(reading)}};
+    return {Marked("Meldung", "%1 Werte (%2)"), {count, std::move(reading)}};
 }
 
 std::string SignalFileMessage(const SignalFileContent& content)
 {
-    const std::size_t samples = (std::size_t{1} << SignalLevel(content.values.size())) + 1;
-    std::string message = Plural(content.count, "Wert", "Werte");
-    if (content.values.size() > content.count)
-        message += "; der letzte Wert für Stelle " + std::to_string(content.values.size()) + " wiederholt";
-    else if (samples != content.count)
-        message += ", linear auf " + std::to_string(samples) + " interpoliert";
-    return message + " (" + content.reading + ")";
+    return SignalFileSummary(content, content.reading).German();
 }
 
 bool RepeatsLastValue(std::size_t count) { return count <= (std::size_t{1} << 12) && (count & (count - 1)) == 0; }

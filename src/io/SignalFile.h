@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Phrase.h"
 #include "analysis/Signals.h"
 #include "io/SafeRead.h"
 
@@ -41,10 +42,15 @@ struct SignalFileContent {
     std::optional<TimeRange> times;   // of a regular time column, the repeated value's step included
     std::string timeName;               // the time column's name in the header, or empty
     std::string reading;                // how the file was read: "1 Spalte, Dezimalkomma"
+    std::vector<Phrase> readingParts;   // the same, a phrase for each part between the commas
 };
 
+// Why a file is refused: a short reason, for the windows to translate, and
+// its German text.
 struct SignalFileRefusal {
-    std::string reason;  // a short German reason
+    SignalFileRefusal(Phrase phrase) : said(std::move(phrase)), reason(said.German()) {}
+    Phrase said;
+    std::string reason;
 };
 
 // At least 4 values, at most SignalValueLimit, each a finite number. Memory
@@ -56,6 +62,9 @@ std::variant<SignalFileContent, SignalFileRefusal> ParseSignalFile(std::string_v
 // für Stelle 2049 wiederholt (1 Spalte)", "1000 Werte, linear auf 1025
 // interpoliert (2 Spalten (Jahr; Wert))".
 std::string SignalFileMessage(const SignalFileContent& content);
+// The same as a phrase whose last word is `reading`, the parts of how the
+// file was read as the caller shows them.
+Phrase SignalFileSummary(const SignalFileContent& content, std::string reading);
 
 // Whether a file's count of values is 2^m (m <= 12): they keep their places as
 // samples of level m, the last taken once more for place 2^m + 1.

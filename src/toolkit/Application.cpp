@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -176,11 +177,29 @@ TApplication::TApplication(int& argc, char** argv) : qt(StartQt(argc, argv))
     QApplication::setFont(ProgramFont(11));
     // The program ends only through its main window's close and "Beenden".
     QApplication::setQuitOnLastWindowClosed(false);
-    // The program speaks German, so do Qt's own dialogs, whatever the desktop's language.
-    translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator.get());
     Application = this;
+    UseLanguage(Language::German);
+}
+
+void TApplication::UseLanguage(Language chosen)
+{
+    language = chosen;
+    for (std::unique_ptr<QTranslator>* translator : {&qtTranslator, &programTranslator}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    // Qt's own dialogs speak the program's language, whatever the desktop's.
+    qtTranslator = std::make_unique<QTranslator>();
+    const QString qtbase = chosen == Language::German ? QStringLiteral("qtbase_de") : QStringLiteral("qtbase_en");
+    if (qtTranslator->load(qtbase, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator.get());
+    if (chosen == Language::German)
+        return;
+    programTranslator = std::make_unique<QTranslator>();
+    if (!programTranslator->load(QString::fromLatin1(EnglishTranslationFile)))
+        throw std::runtime_error("the English translation is not built into the program");
+    QCoreApplication::installTranslator(programTranslator.get());
 }
 
 TApplication::~TApplication()

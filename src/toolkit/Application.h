@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QTranslator>
 
+#include "toolkit/Language.h"
+
 #include <exception>
 #include <functional>
 #include <memory>
@@ -69,6 +71,11 @@ public:
 
     static void ShowException(const std::string& message);
 
+    // The program's texts and Qt's own dialogs in `language` from now on;
+    // windows made before keep their texts. German until it is called.
+    void UseLanguage(Language language);
+    Language LanguageInUse() const { return language; }
+
     // The program's icon, loaded once for all its windows.
     QIcon Icon;
 
@@ -84,7 +91,9 @@ private:
     friend void WhenHandlersEnd(std::function<void()> after);
     int handlerDepth = 0;
     std::vector<std::function<void()>> afterHandlers;
-    std::unique_ptr<QTranslator> translator;
+    Language language = Language::German;
+    std::unique_ptr<QTranslator> qtTranslator;       // Qt's own dialogs
+    std::unique_ptr<QTranslator> programTranslator;  // the program's texts (none in German)
 
     std::unique_ptr<QApplication> qt;
     std::vector<std::unique_ptr<TForm>> forms;

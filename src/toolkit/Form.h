@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Colors.h"
+#include "toolkit/Language.h"
 
 #include <QFontMetrics>
 #include <QIcon>

@@ -174,15 +174,16 @@ void TDeltaPlot::mouseMoveEvent(QMouseEvent* event)
 {
     const int position = PositionAt(static_cast<int>(event->position().x()));
     const auto& row = rows.empty() ? std::nullopt : rows[static_cast<std::size_t>(position)];
-    char text[96];
-    if (row && std::isfinite(ErrorMeasure(*row, measure)))
-        std::snprintf(text, sizeof text, "Delta %g: %.4g\nKlick: dieses Delta übernehmen", SweepDelta(position),
-                      ErrorMeasure(*row, measure));
-    else if (row)
-        std::snprintf(text, sizeof text, "Delta %g: —", SweepDelta(position));
-    else
-        std::snprintf(text, sizeof text, "Delta %g: …", SweepDelta(position));
-    QToolTip::showText(event->globalPosition().toPoint(), QString::fromUtf8(text), this);
+    char delta[32], value[32];
+    std::snprintf(delta, sizeof delta, "%g", SweepDelta(position));
+    std::string text;
+    if (row && std::isfinite(ErrorMeasure(*row, measure))) {
+        std::snprintf(value, sizeof value, "%.4g", ErrorMeasure(*row, measure));
+        text = Fill(Tr("DeltaPlot", "Delta %1: %2\nKlick: dieses Delta übernehmen"), {delta, value});
+    } else {
+        text = Fill(row ? Tr("DeltaPlot", "Delta %1: —") : Tr("DeltaPlot", "Delta %1: …"), {delta});
+    }
+    QToolTip::showText(event->globalPosition().toPoint(), QString::fromStdString(text), this);
 }
 
 void TDeltaPlot::mousePressEvent(QMouseEvent* event)

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-TfrmHilfe::TfrmHilfe(const QString& html) : TForm(180, 60, 660, 640, "Hilfe", clBtnFace), layout(this)
+TfrmHilfe::TfrmHilfe(const QString& html) : TForm(180, 60, 660, 640, Tr("Hilfe", "Hilfe"), clBtnFace), layout(this)
 {
     SetName("frmHilfe");
     txtHilfe.setHtml(html);

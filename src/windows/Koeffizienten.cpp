@@ -32,7 +32,7 @@ struct CoefficientRow {
 CoefficientRow RowOf(const Analysis& A, int row)
 {
     if (row == 0)
-        return {0, LevelSize[A.Level] + 1, A.Level, -1, "G " + std::to_string(A.Level)};
+        return {0, LevelSize[A.Level] + 1, A.Level, -1, Fill(Tr("Koeffizienten", "G %1"), {std::to_string(A.Level)})};
     const int j = A.Level + row - 1;
     return {LevelSize[j] + 1, LevelSize[j], j, 0, std::to_string(j)};
 }
@@ -70,7 +70,7 @@ void DrawXAxis(Canvas& c, const ScaleMap& columns, const XLabels& labels, int ro
 }  // namespace
 
 TfrmKoeffizienten::TfrmKoeffizienten()
-    : TForm(136, 170, 752, 400, "Koeffizienten", clWhite), pmnKoeffizienten(this)
+    : TForm(136, 170, 752, 400, Tr("Koeffizienten", "Koeffizienten"), clWhite), pmnKoeffizienten(this)
 {
     SetName("frmKoeffizienten");
     PopupMenu = &pmnKoeffizienten;

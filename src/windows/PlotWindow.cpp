@@ -5,7 +5,7 @@
 #include <cmath>
 
 TPlotWindow::TPlotWindow(const PlotWindowRow& row, PlotContext& context)
-    : TForm(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height, row.caption, clWhite),
+    : TForm(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height, Tr("Plotfenster", row.caption), clWhite),
       Row(row),
       pmnPlot(this),
       context(context)

@@ -45,24 +45,24 @@ constexpr int LambdaSteps = 1000;
 }  // namespace
 
 TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
-    : TForm(1024, 0, 300, 740, "Werkzeuge", clBtnFace),
-      grpSignal(QStringLiteral("Signal")),
-      butDatei(QStringLiteral("Datei…")),
-      butNeuAbtasten(QStringLiteral("Neu abtasten")),
-      grpKennzahlen(QStringLiteral("Kennzahlen")),
-      grpKompression(QStringLiteral("Kompression")),
+    : TForm(1024, 0, 300, 740, Tr("Werkzeuge", "Werkzeuge"), clBtnFace),
+      grpSignal(tr("Signal")),
+      butDatei(tr("Datei…")),
+      butNeuAbtasten(tr("Neu abtasten")),
+      grpKennzahlen(tr("Kennzahlen")),
+      grpKompression(tr("Kompression")),
       sldKeep(Qt::Horizontal),
-      butKoeffizienten(QStringLiteral("Koeffizienten")),
-      cbxEinMassstab(QStringLiteral("ein Maßstab für alle")),
-      grpDelta(QStringLiteral("Delta-Vergleich")),
-      butDeltaCsv(QStringLiteral("CSV…")),
-      butUebernehmen(QStringLiteral("Übernehmen")),
-      grpRauschen(QStringLiteral("Rauschen")),
-      butRauschen(QStringLiteral("Hinzufügen")),
-      butOhneRauschen(QStringLiteral("Ohne Rauschen")),
-      grpEntrauschen(QStringLiteral("Entrauschen")),
+      butKoeffizienten(tr("Koeffizienten")),
+      cbxEinMassstab(tr("ein Maßstab für alle")),
+      grpDelta(tr("Delta-Vergleich")),
+      butDeltaCsv(tr("CSV…")),
+      butUebernehmen(tr("Übernehmen")),
+      grpRauschen(tr("Rauschen")),
+      butRauschen(tr("Hinzufügen")),
+      butOhneRauschen(tr("Ohne Rauschen")),
+      grpEntrauschen(tr("Entrauschen")),
       sldLambda(Qt::Horizontal),
-      grpMeldung(QStringLiteral("Meldung")),
+      grpMeldung(tr("Meldung")),
       signalForm(&grpSignal),
       numbersBox(&grpKennzahlen),
       keepForm(&grpKompression),
@@ -86,11 +86,11 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     signalForm.addRow(&signalRow);
     levelRow.addWidget(&speFeinsteStufe, 1);
     levelRow.addWidget(&butNeuAbtasten);
-    signalForm.addRow(QStringLiteral("Feinste Stufe"), &levelRow);
-    cbxAchsen.addItems({QStringLiteral("wie im Original"), QStringLiteral("an die Daten angepasst")});
-    cbxAchsen.setToolTip(QStringLiteral("Angepasst: jedes Funktionsfenster um den Bereich seiner Kurve, "
+    signalForm.addRow(tr("Feinste Stufe"), &levelRow);
+    cbxAchsen.addItems({tr("wie im Original"), tr("an die Daten angepasst")});
+    cbxAchsen.setToolTip(tr("Angepasst: jedes Funktionsfenster um den Bereich seiner Kurve, "
                                         "Beschriftung außerhalb der Kurve"));
-    signalForm.addRow(QStringLiteral("Achsen:"), &cbxAchsen);
+    signalForm.addRow(tr("Achsen:"), &cbxAchsen);
 
     for (QLabel* label : {&labMaxError, &labRmsError, &labAbstand, &labDistanceMax, &labDistanceRms, &labKept}) {
         numbersBox.addWidget(label);
@@ -124,21 +124,21 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     speKeep.setSuffix(QStringLiteral(" %"));
     keepRow.addWidget(&sldKeep, 1);
     keepRow.addWidget(&speKeep);
-    keepForm.addRow(QStringLiteral("Behaltene Details:"), &keepRow);
-    cbxKeepBy.addItems({QStringLiteral("nach Beitrag"), QStringLiteral("nach Betrag |d|")});
-    cbxKeepBy.setToolTip(QStringLiteral("Beitrag: |d| mal die L2-Norm des Wavelets; Betrag: |d| allein"));
-    keepForm.addRow(QStringLiteral("Auswahl:"), &cbxKeepBy);
-    cbxEinMassstab.setToolTip(QStringLiteral("Koeffizienten: alle Zeilen im Maßstab des größten Betrags "
+    keepForm.addRow(tr("Behaltene Details:"), &keepRow);
+    cbxKeepBy.addItems({tr("nach Beitrag"), tr("nach Betrag |d|")});
+    cbxKeepBy.setToolTip(tr("Beitrag: |d| mal die L2-Norm des Wavelets; Betrag: |d| allein"));
+    keepForm.addRow(tr("Auswahl:"), &cbxKeepBy);
+    cbxEinMassstab.setToolTip(tr("Koeffizienten: alle Zeilen im Maßstab des größten Betrags "
                                              "statt jede im eigenen"));
     koeffRow.addWidget(&butKoeffizienten, 1);
     koeffRow.addWidget(&cbxEinMassstab);
     keepForm.addRow(&koeffRow);
 
     cbxDeltaMass.addItems(
-        {QStringLiteral("RMS-Abstand"), QStringLiteral("Max. Abstand"), QStringLiteral("Entrauschen")});
-    cbxDeltaMass.setToolTip(QStringLiteral("Abstand zu den Abtastwerten nach Kompression; Entrauschen: "
+        {tr("RMS-Abstand"), tr("Max. Abstand"), tr("Entrauschen")});
+    cbxDeltaMass.setToolTip(tr("Abstand zu den Abtastwerten nach Kompression; Entrauschen: "
                                            "RMS-Abstand des entrauschten Signals zum sauberen"));
-    butDeltaCsv.setToolTip(QStringLiteral("Als CSV speichern…"));
+    butDeltaCsv.setToolTip(tr("Als CSV speichern…"));
     measureRow.addWidget(&cbxDeltaMass, 1);
     measureRow.addWidget(&butDeltaCsv);
     deltaBox.addLayout(&measureRow);
@@ -172,8 +172,8 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
     }
     areaAnalyse.setWidget(&pageAnalyse);
     areaRauschen.setWidget(&pageRauschen);
-    tabs.addTab(&areaAnalyse, QStringLiteral("Analyse"));
-    tabs.addTab(&areaRauschen, QStringLiteral("Rauschen"));
+    tabs.addTab(&areaAnalyse, tr("Analyse"));
+    tabs.addTab(&areaRauschen, tr("Rauschen"));
     tabs.setDocumentMode(true);
     sections.setContentsMargins(4, 4, 4, 4);  // room for a page's scroll bar
     sections.setSpacing(2);
@@ -234,11 +234,11 @@ TfrmWerkzeuge::TfrmWerkzeuge(const std::vector<std::string>& signalNames)
 void TfrmWerkzeuge::LayOutNoise()
 {
     edtSigma.setText(QStringLiteral("0.1"));
-    edtSigma.setToolTip(QStringLiteral("Standardabweichung als Anteil (0 … 1) am größten Betrag des Signals"));
+    edtSigma.setToolTip(tr("Standardabweichung als Anteil (0 … 1) am größten Betrag des Signals"));
     speSeed.setRange(0, std::numeric_limits<int>::max());
     speSeed.setValue(static_cast<int>(DefaultNoiseSeed));
-    noiseForm.addRow(QStringLiteral("σ (Anteil):"), &edtSigma);
-    noiseForm.addRow(QStringLiteral("Startwert:"), &speSeed);
+    noiseForm.addRow(tr("σ (Anteil):"), &edtSigma);
+    noiseForm.addRow(tr("Startwert:"), &speSeed);
     noiseButtons.addWidget(&butRauschen);
     noiseButtons.addWidget(&butOhneRauschen);
     noiseForm.addRow(&noiseButtons);
@@ -246,15 +246,15 @@ void TfrmWerkzeuge::LayOutNoise()
     noiseForm.addRow(&labRauschen);
 
     cbxRegel.addItems(
-        {QStringLiteral("Aus"), QStringLiteral("Universell"), QStringLiteral("SURE"), QStringLiteral("Manuell")});
-    cbxArt.addItems({QStringLiteral("hart"), QStringLiteral("weich")});
+        {tr("Aus"), tr("Universell"), QStringLiteral("SURE"), tr("Manuell")});
+    cbxArt.addItems({tr("hart"), tr("weich")});
     sldLambda.setRange(0, LambdaSteps);
     edtLambda.setMaximumWidth(70);
     lambdaRow.addWidget(&sldLambda, 1);
     lambdaRow.addWidget(&edtLambda);
-    denoiseForm.addRow(QStringLiteral("Regel:"), &cbxRegel);
-    denoiseForm.addRow(QStringLiteral("Art:"), &cbxArt);
-    denoiseForm.addRow(QStringLiteral("λ:"), &lambdaRow);
+    denoiseForm.addRow(tr("Regel:"), &cbxRegel);
+    denoiseForm.addRow(tr("Art:"), &cbxArt);
+    denoiseForm.addRow(tr("λ:"), &lambdaRow);
     for (QLabel* label : {&labSigmaHat, &labLambda, &labEntrauschtBehalten, &labSnr, &labRmsSauber}) {
         label->setWordWrap(true);
         denoiseForm.addRow(label);
@@ -301,10 +301,10 @@ void TfrmWerkzeuge::ShowNoise(const std::optional<NoiseSettings>& noise, double 
 {
     butOhneRauschen.setEnabled(noise.has_value());
     if (!noise) {
-        SetText(labRauschen, QStringLiteral("Ohne Rauschen"));
+        SetText(labRauschen, tr("Ohne Rauschen"));
         return;
     }
-    SetText(labRauschen, QStringLiteral("Rauschen: σ = %1 · größter Betrag = %2, Startwert %3")
+    SetText(labRauschen, tr("Rauschen: σ = %1 · größter Betrag = %2, Startwert %3")
                              .arg(Number("%g", noise->sigma), Number("%.4g", absoluteSigma))
                              .arg(noise->seed));
 }
@@ -324,36 +324,36 @@ void TfrmWerkzeuge::ShowDenoise(const DenoiseSettings& settings, double top)
 
 void TfrmWerkzeuge::ShowDenoiseNumbers(const DenoiseReport& report)
 {
-    SetText(labSigmaHat, QStringLiteral("σ̂ (feinste Details): ") + Number("%.4g", report.sigmaHat));
-    QString lambda = QStringLiteral("Schwelle λ: —");
+    SetText(labSigmaHat, tr("σ̂ (feinste Details): %1").arg(Number("%.4g", report.sigmaHat)));
+    QString lambda = tr("Schwelle λ: —");
     if (report.rule == ThresholdRule::Sure) {
-        lambda = QStringLiteral("Schwelle λ je Level:");
+        lambda = tr("Schwelle λ je Level:");
         for (std::size_t k = 0; k < report.lambda.size(); ++k)
             lambda += QStringLiteral(" %1: %2").arg(report.level + static_cast<int>(k)).arg(
                 Number("%.3g", report.lambda[k]));
     } else if (report.rule != ThresholdRule::Off && !report.lambda.empty()) {
-        lambda = QStringLiteral("Schwelle λ: ") + Number("%.4g", report.lambda.front());
+        lambda = tr("Schwelle λ: %1").arg(Number("%.4g", report.lambda.front()));
     }
     SetText(labLambda, lambda);
     // The numbers below show the compression too: say so where it keeps less.
     SetText(labEntrauschtBehalten,
             report.keepPercent == 100
-                ? QStringLiteral("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount)
-                : QStringLiteral("Behalten: %1 von %2 Details, davon %3 % (Kompression)")
+                ? tr("Behalten: %1 von %2 Details").arg(report.kept).arg(report.detailCount)
+                : tr("Behalten: %1 von %2 Details, davon %3 % (Kompression)")
                       .arg(report.kept)
                       .arg(report.detailCount)
                       .arg(report.keepPercent));
     if (!report.clean) {
-        SetText(labSnr, QStringLiteral("SNR: — (ohne Rauschen kein sauberes Signal)"));
+        SetText(labSnr, tr("SNR: — (ohne Rauschen kein sauberes Signal)"));
         SetText(labRmsSauber, QString());
         labRmsSauber.hide();
         return;
     }
     const QString rebuilt =
-        report.rule == ThresholdRule::Off ? QStringLiteral("rekonstruiert") : QStringLiteral("entrauscht");
-    SetText(labSnr, QStringLiteral("SNR: verrauscht %1, %2 %3")
+        report.rule == ThresholdRule::Off ? tr("rekonstruiert") : tr("entrauscht");
+    SetText(labSnr, tr("SNR: verrauscht %1, %2 %3")
                         .arg(Decibels(report.clean->SnrNoisy), rebuilt, Decibels(report.clean->SnrDenoised)));
-    SetText(labRmsSauber, QStringLiteral("RMS zum sauberen Signal: verrauscht %1, %2 %3")
+    SetText(labRmsSauber, tr("RMS zum sauberen Signal: verrauscht %1, %2 %3")
                               .arg(Number("%.4g", report.clean->RmsNoisy), rebuilt,
                                    Number("%.4g", report.clean->RmsDenoised)));
     labRmsSauber.show();
@@ -370,17 +370,17 @@ void TfrmWerkzeuge::ShowDeltaRows(const std::vector<std::optional<ErrorNumbers>>
     if (best < 0) {
         // Rows without a clean reference have nothing to measure the denoising by.
         const bool noReference = done > 0 && pltDelta.Measure() == SweepMeasure::Denoised;
-        SetText(labBestDelta, noReference ? QStringLiteral("Entrauschen: erst Rauschen hinzufügen (Seite „Rauschen“)")
-                                          : QStringLiteral("Bestes Delta: …"));
+        SetText(labBestDelta, noReference ? tr("Entrauschen: erst Rauschen hinzufügen (Seite „Rauschen“)")
+                                          : tr("Bestes Delta: …"));
         return;
     }
     // Deltas that rebuild the samples equally well tie: the lowest is named.
     const int ties = BestDeltaTies(rows, pltDelta.Measure());
-    char text[64];
-    std::snprintf(text, sizeof text, "Bestes Delta: %g", SweepDelta(best));
-    QString shown = QString::fromUtf8(text);
-    if (ties > 1)
-        shown += ties == done ? QStringLiteral(" (gleich für alle)") : QStringLiteral(" (gleich für %1)").arg(ties);
+    char delta[32];
+    std::snprintf(delta, sizeof delta, "%g", SweepDelta(best));
+    const QString shown = ties <= 1    ? tr("Bestes Delta: %1").arg(QString::fromUtf8(delta))
+                          : ties == done ? tr("Bestes Delta: %1 (gleich für alle)").arg(QString::fromUtf8(delta))
+                                         : tr("Bestes Delta: %1 (gleich für %2)").arg(QString::fromUtf8(delta)).arg(ties);
     SetText(labBestDelta, shown);
 }
 
@@ -395,19 +395,19 @@ void TfrmWerkzeuge::ShowKeep(int percent, bool byMagnitude)
 bool TfrmWerkzeuge::ShowNumbers(const ErrorNumbers& numbers, int kept, int detailCount, const PartEnergies& energies,
                                 int level)
 {
-    SetText(labMaxError, QStringLiteral("Max. Fehler: ") + Number("%.4g", numbers.MaxError));
-    SetText(labRmsError, QStringLiteral("RMS-Fehler: ") + Number("%.4g", numbers.RmsError));
-    SetText(labDistanceMax, QStringLiteral("max. ") + Number("%.4g", numbers.DistanceMax));
-    SetText(labDistanceRms, QStringLiteral("RMS ") + Number("%.4g", numbers.DistanceRms));
-    SetText(labKept, QStringLiteral("Behaltene Details: %1 von %2").arg(kept).arg(detailCount));
+    SetText(labMaxError, tr("Max. Fehler: %1").arg(Number("%.4g", numbers.MaxError)));
+    SetText(labRmsError, tr("RMS-Fehler: %1").arg(Number("%.4g", numbers.RmsError)));
+    SetText(labDistanceMax, tr("max. %1").arg(Number("%.4g", numbers.DistanceMax)));
+    SetText(labDistanceRms, tr("RMS %1").arg(Number("%.4g", numbers.DistanceRms)));
+    SetText(labKept, tr("Behaltene Details: %1 von %2").arg(kept).arg(detailCount));
     bool finite = std::isfinite(numbers.MaxError) && std::isfinite(numbers.RmsError)
                   && std::isfinite(numbers.DistanceMax) && std::isfinite(numbers.DistanceRms);
     for (std::size_t row = 0; row < labEnergieTeil.size(); ++row) {
         const bool used = row < energies.energy.size();
         if (used) {
             const int r = static_cast<int>(row);
-            SetText(labEnergieTeil[row], r == 0 ? QStringLiteral("Glätte %1").arg(level)
-                                                : QStringLiteral("Details %1").arg(level + r - 1));
+            SetText(labEnergieTeil[row], r == 0 ? tr("Glätte %1").arg(level)
+                                                : tr("Details %1").arg(level + r - 1));
             SetText(labEnergieWert[row], Number("%.3g", energies.energy[row]));
             // Below 1 % one digit that counts: a detail level of an offset signal is no "0%".
             const double share = energies.share[row];
@@ -431,7 +431,7 @@ void TfrmWerkzeuge::ShowSignal(int listIndex, const std::string& fileName)
         cbxSignal.setCurrentIndex(listIndex);
         return;
     }
-    cbxSignal.addItem(QStringLiteral("Datei: ") + QString::fromStdString(fileName));
+    cbxSignal.addItem(tr("Datei: %1").arg(QString::fromStdString(fileName)));
     cbxSignal.setCurrentIndex(listSize);
 }
 

@@ -7,6 +7,7 @@
 #include "windows/DeltaPlot.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -46,6 +47,8 @@ struct DenoiseReport {
 // their arrangement. Ordinary Qt layouts; the program wires what its
 // controls do, and shows its state here without the controls reporting back.
 class TfrmWerkzeuge : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(Werkzeuge)
+
 public:
     // The names of the signal list, in its order.
     explicit TfrmWerkzeuge(const std::vector<std::string>& signalNames);
@@ -78,15 +81,15 @@ public:
     QGroupBox grpKennzahlen;
     QLabel labMaxError;
     QLabel labRmsError;
-    QLabel labAbstand{QStringLiteral("Abstand zu den Abtastwerten:")};
+    QLabel labAbstand{tr("Abstand zu den Abtastwerten:")};
     QLabel labDistanceMax;
     QLabel labDistanceRms;
     QLabel labKept;
     // A small table: a row per part (the smooth part of Level, then each detail
     // level) with its L2 energy and share, unused rows hidden; the window keeps
     // its geometry as they change.
-    QLabel labEnergieKopfTeil{QStringLiteral("Teil")};
-    QLabel labEnergieKopfWert{QStringLiteral("Energie")};
+    QLabel labEnergieKopfTeil{tr("Teil")};
+    QLabel labEnergieKopfWert{tr("Energie")};
     std::array<QLabel, 12> labEnergieTeil;
     std::array<QLabel, 12> labEnergieWert;
     std::array<QLabel, 12> labEnergieAnteil;

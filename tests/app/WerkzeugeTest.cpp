@@ -37,7 +37,8 @@ TEST_F(Werkzeuge, OpensFromTheMenusAndClosingHidesIt)
     EXPECT_EQ(Tools().Width(), 300);
     EXPECT_EQ(Tools().Height(), 740);
     EXPECT_EQ(MenuItems(frmHaupt->ContextMenus().pmnHaupt), (std::vector<std::string>{"Werkzeuge", "Koeffizienten", "Fenster",
-                                                                        "Alle Fenster speichern…", "Hilfe (F1)"}));
+                                                                        "Alle Fenster speichern…", "Hilfe (F1)",
+                                                                        "Sprache"}));
     EXPECT_EQ(MenuItems(frmDetails->pmnPlot), (std::vector<std::string>{"Bild speichern…", "Werkzeuge", "Koeffizienten",
                                                                         "Alle Fenster speichern…"}));
     frmHaupt->ContextMenus().mniWerkzeuge->trigger();

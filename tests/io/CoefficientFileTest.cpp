@@ -235,6 +235,18 @@ TEST(KoeffFileReader, AWordThatIsNoNumberRefusesTheFile)
               "kein Zahlwert \u201E\u00E4bcdefghijklmnopqrst\u201C an Stelle 3");
 }
 
+// The refusal keeps the file's word apart from its text, for the windows to
+// translate; a word that looks like a place-holder is not filled in again.
+TEST(KoeffFileReader, ARefusalKeepsTheWordApartFromItsText)
+{
+    const auto parsed = ParseKoeffFile("3 2 %2%1");
+    ASSERT_TRUE(std::holds_alternative<KoeffFileRefusal>(parsed));
+    const KoeffFileRefusal& refusal = std::get<KoeffFileRefusal>(parsed);
+    EXPECT_EQ(refusal.reason, "kein Zahlwert \u201E%2%1\u201C an Stelle 3");
+    EXPECT_EQ(refusal.said.words, (std::vector<std::string>{"%2%1", "3"}));
+    EXPECT_EQ(Fill("%1 statt %2 (%3)", {"%2", "5"}), "%2 statt 5 (%3)");
+}
+
 TEST(KoeffFileReader, ByteOrderMarkAndDeltaWord)
 {
     EXPECT_EQ(Content(ParseKoeffFile("\xEF\xBB\xBF" "5 3 1")).maxLevel, 5);

@@ -116,6 +116,21 @@ TEST_F(SnapshotTool, DefaultRunReportsTheStartUpState)
               "frmCalcInfo: Fortschritt\n");
 }
 
+// The windows in English, the state lines' names as they are; German unless asked.
+TEST_F(SnapshotTool, LangEnShowsTheWindowsInEnglish)
+{
+    const Outcome run = Snapshot("--lang en --load " + In("missing.mdt") + " --out " + In("en"));
+    EXPECT_EQ(run.status, 1);
+    for (const char* line : {"labaktDelta: Current Delta: 0.4", "frmHaupt: Could not open the file!",
+                             "frmGlaette: The smooth parts of the function", "frmWerkzeuge: Tools", "Level: 7"})
+        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
+    EXPECT_TRUE(run.err.find("Could not open the file!") != std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(folder / "en" / "desktop.png"));
+    const Outcome wrong = Snapshot("--lang fr");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.find("--lang takes de or en, not \"fr\"") != std::string::npos) << wrong.err;
+}
+
 TEST_F(SnapshotTool, SaysNothingOnStandardErrorButItsOwnMessages)
 {
     const Outcome run = Snapshot("--level 3 --out " + In("x"), "env -u XDG_RUNTIME_DIR ");

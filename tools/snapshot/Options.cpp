@@ -186,6 +186,14 @@ bool TakeFormat(const std::string& option, const std::string& value, SnapshotOpt
     return true;
 }
 
+bool TakeLanguage(const std::string& option, const std::string& value, SnapshotOptions& options, std::string& error)
+{
+    options.language = LanguageNamed(value);
+    if (!options.language)
+        error = option + " takes de or en, not \"" + value + "\"";
+    return options.language.has_value();
+}
+
 const OptionRow Options[] = {
     {"--scroll", "P", "move the Delta scroll bar to position P (0..100)", true, TakeNumber<ScriptedAction::Scroll, 0, 100>},
     {"--go", "", "press \"Go!\"", true, TakeAlone<ScriptedAction::Go>},
@@ -226,6 +234,8 @@ const OptionRow Options[] = {
     {"--format", "FORMATS", "the pictures' format (default DEFAULT_FORMAT)", false, TakeFormat},
     {"--koeff-csv", "FILE", "\"index,value,kept\" lines of Koeff[0 .. 2^MaxLevel]:\nthe value, and as compression leaves it",
      false, TakeKoeffCsv},
+    {"--lang", "de|en", "the windows' language, in the pictures too: German (the default) or English; the\n"
+     "state lines stay as they are", false, TakeLanguage},
 };
 
 const OptionRow* Find(const std::string& name)

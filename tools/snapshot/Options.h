@@ -6,6 +6,7 @@
 
 #include "app/Pictures.h"
 #include "app/ScriptedRun.h"
+#include "toolkit/Language.h"
 
 // One user action of a scripted run, in the order given.
 using SnapshotAction = ScriptedAction;
@@ -15,6 +16,7 @@ struct SnapshotOptions {
     std::optional<std::string> outFolder;
     PictureFormat format = DefaultPictureFormat;  // of --out
     std::optional<std::string> koeffCsv;
+    std::optional<Language> language;  // German where none is given
 };
 
 // Parses the whole command line before anything runs; on a fault, `error`

@@ -39,6 +39,8 @@ int main(int argc, char** argv)
 
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     TApplication application(argc, argv);
+    // German unless asked: a script's pictures do not depend on the machine it runs on.
+    application.UseLanguage(options->language.value_or(Language::German));
     // An exception of the program's handlers is reported, as the program would show it.
     ExceptionDisplay = [](const std::string& message) { std::cerr << "vexlor: " << message << "\n"; };
     StartScriptedProgram();
