@@ -159,9 +159,10 @@ TEST_F(English, NoWindowMenuOrPageShowsAGermanWord)
     const QString format = QStringLiteral("<span style=\" font-family:'monospace';\">[^<]*</span>");
     EXPECT_EQ(GermanWordsIn(help.toHtml().remove(QRegularExpression(format))), QStringList());
     const QString plain = help.toPlainText().simplified();
-    for (const QWidget* window : QApplication::topLevelWidgets())
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
         if (dynamic_cast<const TForm*>(window) && window->isVisible())
             EXPECT_TRUE(plain.contains(window->windowTitle().simplified())) << window->windowTitle().toStdString();
+    }
 }
 
 TEST_F(English, QtsOwnFileDialogSpeaksEnglish)
