@@ -160,8 +160,9 @@ TEST_F(English, NoWindowMenuOrPageShowsAGermanWord)
     EXPECT_EQ(GermanWordsIn(help.toHtml().remove(QRegularExpression(format))), QStringList());
     const QString plain = help.toPlainText().simplified();
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<const TForm*>(window) && window->isVisible())
+        if (dynamic_cast<const TForm*>(window) && window->isVisible()) {
             EXPECT_TRUE(plain.contains(window->windowTitle().simplified())) << window->windowTitle().toStdString();
+        }
     }
 }
 
