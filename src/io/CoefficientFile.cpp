@@ -390,6 +390,22 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
         list.push_back(*v);
         return std::nullopt;
     };
+    // A word of two choices, and a number from low to high, into its field.
+    const auto either = [&](std::string_view key, std::string_view one, std::string_view other,
+                            std::string& field) -> std::optional<KoeffFileRefusal> {
+        if (after(key) != one && after(key) != other)
+            return badWord();
+        field = after(key);
+        return std::nullopt;
+    };
+    const auto within = [&](std::string_view key, double low, double high,
+                            std::optional<double>& field) -> std::optional<KoeffFileRefusal> {
+        const std::optional<double> v = finiteAfter(key);
+        if (!v || *v < low || *v > high)
+            return badWord();
+        field = *v;
+        return std::nullopt;
+    };
     if (word.starts_with(SignalWord)) {
         lesson.signal = FromWindows1252(std::string(after(SignalWord)));
         std::replace(lesson.signal.begin(), lesson.signal.end(), '_', ' ');
@@ -402,32 +418,19 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
             return badWord();
         (from ? extras.timeFrom : extras.timeTo) = *t;
     } else if (word.starts_with(KeepWord)) {
-        const std::optional<double> p = ParseDecimal(after(KeepWord));
-        if (!p || !(*p >= 0.0 && *p <= 100.0))
-            return badWord();
-        lesson.keepPercent = *p;
+        return within(KeepWord, 0.0, 100.0, lesson.keepPercent);
     } else if (word.starts_with(RankingWord)) {
-        if (after(RankingWord) != "beitrag" && after(RankingWord) != "betrag")
-            return badWord();
-        lesson.ranking = after(RankingWord);
+        return either(RankingWord, "beitrag", "betrag", lesson.ranking);
     } else if (word.starts_with(AxesWord)) {
-        if (after(AxesWord) != "original" && after(AxesWord) != "angepasst")
-            return badWord();
-        lesson.axes = after(AxesWord);
+        return either(AxesWord, "original", "angepasst", lesson.axes);
     } else if (word.starts_with(ReferenceWord)) {
         return append(lesson.reference, ReferenceWord, Marked("Meldung", "mehr als 4097 Referenzwerte"));
     } else if (word.starts_with(ExactWord)) {
         return append(extras.exact, ExactWord, Marked("Meldung", "mehr als 4097 genaue Werte"));
     } else if (word.starts_with(ScaleWord)) {
-        const std::optional<double> v = finiteAfter(ScaleWord);
-        if (!v || *v < 0.0)
-            return badWord();
-        lesson.scale = *v;
+        return within(ScaleWord, 0.0, HUGE_VAL, lesson.scale);
     } else if (word.starts_with(NoiseWord)) {
-        const std::optional<double> v = finiteAfter(NoiseWord);
-        if (!v || *v < 0.0 || *v > 1.0)
-            return badWord();
-        extras.noiseSigma = *v;
+        return within(NoiseWord, 0.0, 1.0, extras.noiseSigma);
     } else if (word.starts_with(SeedWord)) {
         const std::optional<long> seed = ParseWholeNumber(after(SeedWord));
         if (!seed || *seed < 0 || *seed > 0xFFFFFFFFL)
@@ -438,14 +441,9 @@ std::optional<KoeffFileRefusal> ReadLessonWord(std::string_view word, KoeffFileL
             return badWord();
         lesson.denoise = after(DenoiseWord);
     } else if (word.starts_with(ThresholdWord)) {
-        if (after(ThresholdWord) != "hart" && after(ThresholdWord) != "weich")
-            return badWord();
-        lesson.threshold = after(ThresholdWord);
+        return either(ThresholdWord, "hart", "weich", lesson.threshold);
     } else if (word.starts_with(LambdaWord)) {
-        const std::optional<double> v = finiteAfter(LambdaWord);
-        if (!v || *v < 0.0)
-            return badWord();
-        lesson.lambda = *v;
+        return within(LambdaWord, 0.0, HUGE_VAL, lesson.lambda);
     }
     return std::nullopt;
 }
