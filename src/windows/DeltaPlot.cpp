@@ -109,8 +109,10 @@ std::pair<double, double> TDeltaPlot::ShownRange() const
     const double ninth = values[(values.size() - 1) * 9 / 10];
     // One spike (Delta 0 of a smooth signal, say) must not flatten the rest.
     double top = std::min(values.back(), least + 2.0 * (ninth - least));
+    // All equal (every Delta rebuilds the samples exactly, at MaxLevel): a flat
+    // line on a scale of at least 1, not a scale of 1e-300.
     if (!(top > least))
-        top = values.back() > least ? values.back() : least + std::max(1e-300, std::fabs(least));
+        top = values.back() > least ? values.back() : least + std::max(1.0, std::fabs(least));
     return {least, top};
 }
 

@@ -180,6 +180,13 @@ TEST_F(Program, TheComparisonWaitsForTheToolsWindowToOpen)
     werkzeuge.ShowWerkzeuge();
     SettleEvents();
     EXPECT_EQ(werkzeuge.Comparison().Input(), frmHaupt->Session().ComparisonInput());
+    // At MaxLevel every Delta rebuilds the samples: a flat line at 0 on a scale to 1.
+    werkzeuge.CompleteComparison();
+    werkzeuge.Window().ShowDeltaRows(werkzeuge.Comparison().CurrentRows());
+    QStringList scale;
+    for (const TDeltaPlot::Text& t : werkzeuge.Window().pltDelta.Texts())
+        scale << t.text;
+    EXPECT_EQ(scale.mid(0, 2), (QStringList{"1", "0"}));
 }
 
 TEST_F(Program, WhatIsNoNumberIsShownAsADash)
