@@ -169,6 +169,9 @@ void TDeltaPlot::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         p.setPen(QPen(Qt::darkGreen, 1, Qt::DotLine));
         p.drawLine(QPointF(x(SweepDelta(cursor)), area.top()), QPointF(x(SweepDelta(cursor)), area.bottom()));
+        // A frame says where the arrow keys go.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
