@@ -183,37 +183,43 @@ std::string PercentDecoded(std::string_view word)
     return out;
 }
 
-// The lesson's words, one a line, numbers in all digits.
+// The lesson's words, one a line, numbers in all digits; each only where the
+// lesson has it.
 void WriteLesson(std::ostream& out, const KoeffFileLesson& lesson)
 {
     out << std::setprecision(17);
+    const auto line = [&](std::string_view key, const auto& value) { out << key << value << LineEnd; };
+    const auto given = [&](std::string_view key, const auto& value) {
+        if (value)
+            line(key, *value);
+    };
+    const auto named = [&](std::string_view key, const std::string& word) {
+        if (!word.empty())
+            line(key, word);
+    };
     if (!lesson.signal.empty()) {
         std::string word = ToWindows1252(lesson.signal);
         std::replace_if(word.begin(), word.end(), IsBlankByte, '_');
-        out << SignalWord << word << LineEnd;
+        line(SignalWord, word);
     }
-    if (!lesson.fileName.empty())
-        out << FileWord << PercentEncoded(lesson.fileName) << LineEnd;
-    if (lesson.times)
-        out << TimeFromWord << lesson.times->first << LineEnd << TimeToWord << lesson.times->last << LineEnd;
-    if (lesson.keepPercent)
-        out << KeepWord << *lesson.keepPercent << LineEnd;
-    if (!lesson.ranking.empty())
-        out << RankingWord << lesson.ranking << LineEnd;
-    if (!lesson.axes.empty())
-        out << AxesWord << lesson.axes << LineEnd;
-    if (lesson.scale)
-        out << ScaleWord << *lesson.scale << LineEnd;
-    if (lesson.noise)
-        out << NoiseWord << lesson.noise->sigma << LineEnd << SeedWord << lesson.noise->seed << LineEnd;
-    if (!lesson.denoise.empty())
-        out << DenoiseWord << lesson.denoise << LineEnd;
-    if (!lesson.threshold.empty())
-        out << ThresholdWord << lesson.threshold << LineEnd;
-    if (lesson.lambda)
-        out << LambdaWord << *lesson.lambda << LineEnd;
+    named(FileWord, lesson.fileName.empty() ? "" : PercentEncoded(lesson.fileName));
+    if (lesson.times) {
+        line(TimeFromWord, lesson.times->first);
+        line(TimeToWord, lesson.times->last);
+    }
+    given(KeepWord, lesson.keepPercent);
+    named(RankingWord, lesson.ranking);
+    named(AxesWord, lesson.axes);
+    given(ScaleWord, lesson.scale);
+    if (lesson.noise) {
+        line(NoiseWord, lesson.noise->sigma);
+        line(SeedWord, lesson.noise->seed);
+    }
+    named(DenoiseWord, lesson.denoise);
+    named(ThresholdWord, lesson.threshold);
+    given(LambdaWord, lesson.lambda);
     for (const double v : lesson.reference)
-        out << ReferenceWord << v << LineEnd;
+        line(ReferenceWord, v);
 }
 
 // A coefficient as the file's values hold it: six significant digits.
